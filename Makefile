@@ -1,0 +1,76 @@
+# Quillon: `make demo` and `make test` do everything, installing what is missing first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+# Every Debian package the build, the tests and the tools need.
+DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
+  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs npm
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build test test-release test-asan demo bench fuzz format clean
+
+all: build
+
+deps:
+	@missing="$$(for p in $(DEB_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done)"; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+	@if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then \
+	  (cd tests/node && npm ci --no-audit --no-fund --silent) || \
+	  (cd tests/node && npm install --no-audit --no-fund --silent); \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DQUILLON_WERROR=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_WERROR=ON \
+	  -DQUILLON_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+
+test-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 900
+
+test: test-release test-asan
+
+demo: build
+	@mkdir -p out/demo
+	$(BUILD)/quillon-cli info examples/demo.plt
+	@if $(BUILD)/quillon-cli convert --help >/dev/null 2>&1; then \
+	  for f in cam350 genesis gerber; do \
+	    ext=scr; [ $$f = genesis ] && ext=csh; [ $$f = gerber ] && ext=gbr; \
+	    mkdir -p out/demo/$$f; \
+	    $(BUILD)/quillon-cli convert examples/demo.plt --pins examples/demo-pins.txt \
+	      --format $$f --answers yes-all -o out/demo/$$f/demo.$$ext || exit 1; \
+	  done; \
+	  echo "Wrote:"; find out/demo -type f | sort; \
+	fi
+	@if [ -x $(BUILD)/quillon ]; then echo "Start the window with: $(BUILD)/quillon"; fi
+
+bench: build
+	@if [ -x $(BUILD)/quillon-bench ]; then $(BUILD)/quillon-bench; fi
+
+format:
+	find model pins script app cli tests bench examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) out

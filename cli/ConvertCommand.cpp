@@ -1,0 +1,8 @@
+#include "cli/Commands.h"
+
+namespace quillon::cli {
+
+// Not available yet.
+TCommand AddConvertCommand(CLI::App&) { return {}; }
+
+}  // namespace quillon::cli

@@ -1,0 +1,8 @@
+#include "cli/Commands.h"
+
+namespace quillon::cli {
+
+// Not available yet.
+TCommand AddPinsCommand(CLI::App&) { return {}; }
+
+}  // namespace quillon::cli

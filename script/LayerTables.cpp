@@ -1,0 +1,7 @@
+#include "script/ScriptPcb.h"
+
+namespace quillon {
+
+void TScriptingPcb::WriteLayerTable(std::uint8_t) {}
+
+}  // namespace quillon

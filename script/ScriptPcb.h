@@ -1,0 +1,96 @@
+#pragma once
+// The board extended with what a conversion needs: the output being built,
+// the aperture and pin tables, the user's layer choices. Convert runs the
+// writers of one format in a fixed order; SaveToFile writes the results.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Pcb.h"
+#include "pins/ApertureTable.h"
+#include "pins/Pins.h"
+#include "script/GerberCoord.h"
+#include "script/TextLines.h"
+
+namespace quillon {
+
+// Output format codes.
+constexpr std::uint8_t fmtCam350Macro = 0;
+constexpr std::uint8_t fmtGerber = 1;
+constexpr std::uint8_t fmtTextMacro = 2;  // only a prologue kind
+constexpr std::uint8_t fmtGenesis = 3;
+
+// Item switches of Convert's Options byte.
+constexpr std::uint8_t coPads = 0x80;
+constexpr std::uint8_t coLines = 0x40;
+constexpr std::uint8_t coArcs = 0x20;
+constexpr std::uint8_t coText = 0x10;
+constexpr std::uint8_t coPolygons = 0x08;
+constexpr std::uint8_t coAll = coPads | coLines | coArcs | coText | coPolygons;
+
+class TScriptingPcb : public TPcb {
+ public:
+  TScriptingPcb();
+  ~TScriptingPcb() override;
+
+  bool AddViewCommands = true;
+  TTextLines Output;
+  std::vector<TTextLines> LayerOutputs;
+  TApertureTable Apertures;
+  TPins Pins;
+  std::uint8_t PadTopLayer = 0;
+  std::uint8_t PadBottomLayer = 0;
+  std::uint8_t MaskTopLayer = 0;
+  std::uint8_t MaskBottomLayer = 0;
+  std::uint8_t DrillLayer = 0;
+  std::string Title;
+  std::string JobName;
+  std::string DatabaseName;
+  TGerberCoord Coord;
+
+  // Driver (ScriptPcb.cpp).
+  void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
+  void BuildApertures();
+  void PrepareLayerOutputs(bool Release);
+  // Writes Output to FileName and, after a Gerber conversion, the layer
+  // files beside it (SaveToFile.cpp). Throws TSaveError naming the file.
+  void SaveToFile(const std::string& FileName) const;
+  // The file names SaveToFile writes the layer lists to, in order.
+  std::vector<std::string> LayerFileNames(const std::string& FileName) const;
+
+  // Prologues and tables (Prologues.cpp, LayerTables.cpp, ApertureTables.cpp).
+  void WriteProlog(std::uint8_t Kind);
+  void WriteLayerTable(std::uint8_t Format);
+  void WriteApertureTable();
+  void WriteGerberApertures();
+
+  // Gerber layer writer (script/Gerber*.cpp).
+  void BeginGerberLayer(int L);
+  void FinishGerberLayers();
+  void WriteGerberPolygons(int L);
+  void WriteGerberFlashes(int L);
+  void WriteGerberLines(int L);
+  void WriteGerberArcs(int L);
+
+  // CAM350 macro writers (script/cam350/).
+  void MakeCam350Padstacks(std::uint8_t TopLayer, std::uint8_t BottomLayer,
+                           std::uint8_t MaskTopLayer, std::uint8_t MaskBottomLayer,
+                           std::uint8_t DrillLayer);
+  void MakeCam350Pads();
+  void MakeCam350Lines();
+  void MakeCam350Arcs();
+  void MakeCam350Text();
+  void MakeCam350Polygons();
+
+  // Genesis script writers (script/genesis/).
+  void MakeGenesisPolygons();
+  void MakeGenesisPads(std::uint8_t PadTopLayer, std::uint8_t PadBottomLayer,
+                       std::uint8_t MaskTopLayer, std::uint8_t MaskBottomLayer,
+                       std::uint8_t DrillLayer);
+  void MakeGenesisLines();
+  void MakeGenesisArcs();
+  void MakeGenesisText();
+};
+
+}  // namespace quillon

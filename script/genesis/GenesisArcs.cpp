@@ -1,0 +1,7 @@
+#include "script/ScriptPcb.h"
+
+namespace quillon {
+
+void TScriptingPcb::MakeGenesisArcs() {}
+
+}  // namespace quillon

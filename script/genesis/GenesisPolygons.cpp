@@ -1,0 +1,7 @@
+#include "script/ScriptPcb.h"
+
+namespace quillon {
+
+void TScriptingPcb::MakeGenesisPolygons() {}
+
+}  // namespace quillon
