@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs npm
+  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -26,6 +26,9 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+	@# Some node builds bring npm with them; Debian's own comes as a package.
+	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq npm; }
 	@if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then \
 	  (cd tests/node && npm ci --no-audit --no-fund --silent) || \
 	  (cd tests/node && npm install --no-audit --no-fund --silent); \
