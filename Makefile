@@ -53,7 +53,28 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 900
 
+FUZZ_BUILD ?= build-fuzz
+FUZZERS := FuzzLoad FuzzParse FuzzConvert
+
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_FUZZ=ON
+
+# Runs each harness for FUZZ_SECONDS on the committed seed corpus; what the
+# fuzzer finds new is kept under the build folder, crashes fail the target.
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@set -e; for f in $(FUZZERS); do \
+	  seeds=tests/fuzz/corpus/$$(echo $$f | sed 's/Fuzz//' | tr A-Z a-z); \
+	  work=$(FUZZ_BUILD)/corpus/$$f; mkdir -p $$work $(FUZZ_BUILD)/crashes; \
+	  echo "== $$f for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -max_len=65536 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$f- -print_final_stats=1 \
+	    $$work $$seeds 2>&1 | grep -E '^(#[0-9]+ +DONE|==|stat::number_of_executed_units|SUMMARY|Done)' || true; \
+	  test -z "$$(ls $(FUZZ_BUILD)/crashes/ | grep "^$$f-")" || { echo "$$f found a failing input:"; ls $(FUZZ_BUILD)/crashes; exit 1; }; \
+	done
+
 test: test-release test-asan
+	$(MAKE) fuzz FUZZ_SECONDS=20
 
 demo: build
 	@mkdir -p out/demo
@@ -76,4 +97,4 @@ format:
 	find model pins script app cli tests bench examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) out
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) out

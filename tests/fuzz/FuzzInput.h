@@ -1,0 +1,48 @@
+#pragma once
+// Helpers shared by the fuzz harnesses: a plot file made from the fuzzer's
+// bytes, and prompts whose answers come from those bytes too, so that no
+// question ever blocks a run.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "model/UserPrompts.h"
+
+namespace quillon::fuzz {
+
+// A file in /dev/shm (or /tmp) holding Bytes, removed when the object dies.
+class TScratchFile {
+ public:
+  explicit TScratchFile(std::string_view Bytes) {
+    const char* Dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    Name = std::string(Dir) + "/quillon-fuzz-" + std::to_string(getpid()) + ".plt";
+    if (FILE* F = std::fopen(Name.c_str(), "wb")) {
+      std::fwrite(Bytes.data(), 1, Bytes.size(), F);
+      std::fclose(F);
+    }
+  }
+  ~TScratchFile() { std::remove(Name.c_str()); }
+  const std::string& Path() const { return Name; }
+
+ private:
+  std::string Name;
+};
+
+class TByteAnswers final : public TUserPrompts {
+ public:
+  explicit TByteAnswers(std::uint8_t Seed) : Next(Seed) {}
+  void NotifyUser(std::string_view) override {}
+  TAnswer AskUser(std::string_view) override {
+    Next = static_cast<std::uint8_t>(Next * 33 + 7);
+    return static_cast<TAnswer>(Next % 5);
+  }
+
+ private:
+  std::uint8_t Next;
+};
+
+}  // namespace quillon::fuzz
