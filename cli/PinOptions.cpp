@@ -23,7 +23,7 @@ using TNames = std::vector<std::pair<std::string, std::string>>;
 
 // Names of the units, in the order of PinUnits; their index works as well.
 const TNames& UnitNames() {
-  static const TNames Names = {{"mm", "0"},     {"inch", "1"},   {"pinch", "2"}, {"net1.25", "3"},
+  static const TNames Names = {{"mm", "0"},     {"inch", "1"},  {"pinch", "2"}, {"net1.25", "3"},
                                {"mkm*10", "4"}, {"mkm10", "4"}, {"mil", "5"}};
   return Names;
 }
@@ -67,9 +67,12 @@ const char* SkipReason(TPinLineSkip Reason) {
   switch (Reason) {
     case TPinLineSkip::NotAPinLine:
       return "no pin list followed by a gap and a size; one blank is no gap";
-    case TPinLineSkip::FirstSizeUnreadable: return "the first size is not one number";
-    case TPinLineSkip::SecondSizeUnreadable: return "the second size is not one number";
-    case TPinLineSkip::PinNumberTooLarge: return "a pin number is too large";
+    case TPinLineSkip::FirstSizeUnreadable:
+      return "the first size is not one number";
+    case TPinLineSkip::SecondSizeUnreadable:
+      return "the second size is not one number";
+    case TPinLineSkip::PinNumberTooLarge:
+      return "a pin number is too large";
   }
   return "";
 }

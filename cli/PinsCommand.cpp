@@ -30,8 +30,7 @@ void Write(const std::string& Text) { std::fwrite(Text.data(), 1, Text.size(), s
 std::string TextTable(const TGrid& Grid) {
   std::vector<std::size_t> Width(static_cast<std::size_t>(Grid.ColCount), 0);
   for (int R = 0; R < Grid.RowCount; ++R)
-    for (int C = 0; C < Grid.ColCount; ++C)
-      Width[C] = std::max(Width[C], Grid.Cell(R, C).size());
+    for (int C = 0; C < Grid.ColCount; ++C) Width[C] = std::max(Width[C], Grid.Cell(R, C).size());
   std::string Out;
   for (int R = 0; R < Grid.RowCount; ++R) {
     for (int C = 0; C < Grid.ColCount; ++C) {

@@ -18,11 +18,25 @@ constexpr std::array<unsigned char, 128> MakeOemTable() {
   for (int I = 0x30; I < 0x60; ++I) T[I] = Unmapped;
   // 0xE0-0xEF: small er to ya.
   for (int I = 0; I < 16; ++I) T[0x60 + I] = static_cast<unsigned char>(0xF0 + I);
-  // 0xF0-0xFF: IO, io, Ukrainian IE, ie, YI, yi, short U, short u, degree,
-  // bullet operator, middle dot, square root, numero, currency sign, black
-  // square, no-break space.
-  constexpr unsigned char Tail[16] = {0xA8, 0xB8, 0xAA, 0xBA, 0xAF, 0xBF, 0xA1, 0xA2,
-                                      0xB0, Unmapped, 0xB7, Unmapped, 0xB9, 0xA4, Unmapped, 0xA0};
+  // 0xF0-0xFF: IO and io, the Ukrainian and Belarusian letters, and signs.
+  constexpr unsigned char Tail[16] = {
+      0xA8,      // IO
+      0xB8,      // io
+      0xAA,      // Ukrainian IE
+      0xBA,      // Ukrainian ie
+      0xAF,      // YI
+      0xBF,      // yi
+      0xA1,      // short U
+      0xA2,      // short u
+      0xB0,      // degree
+      Unmapped,  // bullet operator
+      0xB7,      // middle dot
+      Unmapped,  // square root
+      0xB9,      // numero
+      0xA4,      // currency sign
+      Unmapped,  // black square
+      0xA0,      // no-break space
+  };
   for (int I = 0; I < 16; ++I) T[0x70 + I] = Tail[I];
   return T;
 }

@@ -30,7 +30,8 @@ std::optional<double> ParseNumber(std::string_view Text) {
   const bool Negative = !Number.empty() && Number.front() == '-';
   const std::string_view Unsigned = std::string_view(Number).substr(Negative ? 1 : 0);
   // from_chars would also take "inf", "nan" and a second sign.
-  if (Unsigned.empty() || !(IsDigit(Unsigned.front()) || Unsigned.front() == '.')) return std::nullopt;
+  if (Unsigned.empty() || !(IsDigit(Unsigned.front()) || Unsigned.front() == '.'))
+    return std::nullopt;
 
   double Value = 0;
   const char* End = Number.data() + Number.size();

@@ -102,6 +102,17 @@ TEST_F(PinsCommand, JsonOfAnEmptyTable) {
             "}\n");
 }
 
+TEST_F(PinsCommand, SizesBeyondDoubleRangeAreJsonNullAndInfInTheTable) {
+  const std::string Text = "1  " + std::string(400, '9') + "  2\n";
+  const CommandResult R = Pins(Text, "--json");
+  EXPECT_EQ(R.ExitCode, 0);
+  EXPECT_NE(R.Out.find("\"Hole\": null,"), std::string::npos) << R.Out;
+  EXPECT_NE(R.Out.find("\"HoleMM\": null,"), std::string::npos) << R.Out;
+  EXPECT_EQ(Pins(Text).Out,
+            "Pin#  Hole    Aper  Aper Type\n"
+            "   1   INF  2.0000  Circle\n");
+}
+
 TEST_F(PinsCommand, OemConvertsTheDosSquareWord) {
   const std::string Dos = "1  0.9  1.6 \xAA\xA2\xA0\xA4\xE0\xA0\xE2\n";
   EXPECT_EQ(Pins(Dos).Out,
@@ -113,10 +124,10 @@ TEST_F(PinsCommand, OemConvertsTheDosSquareWord) {
 }
 
 TEST_F(PinsCommand, VerboseListsSkippedNonEmptyLines) {
-  const CommandResult R =
-      Pins("Pin# Hole Aper\n\n  \t\n5 1.2 1.8\n3  1.2.5  1.8\r\n3  1  1.2.5  2\r"
-           "99999999999  1\n7  1\n",
-           "--verbose");
+  const CommandResult R = Pins(
+      "Pin# Hole Aper\n\n  \t\n5 1.2 1.8\n3  1.2.5  1.8\r\n3  1  1.2.5  2\r"
+      "99999999999  1\n7  1\n",
+      "--verbose");
   EXPECT_EQ(R.ExitCode, 0);
   EXPECT_EQ(R.Out,
             "Pin#    Hole    Aper  Aper Type\n"

@@ -18,12 +18,12 @@ TEST(CodePage, AsciiAndNulStayAsTheyAre) {
 }
 
 TEST(CodePage, CyrillicLetters) {
-  EXPECT_EQ(OemToAnsi("\x80"), "\xC0");  // A
-  EXPECT_EQ(OemToAnsi("\x9F"), "\xDF");  // YA
-  EXPECT_EQ(OemToAnsi("\xA0"), "\xE0");  // a
-  EXPECT_EQ(OemToAnsi("\xAF"), "\xEF");  // pe
-  EXPECT_EQ(OemToAnsi("\xE0"), "\xF0");  // er
-  EXPECT_EQ(OemToAnsi("\xEF"), "\xFF");  // ya
+  EXPECT_EQ(OemToAnsi("\x80"), "\xC0");          // A
+  EXPECT_EQ(OemToAnsi("\x9F"), "\xDF");          // YA
+  EXPECT_EQ(OemToAnsi("\xA0"), "\xE0");          // a
+  EXPECT_EQ(OemToAnsi("\xAF"), "\xEF");          // pe
+  EXPECT_EQ(OemToAnsi("\xE0"), "\xF0");          // er
+  EXPECT_EQ(OemToAnsi("\xEF"), "\xFF");          // ya
   EXPECT_EQ(OemToAnsi("\xF0\xF1"), "\xA8\xB8");  // IO, io
   // "kvad" in DOS becomes the square word the reader looks for.
   EXPECT_EQ(OemToAnsi("1  0.9 \xAA\xA2\xA0\xA4"), "1  0.9 \xEA\xE2\xE0\xE4");
@@ -38,10 +38,10 @@ TEST(CodePage, EveryLetterHasItsOwnByte) {
 }
 
 TEST(CodePage, SignsAndWhatWindows1251Lacks) {
-  EXPECT_EQ(OemToAnsi("\xF8"), "\xB0");  // degree
-  EXPECT_EQ(OemToAnsi("\xFC"), "\xB9");  // numero
-  EXPECT_EQ(OemToAnsi("\xFF"), "\xA0");  // no-break space
-  EXPECT_EQ(OemToAnsi("\xF6\xF7"), "\xA1\xA2");  // short U, short u
+  EXPECT_EQ(OemToAnsi("\xF8"), "\xB0");                                       // degree
+  EXPECT_EQ(OemToAnsi("\xFC"), "\xB9");                                       // numero
+  EXPECT_EQ(OemToAnsi("\xFF"), "\xA0");                                       // no-break space
+  EXPECT_EQ(OemToAnsi("\xF6\xF7"), "\xA1\xA2");                               // short U, short u
   for (int B = 0xB0; B < 0xE0; ++B) EXPECT_EQ(OemToAnsi(Byte(B)), "?") << B;  // box drawing
   EXPECT_EQ(OemToAnsi("\xF9\xFB\xFE"), "???");  // bullet operator, square root, black square
 }

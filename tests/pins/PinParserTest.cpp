@@ -74,9 +74,9 @@ TEST(PinParser, GapNeedsMoreThanOneBlank) {
 }
 
 TEST(PinParser, NumbersThatAreNotOneNumberAreAbsent) {
-  EXPECT_EQ(Read("3  1.2.5  1.8"), Rows{});          // V1 absent
-  EXPECT_EQ(Read("3  1,2.5  1.8"), Rows{});          // V1 absent
-  EXPECT_EQ(Read("3  1.2  1.2.5  1.8"), Rows{});     // V2 absent, V3 present
+  EXPECT_EQ(Read("3  1.2.5  1.8"), Rows{});                              // V1 absent
+  EXPECT_EQ(Read("3  1,2.5  1.8"), Rows{});                              // V1 absent
+  EXPECT_EQ(Read("3  1.2  1.2.5  1.8"), Rows{});                         // V2 absent, V3 present
   EXPECT_EQ(Read("3  1.2  1.8  1.2.5"), (Rows{{3, 1.2, 1.8, Circle}}));  // V3 absent
   EXPECT_EQ(Read("3  1.2  1..8"), (Rows{{3, 1.2, 0, None}}));
   EXPECT_EQ(Read("3  1.  2,"), (Rows{{3, 1, 2, Circle}}));
@@ -145,11 +145,9 @@ TEST(PinParser, LinesEndAtCrLfLfOrLoneCrAndParseOnlyAppends) {
   TPins Pins;
   Pins.Parse("1  1\r2  2\r\n3  3\n4  4", layoutHoleAper);
   Pins.Parse(TTextLines::FromText("5  5\n"), layoutHoleAper);
-  EXPECT_EQ(RowsOf(Pins), (Rows{{1, 1, 0, None},
-                                {2, 2, 0, None},
-                                {3, 3, 0, None},
-                                {4, 4, 0, None},
-                                {5, 5, 0, None}}));
+  EXPECT_EQ(
+      RowsOf(Pins),
+      (Rows{{1, 1, 0, None}, {2, 2, 0, None}, {3, 3, 0, None}, {4, 4, 0, None}, {5, 5, 0, None}}));
 }
 
 TEST(PinParser, EveryByteValueInTheGap) {

@@ -95,7 +95,7 @@ TEST(PinTable, AssignAperturesGivesPinsRowsOfTheirOwn) {
   EXPECT_EQ(R[2].HoleDCode, 10);  // shares the stroke's round row
   EXPECT_EQ(R[2].PadDCode, 15);
   EXPECT_EQ(R[3].HoleDCode, 16);
-  EXPECT_EQ(R[3].PadDCode, 0);    // no pad
+  EXPECT_EQ(R[3].PadDCode, 0);  // no pad
   EXPECT_EQ(R[4].HoleDCode, 17);
   EXPECT_EQ(R[4].PadDCode, 18);
   EXPECT_EQ(R[4].MaskDCode, 0);

@@ -24,7 +24,8 @@ inline void PrintTo(const Row& R, std::ostream* Os) {
 // The rows as stored, in description units.
 inline std::vector<Row> RowsOf(const TPins& Pins) {
   std::vector<Row> Rows;
-  for (const TPinRecord& P : Pins.Rows()) Rows.push_back({P.PinNumber, P.Hole, P.Aperture, P.Shape});
+  for (const TPinRecord& P : Pins.Rows())
+    Rows.push_back({P.PinNumber, P.Hole, P.Aperture, P.Shape});
   return Rows;
 }
 
