@@ -17,8 +17,8 @@ std::string TerminalText(std::string_view Text) {
   Out.reserve(Text.size());
   for (std::size_t i = 0; i < Text.size(); ++i) {
     const char C = Text[i];
-    const bool Pair = i + 1 < Text.size() && ((C == '\n' && Text[i + 1] == '\r') ||
-                                              (C == '\r' && Text[i + 1] == '\n'));
+    const bool Pair = i + 1 < Text.size() &&
+                      ((C == '\n' && Text[i + 1] == '\r') || (C == '\r' && Text[i + 1] == '\n'));
     Out.push_back(C == '\r' ? '\n' : C);
     if (Pair) ++i;
   }
@@ -27,8 +27,9 @@ std::string TerminalText(std::string_view Text) {
 
 std::string Lower(std::string_view Word) {
   std::string Out(Word);
-  std::transform(Out.begin(), Out.end(), Out.begin(),
-                 [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; });
+  std::transform(Out.begin(), Out.end(), Out.begin(), [](char C) {
+    return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
+  });
   return Out;
 }
 
@@ -58,12 +59,16 @@ std::optional<TAnswer> TypedAnswer(std::string_view Line) {
   if (T.size() == 1) {
     switch (T[0]) {
       case 'y':
-      case 'Y': return TAnswer::Yes;
+      case 'Y':
+        return TAnswer::Yes;
       case 'n':
-      case 'N': return TAnswer::No;
+      case 'N':
+        return TAnswer::No;
       case 'c':
-      case 'C': return TAnswer::Cancel;
-      default: return std::nullopt;
+      case 'C':
+        return TAnswer::Cancel;
+      default:
+        return std::nullopt;
     }
   }
   return AnswerFromWord(T);
@@ -76,7 +81,9 @@ constexpr const char* TerminalChoices =
 }  // namespace
 
 TConsolePrompts::TConsolePrompts(std::vector<TAnswer> Scripted)
-    : Scripted(std::move(Scripted)), In(&std::cin), Err(&std::cerr),
+    : Scripted(std::move(Scripted)),
+      In(&std::cin),
+      Err(&std::cerr),
       Interactive(::isatty(STDIN_FILENO) == 1) {}
 
 void TConsolePrompts::UseStreams(std::istream& NewIn, std::ostream& NewErr, bool InteractiveIn) {
@@ -130,11 +137,16 @@ std::optional<std::vector<TAnswer>> TConsolePrompts::ParseAnswers(std::string_vi
 
 const char* TConsolePrompts::AnswerName(TAnswer Answer) {
   switch (Answer) {
-    case TAnswer::Yes: return "yes";
-    case TAnswer::No: return "no";
-    case TAnswer::Cancel: return "cancel";
-    case TAnswer::NoToAll: return "no-all";
-    case TAnswer::YesToAll: return "yes-all";
+    case TAnswer::Yes:
+      return "yes";
+    case TAnswer::No:
+      return "no";
+    case TAnswer::Cancel:
+      return "cancel";
+    case TAnswer::NoToAll:
+      return "no-all";
+    case TAnswer::YesToAll:
+      return "yes-all";
   }
   return "yes";
 }

@@ -47,7 +47,8 @@ TEST(ConsolePrompts, ScriptedAnswersWinOverATerminal) {
 TEST(ConsolePrompts, WithoutTerminalAnswersYes) {
   Console C({}, "n\n", false);
   EXPECT_EQ(C.Prompts.AskUser("Via with ... not defined"), TAnswer::Yes);
-  EXPECT_EQ(C.Err.str(), "Via with ... not defined\nAnswer: yes (standard input is not a terminal)\n");
+  EXPECT_EQ(C.Err.str(),
+            "Via with ... not defined\nAnswer: yes (standard input is not a terminal)\n");
 }
 
 TEST(ConsolePrompts, TerminalTakesLettersAndWords) {
