@@ -18,15 +18,11 @@ TEST(Cam350Padstacks, EveryPinRowDefinesItsPadsAndHoleInRowOrder) {
   Board.Pins.Append(PinRow(7, shapeNone, 13, 0));
   Board.Pins.Append(PinRow(4, shapeSquare, 14, 15));
   Board.MakeCam350Padstacks(1, 6, 2, 3, 8);
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "edit_padstack_dcode@ 5,1,12",
-                                       "edit_padstack_dcode@ 5,6,12",
-                                       "edit_padstack_dcode@ 5,8,11",
-                                       "edit_padstack_dcode@ 8,8,13",
-                                       "edit_padstack_dcode@ 5,1,15",
-                                       "edit_padstack_dcode@ 5,6,15",
-                                       "edit_padstack_dcode@ 5,8,14",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"edit_padstack_dcode@ 5,1,12", "edit_padstack_dcode@ 5,6,12",
+                                      "edit_padstack_dcode@ 5,8,11", "edit_padstack_dcode@ 8,8,13",
+                                      "edit_padstack_dcode@ 5,1,15", "edit_padstack_dcode@ 5,6,15",
+                                      "edit_padstack_dcode@ 5,8,14"}));
 }
 
 TEST(Cam350Padstacks, NothingWithoutPinRowsAndNoOverflowAtTheLargestPin) {
@@ -49,14 +45,9 @@ TEST(Cam350Pads, AFlashOfADefinedPinIsPlacedOnItsOwnLayerWithoutAQuestion) {
   Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
   AddFlash(Board.Layers.Items(2).Flashes, 5, 1000, -325);
   Board.MakeCam350Pads();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "setlayer@ 2",
-                                       "add_padstack@",
-                                       "setpadstack@ 5",
-                                       "axy@ 10.00,-3.25",
-                                       "back@",
-                                       "view_all@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"setlayer@ 2", "add_padstack@", "setpadstack@ 5",
+                                      "axy@ 10.00,-3.25", "back@", "view_all@"}));
   EXPECT_TRUE(Prompts.Asked.empty());
 }
 
@@ -83,26 +74,12 @@ TEST(Cam350Pads, NoSkipsOnlyTheFlashThatRaisedTheQuestion) {
   AddFlash(Flashes, 5, 500, 0);  // defined
   AddFlash(Flashes, 7, 600, 0);  // the undefined pin changed: asked, No
   Board.MakeCam350Pads();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "setlayer@ 0",
-                                       "add_padstack@",
-                                       "setpadstack@ 7",
-                                       "axy@ 2.00,0.00",
-                                       "back@",
-                                       "add_padstack@",
-                                       "setpadstack@ 7",
-                                       "axy@ 3.00,0.00",
-                                       "back@",
-                                       "add_padstack@",
-                                       "setpadstack@ 8",
-                                       "axy@ 4.00,0.00",
-                                       "back@",
-                                       "add_padstack@",
-                                       "setpadstack@ 5",
-                                       "axy@ 5.00,0.00",
-                                       "back@",
-                                       "view_all@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"setlayer@ 0", "add_padstack@", "setpadstack@ 7",
+                                      "axy@ 2.00,0.00", "back@", "add_padstack@", "setpadstack@ 7",
+                                      "axy@ 3.00,0.00", "back@", "add_padstack@", "setpadstack@ 8",
+                                      "axy@ 4.00,0.00", "back@", "add_padstack@", "setpadstack@ 5",
+                                      "axy@ 5.00,0.00", "back@", "view_all@"}));
   EXPECT_EQ(Prompts.Asked, (std::vector<std::string>{Question6, Question7, Question6}));
 }
 
@@ -148,13 +125,9 @@ TEST(Cam350Pads, CancelEndsTheWriterAtOnceAndTheNextRunAsksAfresh) {
   AddFlash(Board.Layers.Items(1).Flashes, 5, 300, 0);
   AddFlash(Board.Layers.Items(2).Flashes, 5, 400, 0);
   Board.MakeCam350Pads();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "setlayer@ 1",
-                                       "add_padstack@",
-                                       "setpadstack@ 5",
-                                       "axy@ 1.00,0.00",
-                                       "back@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"setlayer@ 1", "add_padstack@", "setpadstack@ 5",
+                                      "axy@ 1.00,0.00", "back@"}));
 
   Board.Output.Clear();
   Board.MakeCam350Pads();

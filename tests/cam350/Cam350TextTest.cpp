@@ -37,28 +37,27 @@ TEST(Cam350Text, SettingsAreWrittenOnlyWhenTheyChange) {
   AddText(Texts, "REF3", 27, 0, 0, 100, 500, 250);
   Board.BuildApertures();  // the text stroke 0.1 is D-code 10
   Board.MakeCam350Text();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "textjust@ 4",
-                                       "textmirror@ 0",
-                                       "setlayer@ 2",
-                                       "edit_aperture@ 10,1,0.1000,0.1000,0,\"\"",
-                                       "update_dcodebar@",
-                                       "setdcode@ 10",
-                                       "textfullheight@ 1.00",
-                                       "addtext@ 5.00,2.50,5.00,2.50,\"REF1\"",
-                                       "back@",
-                                       "setdcode@ 10",
-                                       "textmirror@ 1",
-                                       "textangle@ 9000",
-                                       "addtext@ 5.00,2.50,5.00,2.50,\"REF2\"",
-                                       "back@",
-                                       "setdcode@ 10",
-                                       "textmirror@ 0",
-                                       "textangle@   00",
-                                       "addtext@ 5.00,2.50,5.00,2.50,\"REF3\"",
-                                       "back@",
-                                       "view_all@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"textjust@ 4",
+                                      "textmirror@ 0",
+                                      "setlayer@ 2",
+                                      "edit_aperture@ 10,1,0.1000,0.1000,0,\"\"",
+                                      "update_dcodebar@",
+                                      "setdcode@ 10",
+                                      "textfullheight@ 1.00",
+                                      "addtext@ 5.00,2.50,5.00,2.50,\"REF1\"",
+                                      "back@",
+                                      "setdcode@ 10",
+                                      "textmirror@ 1",
+                                      "textangle@ 9000",
+                                      "addtext@ 5.00,2.50,5.00,2.50,\"REF2\"",
+                                      "back@",
+                                      "setdcode@ 10",
+                                      "textmirror@ 0",
+                                      "textangle@   00",
+                                      "addtext@ 5.00,2.50,5.00,2.50,\"REF3\"",
+                                      "back@",
+                                      "view_all@"}));
 }
 
 TEST(Cam350Text, JustificationCodesAndAnUnknownCodeThatKeepsThePrevious) {
@@ -96,30 +95,29 @@ TEST(Cam350Text, SettingsCarryOverToTheNextLayer) {
   AddText(Board.Layers.Items(1).Texts, "C", 33, 4, 270, 250, 100, -100);
   Board.BuildApertures();
   Board.MakeCam350Text();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "textjust@ 4",
-                                       "textmirror@ 0",
-                                       "setlayer@ 0",
-                                       "edit_aperture@ 10,1,0.1000,0.1000,0,\"\"",
-                                       "update_dcodebar@",
-                                       "setdcode@ 10",
-                                       "textjust@ 9",
-                                       "textmirror@ 1",
-                                       "textangle@ 27000",
-                                       "textfullheight@ 2.00",
-                                       "addtext@ 1.00,-1.00,1.00,-1.00,\"A\"",
-                                       "back@",
-                                       "view_all@",
-                                       "setlayer@ 1",
-                                       "setdcode@ 10",
-                                       "addtext@ 1.00,-1.00,1.00,-1.00,\"B\"",
-                                       "back@",
-                                       "setdcode@ 10",
-                                       "textfullheight@ 2.50",
-                                       "addtext@ 1.00,-1.00,1.00,-1.00,\"C\"",
-                                       "back@",
-                                       "view_all@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"textjust@ 4",
+                                      "textmirror@ 0",
+                                      "setlayer@ 0",
+                                      "edit_aperture@ 10,1,0.1000,0.1000,0,\"\"",
+                                      "update_dcodebar@",
+                                      "setdcode@ 10",
+                                      "textjust@ 9",
+                                      "textmirror@ 1",
+                                      "textangle@ 27000",
+                                      "textfullheight@ 2.00",
+                                      "addtext@ 1.00,-1.00,1.00,-1.00,\"A\"",
+                                      "back@",
+                                      "view_all@",
+                                      "setlayer@ 1",
+                                      "setdcode@ 10",
+                                      "addtext@ 1.00,-1.00,1.00,-1.00,\"B\"",
+                                      "back@",
+                                      "setdcode@ 10",
+                                      "textfullheight@ 2.50",
+                                      "addtext@ 1.00,-1.00,1.00,-1.00,\"C\"",
+                                      "back@",
+                                      "view_all@"}));
 }
 
 TEST(Cam350Text, TextBytesGoOutUnchangedAndATakenApertureIsNotDefinedAgain) {
@@ -132,15 +130,10 @@ TEST(Cam350Text, TextBytesGoOutUnchangedAndATakenApertureIsNotDefinedAgain) {
   Board.MakeCam350Lines();
   Board.Output.Clear();
   Board.MakeCam350Text();
-  EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{
-                                       "textjust@ 4",
-                                       "textmirror@ 0",
-                                       "setlayer@ 0",
-                                       "setdcode@ 10",
-                                       "addtext@ 0.00,0.00,0.00,0.00,\"say \"hi\", \xC0\xE9;\"",
-                                       "back@",
-                                       "view_all@",
-                                   }));
+  EXPECT_EQ(LinesOf(Board.Output),
+            (std::vector<std::string>{"textjust@ 4", "textmirror@ 0", "setlayer@ 0", "setdcode@ 10",
+                                      "addtext@ 0.00,0.00,0.00,0.00,\"say \"hi\", \xC0\xE9;\"",
+                                      "back@", "view_all@"}));
 }
 
 }  // namespace
