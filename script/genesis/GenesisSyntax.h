@@ -30,6 +30,7 @@ struct TShellWord {
 inline TShellWord ShellWord(std::string_view Value) { return {Value}; }
 bool IsPlainShellWord(std::string_view Value);
 LineBuilder& operator<<(LineBuilder& L, const TShellWord& Word);
+inline LineBuilder& operator<<(LineBuilder&& L, const TShellWord& Word) { return L << Word; }
 void AppendShellWord(std::string& Out, std::string_view Value);
 
 // "COM display_layer,name=<Name>,display=yes,number=<Number>"
@@ -57,6 +58,7 @@ inline TPoint CenterXY(double X, double Y) { return {X, Y, "c"}; }
 inline LineBuilder& operator<<(LineBuilder& L, const TPoint& P) {
   return L << 'x' << P.Suffix << '=' << F42(P.X) << ",y" << P.Suffix << '=' << F42(P.Y);
 }
+inline LineBuilder& operator<<(LineBuilder&& L, const TPoint& P) { return L << P; }
 
 // A symbol name: its prefix followed by its size in whole micrometres
 // ("%0.0f" of millimetres x 1000): "r250" is round 0.25 mm, "s1500" square
@@ -72,5 +74,6 @@ TSymbol PadSymbol(std::uint8_t Shape, double SizeMm);
 inline LineBuilder& operator<<(LineBuilder& L, const TSymbol& S) {
   return L << S.Prefix << F00(S.SizeMm * 1000);
 }
+inline LineBuilder& operator<<(LineBuilder&& L, const TSymbol& S) { return L << S; }
 
 }  // namespace quillon::genesis

@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "GenesisTestBoard.h"
@@ -6,9 +5,6 @@
 namespace quillon::test {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
-using ::testing::IsEmpty;
 using Lines = std::vector<std::string>;
 
 TEST(GenesisLines, SegmentRectangleAndSkippedLinesOfOneLayer) {
@@ -21,23 +17,18 @@ TEST(GenesisLines, SegmentRectangleAndSkippedLinesOfOneLayer) {
   AddLine(Layer, 0x1234, 0, 0, 50, 50);
   Pcb.Scale = 0.0254;
   Pcb.MakeGenesisLines();
-  EXPECT_THAT(LinesOf(Pcb.Output),
-              ElementsAre("echo Adding Lines for layer: 4",
-                          "COM display_layer,name=l4,display=yes,number=1",
-                          "COM work_layer,name=l4",
-                          "COM add_line,attributes=no,xs=2.54,ys=5.08,xe=7.62,ye=5.08,symbol=r254,"
-                          "polarity=positive,bus_num_lines=0,bus_dist_by=pitch,bus_distance=0,"
-                          "bus_reference=left",
-                          "COM add_polyline_strt",
-                          "COM add_polyline_xy,x=2.54,y=5.08",
-                          "COM add_polyline_xy,x=7.62,y=5.08",
-                          "COM add_polyline_xy,x=7.62,y=10.16",
-                          "COM add_polyline_xy,x=2.54,y=10.16",
-                          "COM add_polyline_xy,x=2.54,y=5.08",
-                          "COM add_polyline_end,attributes=no,symbol=r508,polarity=positive",
-                          "echo Skiping fill rect i=4 j=2",
-                          "echo Skiping unknown line i=4 j=3",
-                          "COM zoom_home"));
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
+            Joined({"echo Adding Lines for layer: 4",
+                    "COM display_layer,name=l4,display=yes,number=1", "COM work_layer,name=l4",
+                    "COM add_line,attributes=no,xs=2.54,ys=5.08,xe=7.62,ye=5.08,symbol=r254,"
+                    "polarity=positive,bus_num_lines=0,bus_dist_by=pitch,bus_distance=0,"
+                    "bus_reference=left",
+                    "COM add_polyline_strt", "COM add_polyline_xy,x=2.54,y=5.08",
+                    "COM add_polyline_xy,x=7.62,y=5.08", "COM add_polyline_xy,x=7.62,y=10.16",
+                    "COM add_polyline_xy,x=2.54,y=10.16", "COM add_polyline_xy,x=2.54,y=5.08",
+                    "COM add_polyline_end,attributes=no,symbol=r508,polarity=positive",
+                    "echo Skiping fill rect i=4 j=2", "echo Skiping unknown line i=4 j=3",
+                    "COM zoom_home"}));
 }
 
 TEST(GenesisLines, LayersWithoutLinesAndArcsWithoutLinesWriteNothing) {
@@ -48,17 +39,16 @@ TEST(GenesisLines, LayersWithoutLinesAndArcsWithoutLinesWriteNothing) {
   Pcb.Scale = 0.001;
   Pcb.AddViewCommands = false;
   Pcb.MakeGenesisLines();
-  EXPECT_THAT(LinesOf(Pcb.Output),
-              ElementsAre("echo Adding Lines for layer: 0",
-                          "COM display_layer,name=top,display=yes,number=1",
-                          "COM work_layer,name=top",
-                          "COM add_line,attributes=no,xs=0.00,ys=0.00,xe=0.00,ye=-0.10,symbol=r0,"
-                          "polarity=positive,bus_num_lines=0,bus_dist_by=pitch,bus_distance=0,"
-                          "bus_reference=left"));
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
+            Joined({"echo Adding Lines for layer: 0",
+                    "COM display_layer,name=top,display=yes,number=1", "COM work_layer,name=top",
+                    "COM add_line,attributes=no,xs=0.00,ys=0.00,xe=0.00,ye=-0.10,symbol=r0,"
+                    "polarity=positive,bus_num_lines=0,bus_dist_by=pitch,bus_distance=0,"
+                    "bus_reference=left"}));
   Pcb.Output.Clear();
   Pcb.Layers.Items(1).Arcs.Clear();
   Pcb.MakeGenesisArcs();
-  EXPECT_THAT(LinesOf(Pcb.Output), IsEmpty());
+  EXPECT_TRUE(LinesOf(Pcb.Output).empty());
 }
 
 // Two layers of arcs at Scale 0.0254: widths 10, 10 and 20 (a full circle) on
@@ -143,13 +133,13 @@ TEST(GenesisArcs, ZeroWidthArcGetsSymbolR0AndTheSmallestAperture) {
   Pcb.AddViewCommands = false;
   Pcb.BuildApertures();
   Pcb.MakeGenesisArcs();
-  EXPECT_THAT(LinesOf(Pcb.Output, 3),
-              ElementsAre("#edit_aperture@ 10,1,0.0001,0.0001,0,\"\"", "#update_dcodebar@",
-                          "#setdcode@ 10", "#update_dcodebar@", "#add_arc@",
-                          "COM add_arc,attributes=no,xc=0.00,yc=0.00,xs=1.00,ys=0.00,xe=0.00,"
-                          "ye=1.00,symbol=r0,polarity=positive,direction=cw",
-                          "#axy@ xc=0.00,yc=0.00", "#axy@ xs=1.00,ys=0.00",
-                          "#axy@ xe=0.00,ye=1.00", "#back@"));
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output, 3)),
+            Joined({"#edit_aperture@ 10,1,0.0001,0.0001,0,\"\"", "#update_dcodebar@",
+                    "#setdcode@ 10", "#update_dcodebar@", "#add_arc@",
+                    "COM add_arc,attributes=no,xc=0.00,yc=0.00,xs=1.00,ys=0.00,xe=0.00,"
+                    "ye=1.00,symbol=r0,polarity=positive,direction=cw",
+                    "#axy@ xc=0.00,yc=0.00", "#axy@ xs=1.00,ys=0.00", "#axy@ xe=0.00,ye=1.00",
+                    "#back@"}));
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "GenesisTestBoard.h"
@@ -6,8 +5,6 @@
 namespace quillon::test {
 namespace {
 
-using ::testing::ElementsAreArray;
-using ::testing::IsEmpty;
 using Lines = std::vector<std::string>;
 
 TEST(GenesisPolygons, BoardWithoutPolygonsAndLinesWritesNothing) {
@@ -17,7 +14,7 @@ TEST(GenesisPolygons, BoardWithoutPolygonsAndLinesWritesNothing) {
   AddArc(Layer.Arcs, 0, 0, 10, 0, 10, 0);
   Pcb.Scale = 0.01;
   Pcb.MakeGenesisPolygons();
-  EXPECT_THAT(LinesOf(Pcb.Output), IsEmpty());
+  EXPECT_TRUE(LinesOf(Pcb.Output).empty());
 }
 
 // TOP holds one plain line; GND holds a triangle, a closed square with holes
@@ -137,19 +134,19 @@ TEST(GenesisPolygons, OuterOutlineWithoutSegmentsIsPassedOver) {
   Pcb.Scale = 0.01;
   Pcb.AddViewCommands = false;
   Pcb.MakeGenesisPolygons();
-  EXPECT_THAT(LinesOf(Pcb.Output),
-              ElementsAreArray(Lines{
-                  "echo Adding Complex Polygons for layer 0",
-                  "COM display_layer,name=gnd,display=yes,number=1",
-                  "COM work_layer,name=gnd",
-                  "echo Adding Void Complex Polygons for layer 0, ComplesPolygons: 0, OutLines: 1",
-                  "COM add_surf_strt,surf_type=feature",
-                  "COM add_surf_poly_strt,x=0.00,y=0.00",
-                  "COM add_surf_poly_seg,x=1.00,y=0.00",
-                  "COM add_surf_poly_seg,x=0.00,y=0.00",
-                  "COM add_surf_poly_end",
-                  "COM add_surf_end,attributes=no,polarity=negative",
-              }));
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
+            Joined(Lines{
+                "echo Adding Complex Polygons for layer 0",
+                "COM display_layer,name=gnd,display=yes,number=1",
+                "COM work_layer,name=gnd",
+                "echo Adding Void Complex Polygons for layer 0, ComplesPolygons: 0, OutLines: 1",
+                "COM add_surf_strt,surf_type=feature",
+                "COM add_surf_poly_strt,x=0.00,y=0.00",
+                "COM add_surf_poly_seg,x=1.00,y=0.00",
+                "COM add_surf_poly_seg,x=0.00,y=0.00",
+                "COM add_surf_poly_end",
+                "COM add_surf_end,attributes=no,polarity=negative",
+            }));
 }
 
 }  // namespace

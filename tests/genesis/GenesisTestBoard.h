@@ -2,11 +2,11 @@
 // Small boards for the Genesis writer tests, built through the model API,
 // and a prompts object that answers the pad question from a script.
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "model/UserPrompts.h"
 #include "script/ScriptPcb.h"
@@ -57,8 +57,9 @@ inline TLayer& AddLayer(TScriptingPcb& Pcb, const std::string& Name, std::uint8_
   return Layer;
 }
 
-inline TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, std::int32_t StartX, std::int32_t StartY,
-                         std::int32_t EndX, std::int32_t EndY, std::int32_t Width = 1) {
+inline TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, std::int32_t StartX,
+                         std::int32_t StartY, std::int32_t EndX, std::int32_t EndY,
+                         std::int32_t Width = 1) {
   TPcbLine& Line = Layer.Lines.Add();
   Line.Kind = Kind;
   Line.StartX = StartX;
@@ -69,9 +70,9 @@ inline TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, std::int32_t StartX,
   return Line;
 }
 
-inline TPcbArc& AddArc(TPcbArcs& Arcs, std::int32_t CenterX, std::int32_t CenterY, std::int32_t StartX,
-                       std::int32_t StartY, std::int32_t EndX, std::int32_t EndY,
-                       std::int32_t Width = 0) {
+inline TPcbArc& AddArc(TPcbArcs& Arcs, std::int32_t CenterX, std::int32_t CenterY,
+                       std::int32_t StartX, std::int32_t StartY, std::int32_t EndX,
+                       std::int32_t EndY, std::int32_t Width = 0) {
   TPcbArc& Arc = Arcs.Add();
   Arc.CenterX = CenterX;
   Arc.CenterY = CenterY;

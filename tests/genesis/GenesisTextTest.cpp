@@ -1,12 +1,9 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "GenesisTestBoard.h"
 
 namespace quillon::test {
 namespace {
-
-using ::testing::ElementsAre;
 
 std::string TextLine(const std::string& X, const std::string& Y, const std::string& Text,
                      const std::string& Angle, const std::string& Mirror) {
@@ -36,16 +33,15 @@ TEST_F(GenesisText, WorkedExampleWithItsLayerBlock) {
   AddLayer(Pcb, "COMP");
   AddText(AddLayer(Pcb, "SILK"), "ABC", 1000, 2000, 100, 34);
   Pcb.MakeGenesisText();
-  EXPECT_THAT(LinesOf(Pcb.Output),
-              ElementsAre("echo Adding text for layer: 1",
-                          "COM display_layer,name=silk,display=yes,number=1",
-                          "COM work_layer,name=silk",
-                          "echo XOrg=10.00,YOrg=20.00,GetSymbWidth=0.61,GetSymbHeight=0.81,"
-                          "GetTextCharCount=3",
-                          "COM add_text,attributes=no,type=string,x=10.00,y=20.00,text=ABC,"
-                          "x_size = 0.61,y_size = 0.81,w_factor=1,polarity=positive,angle=0,"
-                          "mirror=no,fontname=standard,ver=1",
-                          "COM zoom_home"));
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
+            Joined({"echo Adding text for layer: 1",
+                    "COM display_layer,name=silk,display=yes,number=1", "COM work_layer,name=silk",
+                    "echo XOrg=10.00,YOrg=20.00,GetSymbWidth=0.61,GetSymbHeight=0.81,"
+                    "GetTextCharCount=3",
+                    "COM add_text,attributes=no,type=string,x=10.00,y=20.00,text=ABC,"
+                    "x_size = 0.61,y_size = 0.81,w_factor=1,polarity=positive,angle=0,"
+                    "mirror=no,fontname=standard,ver=1",
+                    "COM zoom_home"}));
 }
 
 TEST_F(GenesisText, JustificationMovesTheAnchorToTheLowerLeftCorner) {
