@@ -28,26 +28,19 @@ struct TAnchor {
 // 2 at their foot, 3 at their middle. A code outside the nine is placed as 34,
 // at the anchor itself, rather than wherever the previous text ended up.
 TAnchor LowerLeft(std::uint8_t Justification, double X0, double Y0, double L, double H) {
+  // clang-format off
   switch (Justification) {
-    case 25:
-      return {X0 - L / 2, Y0 - H};
-    case 26:
-      return {X0 - L / 2, Y0};
-    case 27:
-      return {X0 - L / 2, Y0 - H / 2};
-    case 33:
-      return {X0, Y0 - H};
-    case 35:
-      return {X0, Y0 - H / 2};
-    case 41:
-      return {X0 - L, Y0 - H};
-    case 42:
-      return {X0 - L, Y0};
-    case 43:
-      return {X0 - L, Y0 - H / 2};
-    default:
-      return {X0, Y0};  // 34
+    case 25: return {X0 - L / 2, Y0 - H};
+    case 26: return {X0 - L / 2, Y0};
+    case 27: return {X0 - L / 2, Y0 - H / 2};
+    case 33: return {X0,         Y0 - H};
+    case 35: return {X0,         Y0 - H / 2};
+    case 41: return {X0 - L,     Y0 - H};
+    case 42: return {X0 - L,     Y0};
+    case 43: return {X0 - L,     Y0 - H / 2};
+    default: return {X0,         Y0};  // 34
   }
+  // clang-format on
 }
 
 // Turns P counter-clockwise by Degrees about (X0, Y0).
