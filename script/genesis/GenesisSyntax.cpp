@@ -1,0 +1,123 @@
+#include "script/genesis/GenesisSyntax.h"
+
+#include "pins/ApertureTable.h"
+
+namespace quillon::genesis {
+
+namespace {
+
+bool IsPlainByte(unsigned char C) {
+  if (C >= 0x80) return true;  // 8-bit letters of the ANSI code page
+  if ((C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9')) return true;
+  switch (C) {
+    case ' ':
+    case '.':
+    case ',':
+    case '-':
+    case '_':
+    case '+':
+    case '/':
+    case ':':
+    case '=':
+    case '@':
+    case '%':
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::string LayerName(std::string_view Name) {
+  std::string Lower(Name);
+  for (char& C : Lower)
+    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+  std::string Word;
+  AppendShellWord(Word, Lower);
+  return Word;
+}
+
+bool IsPlainShellWord(std::string_view Value) {
+  for (char C : Value)
+    if (!IsPlainByte(static_cast<unsigned char>(C))) return false;
+  return true;
+}
+
+namespace {
+
+// Writes the quoted form of a value that is not plain. Inside csh single
+// quotes every byte is literal except the quote itself, which is closed,
+// escaped and reopened; a line break cannot stand there.
+template <class TSink>
+void WriteQuoted(TSink& Out, std::string_view Value) {
+  Out << '\'';
+  for (char C : Value) {
+    if (C == '\'')
+      Out << "'\\''";
+    else if (C == '\n' || C == '\r' || C == '\0')
+      Out << ' ';
+    else
+      Out << C;
+  }
+  Out << '\'';
+}
+
+struct TStringSink {
+  std::string& S;
+  TStringSink& operator<<(char C) {
+    S += C;
+    return *this;
+  }
+  TStringSink& operator<<(const char* Text) {
+    S += Text;
+    return *this;
+  }
+};
+
+}  // namespace
+
+LineBuilder& operator<<(LineBuilder& L, const TShellWord& Word) {
+  if (IsPlainShellWord(Word.Value)) return L << Word.Value;
+  WriteQuoted(L, Word.Value);
+  return L;
+}
+
+void AppendShellWord(std::string& Out, std::string_view Value) {
+  if (IsPlainShellWord(Value)) {
+    Out.append(Value);
+    return;
+  }
+  TStringSink Sink{Out};
+  WriteQuoted(Sink, Value);
+}
+
+void DisplayLayer(TTextLines& Out, std::string_view Name, int Number) {
+  LineBuilder(Out) << "COM display_layer,name=" << Name << ",display=yes,number=" << Number;
+}
+
+void WorkLayer(TTextLines& Out, std::string_view Name) {
+  LineBuilder(Out) << "COM work_layer,name=" << Name;
+}
+
+void SelectLayer(TTextLines& Out, std::string_view Name) {
+  DisplayLayer(Out, Name, 1);
+  WorkLayer(Out, Name);
+}
+
+void ZoomHome(TTextLines& Out, bool AddViewCommands) {
+  if (AddViewCommands) Out.Add("COM zoom_home");
+}
+
+TSymbol PadSymbol(std::uint8_t Shape, double SizeMm) {
+  switch (Shape) {
+    case shapeCircle:
+      return {"r", SizeMm};
+    case shapeSquare:
+      return {"s", SizeMm};
+    default:
+      return {"bfr100", SizeMm};  // a pin without pad shape
+  }
+}
+
+}  // namespace quillon::genesis

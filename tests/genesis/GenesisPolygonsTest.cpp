@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "GenesisTestBoard.h"
+
+namespace quillon::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(GenesisPolygons, BoardWithoutPolygonsAndLinesWritesNothing) {
+  TScriptingPcb Pcb;
+  TLayer& Layer = AddLayer(Pcb, "TOP");
+  AddFlash(Layer, 1, 0, 0);
+  AddArc(Layer.Arcs, 0, 0, 10, 0, 10, 0);
+  Pcb.Scale = 0.01;
+  Pcb.MakeGenesisPolygons();
+  EXPECT_TRUE(LinesOf(Pcb.Output).empty());
+}
+
+// TOP holds one plain line; GND holds a triangle, a closed square with holes
+// (one of them without segments) and circles, a polygon of circles only, and
+// a filled rectangle given end corner first.
+TEST(GenesisPolygons, SurfacesVoidsAndRectanglesInTwoPasses) {
+  TScriptingPcb Pcb;
+  AddLayer(Pcb, "TOP");
+  AddLayer(Pcb, "GND");
+  TLayer& Top = Pcb.Layers.Items(0);
+  TLayer& Gnd = Pcb.Layers.Items(1);
+  AddLine(Top, kindLine, 0, 0, 100, 0, 5);
+  AddOutline(Gnd.Polygons.Add(), {{0, 0}, {100, 0}, {100, 100}, {0, 100}});
+  TPcbComplexPolygon& Square = Gnd.Polygons.Add();
+  AddOutline(Square, {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}, {0, 0}});
+  AddOutline(Square, {{100, 100}, {200, 100}, {200, 200}});
+  Square.OutLines.Add();
+  AddOutline(Square, {{300, 300}, {400, 300}});
+  AddArc(Square.Circles, 500, 500, 550, 500, 550, 500);
+  AddArc(Square.Circles, 700, 700, 700, 750, 700, 750);
+  AddArc(Square.Circles, -900, 900, -900, 800, -900, 800);
+  AddArc(Gnd.Polygons.Add().Circles, 0, 0, 10, 0, 10, 0);
+  AddLine(Gnd, kindFilledRectangle, 200, 300, 100, 50);
+  AddLine(Gnd, kindRectangle, 0, 0, 10, 10);
+  Pcb.Scale = 0.01;
+  Pcb.MakeGenesisPolygons();
+  const Lines Expected = {
+      "echo Adding Complex Polygons for layer 1",
+      "COM display_layer,name=gnd,display=yes,number=1",
+      "COM work_layer,name=gnd",
+      // The triangle: three segments, five points.
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=0.00,y=0.00",
+      "COM add_surf_poly_seg,x=1.00,y=0.00",
+      "COM add_surf_poly_seg,x=1.00,y=1.00",
+      "COM add_surf_poly_seg,x=0.00,y=1.00",
+      "COM add_surf_poly_seg,x=0.00,y=0.00",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=positive",
+      // The square was closed in the plot: its first point comes twice.
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=0.00,y=0.00",
+      "COM add_surf_poly_seg,x=10.00,y=0.00",
+      "COM add_surf_poly_seg,x=10.00,y=10.00",
+      "COM add_surf_poly_seg,x=0.00,y=10.00",
+      "COM add_surf_poly_seg,x=0.00,y=0.00",
+      "COM add_surf_poly_seg,x=0.00,y=0.00",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=positive",
+      "echo Adding Void Complex Polygons for layer 1, ComplesPolygons: 1, OutLines: 1",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=1.00,y=1.00",
+      "COM add_surf_poly_seg,x=2.00,y=1.00",
+      "COM add_surf_poly_seg,x=2.00,y=2.00",
+      "COM add_surf_poly_seg,x=1.00,y=1.00",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      "echo Adding Void Complex Polygons for layer 1, ComplesPolygons: 1, OutLines: 3",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=3.00,y=3.00",
+      "COM add_surf_poly_seg,x=4.00,y=3.00",
+      "COM add_surf_poly_seg,x=3.00,y=3.00",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      "echo Adding Void Circle for layer: 1, ComplexPolygons: 1, VoidCircles 0",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=5.50,y=5.00",
+      "COM add_surf_poly_crv,xc=5.00,yc=5.00,xe=5.50,ye=5.00,cw=yes",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      "echo Adding Void Circle for layer: 1, ComplexPolygons: 1, VoidCircles 1",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=7.00,y=7.50",
+      "COM add_surf_poly_crv,xc=7.00,yc=7.00,xe=7.00,ye=7.50,cw=yes",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      "echo Adding Void Circle for layer: 1, ComplexPolygons: 1, VoidCircles 2",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=-9.00,y=8.00",
+      "COM add_surf_poly_crv,xc=-9.00,yc=9.00,xe=-9.00,ye=8.00,cw=yes",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      // A polygon without outlines still gets its circles.
+      "echo Adding Void Circle for layer: 1, ComplexPolygons: 2, VoidCircles 0",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=0.10,y=0.00",
+      "COM add_surf_poly_crv,xc=0.00,yc=0.00,xe=0.10,ye=0.00,cw=yes",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=negative",
+      "COM zoom_home",
+      // Second pass: every layer with lines, filled rectangles or not.
+      "echo Adding Rectange Polygons for layer 0",
+      "COM display_layer,name=top,display=yes,number=1",
+      "COM work_layer,name=top",
+      "COM zoom_home",
+      "echo Adding Rectange Polygons for layer 1",
+      "COM display_layer,name=gnd,display=yes,number=1",
+      "COM work_layer,name=gnd",
+      "COM add_surf_strt,surf_type=feature",
+      "COM add_surf_poly_strt,x=2.00,y=3.00",
+      "COM add_surf_poly_seg,x=1.00,y=3.00",
+      "COM add_surf_poly_seg,x=1.00,y=0.50",
+      "COM add_surf_poly_seg,x=2.00,y=0.50",
+      "COM add_surf_poly_seg,x=2.00,y=3.00",
+      "COM add_surf_poly_end",
+      "COM add_surf_end,attributes=no,polarity=positive",
+      "COM zoom_home",
+  };
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)), Joined(Expected));
+}
+
+TEST(GenesisPolygons, OuterOutlineWithoutSegmentsIsPassedOver) {
+  TScriptingPcb Pcb;
+  TPcbComplexPolygon& Polygon = AddLayer(Pcb, "GND").Polygons.Add();
+  Polygon.OutLines.Add();
+  AddOutline(Polygon, {{0, 0}, {100, 0}});
+  Pcb.Scale = 0.01;
+  Pcb.AddViewCommands = false;
+  Pcb.MakeGenesisPolygons();
+  EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
+            Joined(Lines{
+                "echo Adding Complex Polygons for layer 0",
+                "COM display_layer,name=gnd,display=yes,number=1",
+                "COM work_layer,name=gnd",
+                "echo Adding Void Complex Polygons for layer 0, ComplesPolygons: 0, OutLines: 1",
+                "COM add_surf_strt,surf_type=feature",
+                "COM add_surf_poly_strt,x=0.00,y=0.00",
+                "COM add_surf_poly_seg,x=1.00,y=0.00",
+                "COM add_surf_poly_seg,x=0.00,y=0.00",
+                "COM add_surf_poly_end",
+                "COM add_surf_end,attributes=no,polarity=negative",
+            }));
+}
+
+}  // namespace
+}  // namespace quillon::test
