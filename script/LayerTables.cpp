@@ -1,15 +1,7 @@
 #include "script/ScriptPcb.h"
+#include "script/genesis/GenesisSyntax.h"
 
 namespace quillon {
-
-namespace {
-
-// Genesis names a layer in lower case; only A to Z change.
-void AppendLowerAscii(std::string& S, const std::string& Name) {
-  for (char C : Name) S += (C >= 'A' && C <= 'Z') ? static_cast<char>(C - 'A' + 'a') : C;
-}
-
-}  // namespace
 
 void TScriptingPcb::WriteLayerTable(std::uint8_t Format) {
   if (Format == fmtCam350Macro) {
@@ -21,17 +13,11 @@ void TScriptingPcb::WriteLayerTable(std::uint8_t Format) {
                           << unsigned{Layer.Number} << ",4,0,\"" << Layer.Name << '"';
     }
   } else if (Format == fmtGenesis) {
-    for (int I = 0; I < Layers.Count(); ++I) {
-      std::string& S = Output.Open();
-      S += "COM matrix_add_layer,job=";
-      S += JobName;
-      S += ",matrix=matrix,layer=";
-      AppendLowerAscii(S, Layers.Items(I).Name);
-      S += ",row=";
-      fmt::AppendInt(S, I + 1);
-      S += ",context=misc,type=document,polarity=positive";
-      Output.Close();
-    }
+    // The same layer name as every body writer selects it by.
+    for (int I = 0; I < Layers.Count(); ++I)
+      LineBuilder(Output) << "COM matrix_add_layer,job=" << JobName << ",matrix=matrix,layer="
+                          << genesis::LayerName(Layers.Items(I).Name) << ",row=" << I + 1
+                          << ",context=misc,type=document,polarity=positive";
   }
 }
 

@@ -61,7 +61,7 @@ def load(data):
         board.messages.append("Неправильная сигнатура файла!")
         board.result = False
         return board
-    for _ in range(6):
+    for _ in range(7):  # version, four extents, an unused word, scale
         word()
     count = word()
     word()

@@ -41,8 +41,27 @@ def coord(v):
     return sign + digits.rjust(6, "0")
 
 
+PLAIN = set(b"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 .,-_+/:=@%") | set(range(0x80, 0x100))
+
+
+def shell_word(value):
+    """A value as it stands in a csh line so that the command receives it:
+    single-quoted when it holds a character the shell would act on."""
+    if all(c in PLAIN for c in value):
+        return value
+    out = bytearray(b"'")
+    for c in value:
+        if c == 0x27:
+            out += b"'\\''"
+        elif c in (10, 13, 0):
+            out += b" "
+        else:
+            out.append(c)
+    return bytes(out + b"'")
+
+
 def lower(name):
-    return bytes(c + 32 if 65 <= c <= 90 else c for c in name)
+    return shell_word(bytes(c + 32 if 65 <= c <= 90 else c for c in name))
 
 
 class Question:
@@ -645,7 +664,7 @@ class Converter:
                     xa, ya = nxa, nya
                     angle = r if t["mirror"] else 360 - r
                 self.w("COM add_text,attributes=no,type=string,x=%s,y=%s,text=" % (f42(xa), f42(ya)),
-                       t["text"], ",x_size = %s,y_size = %s,w_factor=1,polarity=positive,angle=%d,"
+                       shell_word(t["text"]), ",x_size = %s,y_size = %s,w_factor=1,polarity=positive,angle=%d,"
                        % (f42(w), f42(h), angle), mirror, ",fontname=standard,ver=1")
             self.zoom()
 
