@@ -1,16 +1,13 @@
 #include "script/ScriptPcb.h"
+#include "script/cam350/Cam350Syntax.h"
 
 namespace quillon {
 
 // The table leaves the rows' first-use marks alone: a CAM350 writer that uses
 // one of these D-codes for the first time declares it once more.
 void TScriptingPcb::WriteApertureTable() {
-  for (int I = 0; I < Apertures.Count(); ++I) {
-    const TApertureTableItem& Row = Apertures.Items(I);
-    LineBuilder(Output) << "edit_aperture@ " << Row.DCode << ',' << unsigned{Row.Shape} << ','
-                        << F24(Row.Size) << ',' << F24(Row.Size) << ",0,\"\"";
-    Output.Add("update_dcodebar@");
-  }
+  for (int I = 0; I < Apertures.Count(); ++I)
+    cam350::WriteApertureDefinition(Output, Apertures.Items(I));
 }
 
 // Every layer file declares the whole table of the conversion, used or not.
