@@ -10,7 +10,7 @@
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
-#include "model/PlotError.h"
+#include "cli/PlotLoading.h"
 #include "script/SaveError.h"
 #include "script/ScriptPcb.h"
 
@@ -82,17 +82,9 @@ int RunConvert(const TConvertArgs& Args) {
   TScriptingPcb Pcb;
   Pcb.SetPrompts(&Prompts);
 
-  bool Loaded = false;
-  try {
-    Loaded = Pcb.LoadFromFile(Args.Plot);
-  } catch (const std::exception& E) {
-    return Failure(Args.Plot + ": " + E.what());
-  }
-  if (!Loaded && Pcb.UnknownTagCount == 0)
-    return Failure(Args.Plot + ": not a plot file (bad signature); nothing written");
-  if (Pcb.UnknownTagCount > 0)
-    std::cerr << "quillon-cli: warning: " << Args.Plot << ": " << Pcb.UnknownTagCount
-              << " unrecognised tag(s) skipped\n";
+  // A stopping error or a bad signature is reported there; unrecognised
+  // tags only warn.
+  if (!LoadPlotFile(Pcb, Args.Plot)) return ExitFailure;
 
   if (const std::string Error = ChooseLayers(Args, Pcb); !Error.empty()) return UsageError(Error);
 
