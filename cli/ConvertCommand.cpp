@@ -162,7 +162,8 @@ TCommand AddConvertCommand(CLI::App& App) {
   Sub->add_flag("--no-view-commands", Args->NoViewCommands,
                 "leave out the view commands that end each block");
   // Layers are given by index or by name, without letter case.
-  Sub->add_option("--top", Args->Top, "layer of the top pads (default: the one named COMP, else 0)");
+  Sub->add_option("--top", Args->Top,
+                  "layer of the top pads (default: the one named COMP, else 0)");
   Sub->add_option("--bottom", Args->Bottom,
                   "layer of the bottom pads (default: the one named SOLDER, else 0)");
   Sub->add_option("--mask-top", Args->MaskTop,

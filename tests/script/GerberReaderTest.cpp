@@ -30,8 +30,8 @@ void BuildDemoLikeBoard(TScriptingPcb& Pcb) {
     AddLine(*L, kindRectangle, -1000, -1000, 3000, 2000, 8);
     AddLine(*L, kindFilledRectangle, 100, 100, 400, 250, 1);
     AddArc(L->Arcs, 1000, 1000, 1200, 1000, 1000, 1200, 10);  // a quarter
-    AddArc(L->Arcs, 500, -500, 600, -500, 600, -500, 6);       // a full circle
-    AddArc(L->Arcs, 0, 0, 0, 0, 0, 0, 0);                      // degenerate, width 0
+    AddArc(L->Arcs, 500, -500, 600, -500, 600, -500, 6);      // a full circle
+    AddArc(L->Arcs, 0, 0, 0, 0, 0, 0, 0);                     // degenerate, width 0
     TPcbComplexPolygon& Pour = L->Polygons.Add();
     AddOutline(Pour, {{2200, 200}, {2900, 200}, {2900, 900}, {2200, 900}, {2200, 200}});
     AddOutline(Pour, {{2300, 300}, {2400, 300}, {2400, 400}, {2300, 300}});
