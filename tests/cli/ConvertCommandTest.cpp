@@ -62,7 +62,7 @@ TEST_F(ConvertCommand, GerberWritesTheMacroAndTheLayerFilesAndSaysSo) {
                 "%LNTOP*%\r\n%LPD*%\r\n%LPD*%\r\n"
                 "G54D10*\r\nG00X002500Y005000D02*\r\nG01X007500Y005000D01*\r\n"
                 "M02*\r\n");
-  EXPECT_TRUE(Contains(R.Err, "quillon-cli: wrote " + Out + "/x: 7 lines, "));
+  EXPECT_TRUE(Contains(R.Err, "quillon-cli: wrote " + Out + "/x: 9 lines, "));
   EXPECT_TRUE(Contains(R.Err, "quillon-cli: wrote " + Out + "/0TOP.gbr: 13 lines, "));
   EXPECT_TRUE(Contains(R.Err, "quillon-cli: wrote " + Out + "/1PIN.gbr: 10 lines, " +
                                   std::to_string(fs::file_size(Out + "/1PIN.gbr")) + " bytes\n"));
