@@ -38,6 +38,10 @@ struct DbuCase {
   double Factor;
 };
 
+void PrintTo(const DbuCase& C, std::ostream* Out) {
+  *Out << C.Radio << ' ' << C.Count << ' ' << C.Unit;
+}
+
 class DbuDisplay : public ConvertTest, public ::testing::WithParamInterface<DbuCase> {};
 
 TEST_P(DbuDisplay, ShowsTheLengthOfNUnitsAndKeepsTheFactor) {

@@ -66,6 +66,8 @@ struct CliCase {
   const char* Extension;
 };
 
+void PrintTo(const CliCase& C, std::ostream* Out) { *Out << C.Format; }
+
 class SameAsCli : public DemoTest, public ::testing::WithParamInterface<CliCase> {};
 
 TEST_P(SameAsCli, OutputPageAndSavedFilesEqualTheCommandLines) {

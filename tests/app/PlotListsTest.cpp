@@ -2,11 +2,15 @@
 // loads, the title, recent files, the status bar and dropped files.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QUrl>
 
 #include "AppTestSupport.h"
 
@@ -138,6 +142,26 @@ TEST_F(PlotListsTest, DroppedFilesOpenByKind) {
   EXPECT_EQ(Window->PinMemo->toPlainText(), "1  0.9  1.6");
   EXPECT_TRUE(app::TQuillonMain::LooksLikePlotFile(QString::fromStdString(Tmp.File("x.PLT"))));
   EXPECT_FALSE(app::TQuillonMain::LooksLikePlotFile(QString::fromStdString(Pins)));
+}
+
+TEST_F(PlotListsTest, ADropOntoTheWindowOpensTheFile) {
+  const std::string Plot = WritePlot("dropped.plt", PlotBytes({{"PIN", 1}}));
+  QMimeData Data;
+  Data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Plot))});
+  QDragEnterEvent Enter(QPoint(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Window.get(), &Enter);
+  EXPECT_TRUE(Enter.isAccepted());
+  QDropEvent Drop(QPointF(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Window.get(), &Drop);
+  EXPECT_EQ(Entries(Window->DrlCB), QStringList({"0:PIN,1"}));
+  EXPECT_EQ(Window->windowTitle(), "dropped.plt - Quillon");
+  // Something that is not a local file is refused.
+  QMimeData Web;
+  Web.setUrls({QUrl("https://example.org/board.plt")});
+  QDragEnterEvent Refused(QPoint(10, 10), Qt::CopyAction, &Web, Qt::LeftButton, Qt::NoModifier);
+  Refused.ignore();
+  QApplication::sendEvent(Window.get(), &Refused);
+  EXPECT_FALSE(Refused.isAccepted());
 }
 
 }  // namespace

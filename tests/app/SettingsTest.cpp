@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QToolBar>
 
 #include "AppTestSupport.h"
@@ -87,6 +88,8 @@ struct FormatCase {
   int Format;
 };
 
+void PrintTo(const FormatCase& C, std::ostream* Out) { *Out << '"' << C.Value << '"'; }
+
 class FormatValue : public SettingsTest, public ::testing::WithParamInterface<FormatCase> {};
 
 TEST_P(FormatValue, SelectsTheFormatInAnyLetterCase) {
@@ -107,6 +110,8 @@ struct BoolCase {
   const char* Value;
   bool Checked;
 };
+
+void PrintTo(const BoolCase& C, std::ostream* Out) { *Out << '"' << C.Value << '"'; }
 
 class PadsValue : public SettingsTest, public ::testing::WithParamInterface<BoolCase> {};
 
@@ -226,6 +231,24 @@ TEST(SettingsLocation, BesideTheProgramWhenWritableOrAlreadyThere) {
   EXPECT_EQ(app::SettingsFileName(Locked, "/home/u/.config"),
             "/home/u/.config/quillon/quillon.ini");
   EXPECT_EQ(app::SettingsFileName(Locked, ""), Locked + "/quillon.ini");
+}
+
+TEST(SettingsLocation, AFileAlreadyInAReadOnlyProgramFolderStaysThere) {
+  TempDir Tmp;
+  const QString Exe = QString::fromStdString(Tmp.Path().string()) + "/bin";
+  QDir().mkpath(Exe);
+  const auto ReadOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+  QFile::setPermissions(Exe, ReadOnly);
+  const bool Locked = !QFileInfo(Exe).isWritable();  // not so for root
+  if (Locked) {
+    EXPECT_EQ(app::SettingsFileName(Exe, "/cfg"), "/cfg/quillon/quillon.ini");
+  }
+  QFile::setPermissions(Exe, ReadOnly | QFile::WriteOwner);
+  WriteFile(Tmp.File("bin/quillon.ini"), "");
+  QFile::setPermissions(Exe, ReadOnly);
+  EXPECT_EQ(app::SettingsFileName(Exe, "/cfg"), Exe + "/quillon.ini");
+  QFile::setPermissions(Exe, ReadOnly | QFile::WriteOwner);
+  if (!Locked) GTEST_SKIP() << "running as root: every folder is writable";
 }
 
 }  // namespace
