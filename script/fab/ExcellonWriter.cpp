@@ -27,7 +27,8 @@ std::vector<TTool> GroupByTool(const std::vector<TDrillHole>& Holes) {
     if (New) Tools.push_back({Key, {}});
     Tools[It->second].Holes.push_back(I);
   }
-  std::sort(Tools.begin(), Tools.end(), [](const TTool& A, const TTool& B) { return A.Key < B.Key; });
+  std::sort(Tools.begin(), Tools.end(),
+            [](const TTool& A, const TTool& B) { return A.Key < B.Key; });
   return Tools;
 }
 

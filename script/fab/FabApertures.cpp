@@ -17,7 +17,8 @@ std::int32_t TFabApertures::Use(std::int32_t TableDCode, TAperFunction Function)
   auto& Codes = ByRow[Row];
   std::int32_t& Code = Codes[static_cast<std::size_t>(Function)];
   if (Code != 0) return Code;
-  const bool RowUsed = std::any_of(Codes.begin(), Codes.end(), [](std::int32_t C) { return C != 0; });
+  const bool RowUsed =
+      std::any_of(Codes.begin(), Codes.end(), [](std::int32_t C) { return C != 0; });
   if (!RowUsed) {
     Code = TableDCode;
   } else {

@@ -13,7 +13,8 @@ void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   // file follows the answers given for it and asks nothing of its own.
   std::vector<fab::TDrillHole> Holes;
   for (int L = 0; L < Layers.Count(); ++L)
-    fab::TFabGerberWriter(*this, L).Write(Options, LayerOutputs[static_cast<std::size_t>(L)], Holes);
+    fab::TFabGerberWriter(*this, L).Write(Options, LayerOutputs[static_cast<std::size_t>(L)],
+                                          Holes);
   DrillOutput.Clear();
   if (ExcellonDrill) fab::WriteExcellon(Holes, DrillOutput);
 }

@@ -20,6 +20,13 @@ void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
   if (Options & coPads) WriteFlashes(Holes);
   if (Options & coLines) WriteLines();
   if (Options & coArcs) WriteArcs();
+  if (Used.Empty()) {
+    // Readers that tell a Gerber file from older formats by its aperture
+    // definitions take a file without any for something else: such a file
+    // defines the conversion's default aperture, unused.
+    Used.Use(Board.Apertures.FindOrAdd(shapeCircle, true, 10 * Board.Scale),
+             FunctionOf(Role, false));
+  }
   File.Clear();
   WriteHeader(File);
   Used.WriteDefinitions(File, Board.X2AsComments);
@@ -57,7 +64,8 @@ void TFabGerberWriter::WriteContourRegion() {
 
 void TFabGerberWriter::CollectOutline(const TPoligonOutLine& Outline) {
   Contour.clear();
-  for (const TPcbLine& Segment : Outline.Lines) Contour.push_back(Point(Segment.StartX, Segment.StartY));
+  for (const TPcbLine& Segment : Outline.Lines)
+    Contour.push_back(Point(Segment.StartX, Segment.StartY));
   if (!Outline.Lines.Empty()) {
     const TPcbLine& Last = Outline.Lines.Items(Outline.Lines.Count() - 1);
     Contour.push_back(Point(Last.EndX, Last.EndY));

@@ -16,41 +16,57 @@ TLayerRole RoleOf(const TScriptingPcb& Board, int L) {
 
 std::string_view FileFunction(TLayerRole Role) {
   switch (Role) {
-    case TLayerRole::PadTop: return "Copper,L1,Top";
-    case TLayerRole::PadBottom: return "Copper,L2,Bot";
-    case TLayerRole::MaskTop: return "Soldermask,Top";
-    case TLayerRole::MaskBottom: return "Soldermask,Bot";
-    default: return "Other,Drawing";
+    case TLayerRole::PadTop:
+      return "Copper,L1,Top";
+    case TLayerRole::PadBottom:
+      return "Copper,L2,Bot";
+    case TLayerRole::MaskTop:
+      return "Soldermask,Top";
+    case TLayerRole::MaskBottom:
+      return "Soldermask,Bot";
+    default:
+      return "Other,Drawing";
   }
 }
 
 std::int32_t FlashDCode(const TPinRecord& Row, TLayerRole Role) {
   switch (Role) {
     case TLayerRole::PadTop:
-    case TLayerRole::PadBottom: return Row.PadDCode;
+    case TLayerRole::PadBottom:
+      return Row.PadDCode;
     case TLayerRole::MaskTop:
-    case TLayerRole::MaskBottom: return Row.MaskDCode;
-    case TLayerRole::Drill: return Row.HoleDCode;
-    default: return 0;
+    case TLayerRole::MaskBottom:
+      return Row.MaskDCode;
+    case TLayerRole::Drill:
+      return Row.HoleDCode;
+    default:
+      return 0;
   }
 }
 
 TAperFunction FunctionOf(TLayerRole Role, bool Flash) {
   switch (Role) {
     case TLayerRole::PadTop:
-    case TLayerRole::PadBottom: return Flash ? TAperFunction::ComponentPad : TAperFunction::Conductor;
+    case TLayerRole::PadBottom:
+      return Flash ? TAperFunction::ComponentPad : TAperFunction::Conductor;
     case TLayerRole::MaskTop:
-    case TLayerRole::MaskBottom: return TAperFunction::None;
-    default: return TAperFunction::OtherDrawing;
+    case TLayerRole::MaskBottom:
+      return TAperFunction::None;
+    default:
+      return TAperFunction::OtherDrawing;
   }
 }
 
 std::string_view AperFunctionText(TAperFunction Function) {
   switch (Function) {
-    case TAperFunction::ComponentPad: return "ComponentPad";
-    case TAperFunction::Conductor: return "Conductor";
-    case TAperFunction::OtherDrawing: return "Other,Drawing";
-    default: return "";
+    case TAperFunction::ComponentPad:
+      return "ComponentPad";
+    case TAperFunction::Conductor:
+      return "Conductor";
+    case TAperFunction::OtherDrawing:
+      return "Other,Drawing";
+    default:
+      return "";
   }
 }
 

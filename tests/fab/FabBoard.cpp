@@ -51,6 +51,55 @@ void AddOutline(TPcbComplexPolygon& Polygon, const std::vector<std::pair<int, in
   }
 }
 
+void MakeRichBoard(TScriptingPcb& Board) {
+  for (const char* Name : {"COMP", "SOLDER", "MSKGTP", "MSKGBT", "PIN"}) AddLayer(Board, Name);
+  Board.PadTopLayer = 0;
+  Board.PadBottomLayer = 1;
+  Board.MaskTopLayer = 2;
+  Board.MaskBottomLayer = 3;
+  Board.DrillLayer = 4;
+  const struct {
+    std::int32_t Pin;
+    double Hole, Aperture;
+    std::uint8_t Shape;
+  } Pins[] = {{1, 0.8, 1.6, shapeCircle}, {2, 1.0, 1.8, shapeSquare}, {3, 0.0, 1.2, shapeCircle}};
+  for (const auto& P : Pins) {
+    TPinRecord Row;
+    Row.PinNumber = P.Pin;
+    Row.Hole = P.Hole;
+    Row.Aperture = P.Aperture;
+    Row.Shape = P.Shape;
+    Board.Pins.Append(Row);
+  }
+  TLayer& Top = Board.Layers.Items(0);
+  AddLine(Top, 0, 0, 1000, 0, 25);
+  AddLine(Top, 1000, 0, 1000, 500, 25);
+  AddLine(Top, 200, 200, 200, 200, 25);
+  AddLine(Top, 0, 0, 300, 200, 10, kindRectangle);
+  AddLine(Top, 2000, 0, 2500, 300, 1, kindFilledRectangle);
+  AddArc(Top, 500, 500, 600, 500, 500, 600, 25);
+  AddArc(Top, 600, 500, 700, 500, 700, 500, 25);
+  TPcbComplexPolygon& Polygon = Top.Polygons.Add();
+  AddOutline(Polygon, {{3000, 0}, {4000, 0}, {4000, 1000}, {3000, 1000}, {3000, 0}});
+  AddOutline(Polygon, {{3200, 200}, {3400, 200}, {3400, 400}, {3200, 200}});
+  TPcbArc& Circle = Polygon.Circles.Add();
+  Circle.CenterX = 3700;
+  Circle.CenterY = 700;
+  Circle.StartX = Circle.EndX = 3800;
+  Circle.StartY = Circle.EndY = 700;
+  TLayer& Bottom = Board.Layers.Items(1);
+  AddArc(Bottom, 0, 0, 1000, 0, -1000, 0, 30);
+  AddArc(Bottom, 0, 0, 0, -500, 500, 0, 30);
+  AddLine(Bottom, -1000, -1000, 1000, 1000, 30);
+  TPcbComplexPolygon& Mask = Board.Layers.Items(2).Polygons.Add();
+  AddOutline(Mask, {{0, 0}, {500, 0}, {500, 500}, {0, 500}, {0, 0}});
+  TLayer& Drill = Board.Layers.Items(4);
+  AddFlash(Drill, 2, 100, 100);
+  AddFlash(Drill, 3, 200, 100);
+  AddFlash(Drill, 4, 300, 100);
+  AddFlash(Drill, 2, 400, 100);
+}
+
 TAnswer ScriptedPrompts::AskUser(std::string_view Text) {
   Asked.emplace_back(Text);
   if (Answers.empty()) return TAnswer::Yes;

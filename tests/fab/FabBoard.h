@@ -24,6 +24,12 @@ void AddFlash(TLayer& Layer, std::int32_t Pin, std::int32_t X, std::int32_t Y);
 // A polygon outline through Points, one segment per pair of neighbours.
 void AddOutline(TPcbComplexPolygon& Polygon, const std::vector<std::pair<int, int>>& Points);
 
+// Five layers COMP, SOLDER, MSKGTP, MSKGBT, PIN chosen for their roles;
+// pins 1 (round pad), 2 (square pad) and 3 (pad without hole); every kind of
+// item on the top copper, arcs on the bottom, a polygon on the top mask and
+// four flashes (pins 2, 3, 4, 2) on the drill layer.
+void MakeRichBoard(TScriptingPcb& Board);
+
 // Answers the pin questions from a script and records them.
 class ScriptedPrompts final : public TUserPrompts {
  public:

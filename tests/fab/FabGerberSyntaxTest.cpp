@@ -37,9 +37,9 @@ TEST(FabGerberSyntax, ApertureSizesDropTrailingZeros) {
   AddApertureDefinition(Out, 12, shapeCircle, 2.0);
   AddApertureDefinition(Out, 13, shapeCircle, 0.0001);
   AddApertureDefinition(Out, 14, shapeCircle, 0.123456789);
-  EXPECT_EQ(LinesOf(Out), (std::vector<std::string>{"%ADD10C,0.25*%", "%ADD11R,1.5X1.5*%",
-                                                    "%ADD12C,2*%", "%ADD13C,0.0001*%",
-                                                    "%ADD14C,0.123457*%"}));
+  EXPECT_EQ(LinesOf(Out),
+            (std::vector<std::string>{"%ADD10C,0.25*%", "%ADD11R,1.5X1.5*%", "%ADD12C,2*%",
+                                      "%ADD13C,0.0001*%", "%ADD14C,0.123457*%"}));
 }
 
 TEST(FabGerberSyntax, AttributesAndCommentsCannotBreakTheFile) {
@@ -53,17 +53,18 @@ TEST(FabGerberSyntax, AttributesAndCommentsCannotBreakTheFile) {
 }
 
 TEST(Excellon, ToolsAreDistinctDiametersSmallestFirstAndHolesKeepTheirOrder) {
-  const std::vector<TDrillHole> Holes = {
-      {1.5, 2.25, 1.0}, {-3.0, 0.0004, 0.8}, {10.0, 20.0, 0.8004},  // 0.8004 drills with 0.800
-      {5.0, 5.0, 0.0},                                                // a surface pad: no hole
-      {0.0, -0.0005, 1.0}};
+  const std::vector<TDrillHole> Holes = {{1.5, 2.25, 1.0},
+                                         {-3.0, 0.0004, 0.8},
+                                         {10.0, 20.0, 0.8004},  // 0.8004 drills with 0.800
+                                         {5.0, 5.0, 0.0},       // a surface pad: no hole
+                                         {0.0, -0.0005, 1.0}};
   TTextLines Out;
   WriteExcellon(Holes, Out);
   EXPECT_EQ(LinesOf(Out),
-            (std::vector<std::string>{"M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT,
-                                      "FMAT,2", "METRIC,TZ", "T1C0.800", "T2C1.000", "%", "G90", "G05",
-                                      "T1", "X-3.000Y0.000", "X10.000Y20.000", "T2", "X1.500Y2.250",
-                                      "X0.000Y-0.001", "M30"}));
+            (std::vector<std::string>{
+                "M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, "FMAT,2",
+                "METRIC,TZ", "T1C0.800", "T2C1.000", "%", "G90", "G05", "T1", "X-3.000Y0.000",
+                "X10.000Y20.000", "T2", "X1.500Y2.250", "X0.000Y-0.001", "M30"}));
 }
 
 }  // namespace
