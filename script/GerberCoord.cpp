@@ -1,9 +1,99 @@
 #include "script/GerberCoord.h"
 
+#include <charconv>
+#include <cstring>
+
+#include "script/NumberFormat.h"
+
 namespace quillon {
 
-// Filled in by the Gerber writer.
-void TGerberCoord::AppendCoord(std::string& Out, double Value) const { (void)Out; (void)Value; }
+namespace {
+
+// Fixed point with Decimals digits, no padding, "." as point, no "-" on a
+// value that rounds to zero.
+void AppendFixedText(std::string& S, double Value, int Decimals) {
+  constexpr int ExactDecimals = 6;  // what the shared formatter rounds exactly
+  if (Decimals <= ExactDecimals) {
+    fmt::AppendFixed(S, Value, Decimals);
+    return;
+  }
+  char Buf[512];
+  const auto R = std::to_chars(Buf, Buf + sizeof Buf, Value, std::chars_format::fixed, Decimals);
+  if (R.ec != std::errc()) {
+    fmt::AppendFixed(S, Value, ExactDecimals);
+    return;
+  }
+  const std::string_view Text(Buf, static_cast<std::size_t>(R.ptr - Buf));
+  const bool AllZero = Text.find_first_not_of("-0.") == std::string_view::npos;
+  S.append(AllZero && Text.front() == '-' ? Text.substr(1) : Text);
+}
+
+bool IsPoint(char C) { return C == '.' || C == ','; }
+
+}  // namespace
+
+bool TGerberCoord::AppendPadded(std::string& Out, double Value) const {
+  std::int64_t Scaled;
+  if (!fmt::ScaledRound(Value, DecimalDigits, Scaled)) return false;
+  if (Scaled < 0) Out += '-';  // a value that rounds to zero has no sign
+  const std::uint64_t Mag =
+      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  char Digits[24];
+  const auto R = std::to_chars(Digits, Digits + sizeof Digits, Mag);
+  const std::size_t Len = static_cast<std::size_t>(R.ptr - Digits);
+  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits;
+  if (Len < Full) Out.append(Full - Len, '0');
+  Out.append(Digits, Len);
+  return true;
+}
+
+void TGerberCoord::AppendGeneral(std::string& Out, double Value) const {
+  std::string S;
+  AppendFixedText(S, Value, DecimalDigits);
+  // 0-based position of the first digit (the 1-based "sign position" - 1).
+  const std::size_t Sign = !S.empty() && S[0] == '-' ? 1 : 0;
+
+  // The point: removed, or replaced by DecimalChar; a point in the last place
+  // is left alone.
+  for (std::size_t I = S.size(); I-- > 1;) {
+    if (!IsPoint(S[I - 1])) continue;
+    if (DecimalChar == 0)
+      S.erase(I - 1, 1);
+    else
+      S[I - 1] = DecimalChar;
+  }
+
+  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits + Sign;
+  if (ZeroMode == 0 || ZeroMode == 2) {
+    if (S.size() < Full) S.insert(Sign, Full - S.size(), '0');
+  }
+  if (ZeroMode == 1) {
+    std::size_t Zeros = 0;
+    while (Sign + Zeros < S.size() && S.size() - Zeros >= 2 && S[Sign + Zeros] == '0') ++Zeros;
+    S.erase(Sign, Zeros);
+  }
+  if (ZeroMode == 2) {
+    // Trailing zeros go up to the point; the point goes too when only zeros
+    // followed it.
+    std::size_t End = S.size();
+    while (End > 0 && S[End - 1] == '0') --End;
+    if (End > 0 && DecimalChar != 0 && S[End - 1] == DecimalChar && End < S.size()) --End;
+    S.resize(End);
+  }
+
+  if (S.empty() || S == "-") S.assign(1, '0');
+  if (ForcePlus && S[0] != '-') Out += '+';
+  Out += S;
+}
+
+void TGerberCoord::AppendCoord(std::string& Out, double Value) const {
+  // Nearly every coordinate takes the short road: the settings the layer
+  // header declares, a finite value.
+  if (ZeroMode == 0 && DecimalChar == 0 && !ForcePlus && DecimalDigits <= 6 &&
+      AppendPadded(Out, Value))
+    return;
+  AppendGeneral(Out, Value);
+}
 
 std::string TGerberCoord::FormatCoord(double Value) const {
   std::string S;

@@ -1,5 +1,7 @@
 #pragma once
-// Turns a coordinate in millimetres into Gerber coordinate digits.
+// Turns a coordinate in millimetres into Gerber coordinate digits, as the
+// layer header "%FSLAX33Y33*%" declares them: three integer and three decimal
+// digits, no decimal point, every leading zero written.
 
 #include <cstdint>
 #include <string>
@@ -15,7 +17,14 @@ class TGerberCoord {
   char DecimalChar = 0;  // 0: the point is removed
 
   std::string FormatCoord(double Value) const;
+  // Appends what FormatCoord returns, without a temporary string.
   void AppendCoord(std::string& Out, double Value) const;
+
+ private:
+  // The settings in use (zeros padded, no point, no plus) for a value whose
+  // rounded digits fit 64 bits; false leaves Out untouched.
+  bool AppendPadded(std::string& Out, double Value) const;
+  void AppendGeneral(std::string& Out, double Value) const;
 };
 
 }  // namespace quillon
