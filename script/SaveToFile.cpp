@@ -134,6 +134,7 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) const {
   WriteLines(Output, FileName);
   const std::vector<std::string> Names = LayerFileNames(FileName);
   for (std::size_t I = 0; I < LayerOutputs.size(); ++I) WriteLines(LayerOutputs[I], Names[I]);
+  if (!DrillOutput.Empty()) WriteLines(DrillOutput, DrillFileName(FileName));
 }
 
 }  // namespace quillon

@@ -68,6 +68,9 @@ class TScriptingPcb : public TPcb {
   void SaveToFile(const std::string& FileName) const;
   // The file names SaveToFile writes the layer lists to, in order.
   std::vector<std::string> LayerFileNames(const std::string& FileName) const;
+  // Where SaveToFile writes DrillOutput: FileName's base name + ".drl"
+  // (script/fab/FabGerberLayers.cpp).
+  std::string DrillFileName(const std::string& FileName) const;
 
   // Prologues and tables (Prologues.cpp, LayerTables.cpp, ApertureTables.cpp).
   void WriteProlog(std::uint8_t Kind);

@@ -1,3 +1,4 @@
+#include <string>
 #include <vector>
 
 #include "script/ScriptPcb.h"
@@ -17,6 +18,18 @@ void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
                                           Holes);
   DrillOutput.Clear();
   if (ExcellonDrill) fab::WriteExcellon(Holes, DrillOutput);
+}
+
+std::string TScriptingPcb::DrillFileName(const std::string& FileName) const {
+  const std::size_t NameStart =
+      FileName.rfind('/') == std::string::npos ? 0 : FileName.rfind('/') + 1;
+  const std::size_t Dot = FileName.rfind('.');
+  // A leading dot starts a name, not an extension.
+  const bool HasExtension = Dot != std::string::npos && Dot > NameStart;
+  std::string Name = FileName.substr(0, HasExtension ? Dot : FileName.size()) + ".drl";
+  // A main file that is itself named ".drl" must not be replaced by the drill file.
+  if (Name == FileName) Name += ".drl";
+  return Name;
 }
 
 }  // namespace quillon
