@@ -50,8 +50,17 @@ void TFabGerberBody::Arc(TFabPoint To, TFabPoint Center) {
 
 void TFabGerberBody::Flash(TFabPoint At) { Operation(At, "D03*"); }
 
-void TFabGerberBody::BeginRegion() { Out.Add("G36*"); }
-void TFabGerberBody::EndRegion() { Out.Add("G37*"); }
+// Some readers forget the interpolation mode at the start and the end of a
+// region: the first draw inside and the first draw after it state theirs.
+void TFabGerberBody::BeginRegion() {
+  Out.Add("G36*");
+  Mode = TMode::Unset;
+}
+
+void TFabGerberBody::EndRegion() {
+  Out.Add("G37*");
+  Mode = TMode::Unset;
+}
 
 void TFabGerberBody::SetClear(bool Clear) {
   if (Clear == ClearPolarity) return;

@@ -1,8 +1,9 @@
 #pragma once
 // The body of one fab-profile Gerber file, written through the modal state of
 // the format: the current aperture, interpolation mode, quadrant mode,
-// polarity and point. A code is written only when the state changes, each
-// modal code on a line of its own, and no draw of zero length is written.
+// polarity and point. A code is written only when the state changes (the
+// interpolation mode also once in and once after every region), each modal
+// code on a line of its own, and no draw of zero length is written.
 
 #include <cstdint>
 

@@ -82,11 +82,13 @@ void MakeRichBoard(TScriptingPcb& Board) {
   TPcbComplexPolygon& Polygon = Top.Polygons.Add();
   AddOutline(Polygon, {{3000, 0}, {4000, 0}, {4000, 1000}, {3000, 1000}, {3000, 0}});
   AddOutline(Polygon, {{3200, 200}, {3400, 200}, {3400, 400}, {3200, 200}});
-  TPcbArc& Circle = Polygon.Circles.Add();
-  Circle.CenterX = 3700;
-  Circle.CenterY = 700;
-  Circle.StartX = Circle.EndX = 3800;
-  Circle.StartY = Circle.EndY = 700;
+  for (int X : {3800, 3350}) {  // two circles: a reader must keep the mode between them
+    TPcbArc& Circle = Polygon.Circles.Add();
+    Circle.CenterX = X - 100;
+    Circle.CenterY = 700;
+    Circle.StartX = Circle.EndX = X;
+    Circle.StartY = Circle.EndY = 700;
+  }
   TLayer& Bottom = Board.Layers.Items(1);
   AddArc(Bottom, 0, 0, 1000, 0, -1000, 0, 30);
   AddArc(Bottom, 0, 0, 0, -500, 500, 0, 30);

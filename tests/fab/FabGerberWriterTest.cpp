@@ -148,57 +148,68 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
   TPcbComplexPolygon& Polygon = Top.Polygons.Add();
   AddOutline(Polygon, {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}});  // not closed by the file
   AddOutline(Polygon, {{200, 200}, {400, 200}, {400, 200}, {400, 400}, {200, 200}});
-  TPcbArc& Circle = Polygon.Circles.Add();
-  Circle.CenterX = 700;
-  Circle.CenterY = 700;
-  Circle.StartX = Circle.EndX = 800;
-  Circle.StartY = Circle.EndY = 700;
+  for (int X : {800, 350}) {
+    TPcbArc& Circle = Polygon.Circles.Add();
+    Circle.CenterX = X - 100;
+    Circle.CenterY = 700;
+    Circle.StartX = Circle.EndX = X;
+    Circle.StartY = Circle.EndY = 700;
+  }
   TPcbComplexPolygon& Plain = Top.Polygons.Add();
   AddOutline(Plain, {{5000, 0}, {5100, 0}, {5100, 100}, {5000, 0}});
   AddLine(Top, 2000, 0, 2500, 300, 1, kindFilledRectangle);
   AddLine(Top, 3000, 0, 3000, 300, 1, kindFilledRectangle);  // encloses nothing
   Convert(coPolygons);
   // Regions draw with no aperture: the file defines the default D11, unused.
-  EXPECT_EQ(File(0), Join(Header("Copper,L1,Top"), {"%TA.AperFunction,Conductor*%",
-                                                    "%ADD11C,0.1*%",
-                                                    "%TD*%",
-                                                    "G36*",
-                                                    "X0Y0D02*",
-                                                    "G01*",
-                                                    "X10000000Y0D01*",
-                                                    "X10000000Y10000000D01*",
-                                                    "X0Y10000000D01*",
-                                                    "X0Y0D01*",
-                                                    "G37*",
-                                                    "%LPC*%",
-                                                    "G36*",
-                                                    "X2000000Y2000000D02*",
-                                                    "X4000000Y2000000D01*",
-                                                    "X4000000Y4000000D01*",
-                                                    "X2000000Y2000000D01*",
-                                                    "G37*",
-                                                    "G36*",
-                                                    "X8000000Y7000000D02*",
-                                                    "G75*",
-                                                    "G03*",
-                                                    "X8000000Y7000000I-1000000J0D01*",
-                                                    "G37*",
-                                                    "%LPD*%",
-                                                    "G36*",
-                                                    "X50000000Y0D02*",
-                                                    "G01*",
-                                                    "X51000000Y0D01*",
-                                                    "X51000000Y1000000D01*",
-                                                    "X50000000Y0D01*",
-                                                    "G37*",
-                                                    "G36*",
-                                                    "X20000000Y0D02*",
-                                                    "X25000000Y0D01*",
-                                                    "X25000000Y3000000D01*",
-                                                    "X20000000Y3000000D01*",
-                                                    "X20000000Y0D01*",
-                                                    "G37*",
-                                                    "M02*"}));
+  // Each region states its interpolation mode, G75 comes once.
+  const Lines Expected = Join(Header("Copper,L1,Top"), {"%TA.AperFunction,Conductor*%",
+                                                        "%ADD11C,0.1*%",
+                                                        "%TD*%",
+                                                        "G36*",
+                                                        "X0Y0D02*",
+                                                        "G01*",
+                                                        "X10000000Y0D01*",
+                                                        "X10000000Y10000000D01*",
+                                                        "X0Y10000000D01*",
+                                                        "X0Y0D01*",
+                                                        "G37*",
+                                                        "%LPC*%",
+                                                        "G36*",
+                                                        "X2000000Y2000000D02*",
+                                                        "G01*",
+                                                        "X4000000Y2000000D01*",
+                                                        "X4000000Y4000000D01*",
+                                                        "X2000000Y2000000D01*",
+                                                        "G37*",
+                                                        "G36*",
+                                                        "X8000000Y7000000D02*",
+                                                        "G75*",
+                                                        "G03*",
+                                                        "X8000000Y7000000I-1000000J0D01*",
+                                                        "G37*",
+                                                        "G36*",
+                                                        "X3500000Y7000000D02*",
+                                                        "G03*",
+                                                        "X3500000Y7000000I-1000000J0D01*",
+                                                        "G37*",
+                                                        "%LPD*%",
+                                                        "G36*",
+                                                        "X50000000Y0D02*",
+                                                        "G01*",
+                                                        "X51000000Y0D01*",
+                                                        "X51000000Y1000000D01*",
+                                                        "X50000000Y0D01*",
+                                                        "G37*",
+                                                        "G36*",
+                                                        "X20000000Y0D02*",
+                                                        "G01*",
+                                                        "X25000000Y0D01*",
+                                                        "X25000000Y3000000D01*",
+                                                        "X20000000Y3000000D01*",
+                                                        "X20000000Y0D01*",
+                                                        "G37*",
+                                                        "M02*"});
+  EXPECT_EQ(File(0), Expected);
 }
 
 TEST_F(FabBoardTest, APadOfAStrokesSizeGetsADCodeOfItsOwnOnCopper) {

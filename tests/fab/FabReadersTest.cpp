@@ -87,15 +87,15 @@ TEST_F(FabReadersTest, TheNpmParserReadsEveryFileWithoutWarnings) {
     EXPECT_TRUE(R["done"].get<bool>());
   }
   // Top copper: apertures 0.25, 0.1, 0.01 and three pads; four pads and the
-  // dot flashed; the polygon, its hole and circle and the filled rectangle
-  // as regions; two arcs and the circle.
+  // dot flashed; the polygon, its hole and two circles and the filled
+  // rectangle as regions; two arcs and the circles.
   const nlohmann::json& Top = Results[0];
   EXPECT_EQ(Top["filetype"], "gerber");
   EXPECT_EQ(Top["tools"], 6);
   EXPECT_EQ(Top["flashes"], 5);
-  EXPECT_EQ(Top["regions"], 4);
+  EXPECT_EQ(Top["regions"], 5);
   EXPECT_EQ(Top["clearLevels"], 1);
-  EXPECT_EQ(Top["arcs"], 3);
+  EXPECT_EQ(Top["arcs"], 4);
   // Segments 1 + 1, two rectangle outlines 4 + 4, regions 4 + 3 + 4.
   EXPECT_EQ(Top["draws"], 21);
   EXPECT_EQ(Results[1]["arcs"], 2);
