@@ -32,19 +32,44 @@ bool IsPoint(char C) { return C == '.' || C == ','; }
 
 }  // namespace
 
-bool TGerberCoord::AppendPadded(std::string& Out, double Value) const {
+// Value * 10^Decimals rounded half away from zero, as fmt::ScaledRound rounds
+// the exact product, without extended precision: below 10^9 the double
+// product is off by far less than 1e-6, so only a fraction that close to one
+// half could round the other way. False for such a value (and for a larger
+// or non-finite one): the exact road decides it.
+bool TGerberCoord::ScaledRoundFast(double Value, std::int64_t& Scaled) const {
+  static constexpr double Pow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  const double Product = Value * Pow10[DecimalDigits];
+  const double Magnitude = Product < 0 ? -Product : Product;
+  if (!(Magnitude < 1e9)) return false;
+  const auto Whole = static_cast<std::int64_t>(Magnitude);
+  const double Fraction = Magnitude - static_cast<double>(Whole);
+  if (Fraction > 0.5 - 1e-6 && Fraction < 0.5 + 1e-6) return false;
+  const std::int64_t Rounded = Whole + (Fraction > 0.5 ? 1 : 0);
+  Scaled = Product < 0 ? -Rounded : Rounded;
+  return true;
+}
+
+char* TGerberCoord::WriteFast(char* P, double Value) const {
+  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits;
+  if (ZeroMode != 0 || DecimalChar != 0 || ForcePlus || DecimalDigits > 6 || Full > 20)
+    return nullptr;
   std::int64_t Scaled;
-  if (!fmt::ScaledRound(Value, DecimalDigits, Scaled)) return false;
-  if (Scaled < 0) Out += '-';  // a value that rounds to zero has no sign
+  if (!ScaledRoundFast(Value, Scaled) && !fmt::ScaledRound(Value, DecimalDigits, Scaled))
+    return nullptr;
+  if (Scaled <= -1000000000000000000 || Scaled >= 1000000000000000000) return nullptr;
+  if (Scaled < 0) *P++ = '-';  // a value that rounds to zero has no sign
   const std::uint64_t Mag =
       Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char Digits[24];
+  char Digits[20];
   const auto R = std::to_chars(Digits, Digits + sizeof Digits, Mag);
   const std::size_t Len = static_cast<std::size_t>(R.ptr - Digits);
-  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits;
-  if (Len < Full) Out.append(Full - Len, '0');
-  Out.append(Digits, Len);
-  return true;
+  if (Len < Full) {
+    std::memset(P, '0', Full - Len);
+    P += Full - Len;
+  }
+  std::memcpy(P, Digits, Len);
+  return P + Len;
 }
 
 void TGerberCoord::AppendGeneral(std::string& Out, double Value) const {
@@ -87,11 +112,11 @@ void TGerberCoord::AppendGeneral(std::string& Out, double Value) const {
 }
 
 void TGerberCoord::AppendCoord(std::string& Out, double Value) const {
-  // Nearly every coordinate takes the short road: the settings the layer
-  // header declares, a finite value.
-  if (ZeroMode == 0 && DecimalChar == 0 && !ForcePlus && DecimalDigits <= 6 &&
-      AppendPadded(Out, Value))
+  char Buf[MaxFastChars];
+  if (const char* End = WriteFast(Buf, Value)) {
+    Out.append(Buf, static_cast<std::size_t>(End - Buf));
     return;
+  }
   AppendGeneral(Out, Value);
 }
 

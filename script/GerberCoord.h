@@ -20,10 +20,16 @@ class TGerberCoord {
   // Appends what FormatCoord returns, without a temporary string.
   void AppendCoord(std::string& Out, double Value) const;
 
+  // The room WriteFast may fill.
+  static constexpr std::size_t MaxFastChars = 24;
+  // The short road for nearly every coordinate: with the settings in use
+  // (zeros padded to at most 20 digits, no point, no plus) and a value below
+  // 10^9 after scaling, writes what FormatCoord returns at P and returns its
+  // end; otherwise writes nothing and returns nullptr.
+  char* WriteFast(char* P, double Value) const;
+
  private:
-  // The settings in use (zeros padded, no point, no plus) for a value whose
-  // rounded digits fit 64 bits; false leaves Out untouched.
-  bool AppendPadded(std::string& Out, double Value) const;
+  bool ScaledRoundFast(double Value, std::int64_t& Scaled) const;
   void AppendGeneral(std::string& Out, double Value) const;
 };
 

@@ -27,15 +27,8 @@ class TGerberSyntax {
   // "G03X..Y..I..J..D01*": counter-clockwise arc to (X, Y); I and J are the
   // centre's offsets from the start point, already in millimetres.
   void ArcCcw(std::int32_t X, std::int32_t Y, double I, double J) {
-    std::string& S = Out.Open();
-    S += "G03";
-    AppendPoint(S, X, Y);
-    S += 'I';
-    Coord.AppendCoord(S, I);
-    S += 'J';
-    Coord.AppendCoord(S, J);
-    S += "D01*";
-    Out.Close();
+    const double Values[] = {X * Scale, Y * Scale, I, J};
+    NumberLine("G03", "XYIJ", Values, 4, "D01*");
   }
   // "X..Y..D03*"
   void Flash(std::int32_t X, std::int32_t Y) { PointLine("", X, Y, "D03*"); }
@@ -48,25 +41,48 @@ class TGerberSyntax {
   void MultiQuadrant() { Out.Add("G75*"); }
   void Linear() { Out.Add("G01*"); }
 
-  // Offset of a centre from a start coordinate in millimetres, each scaled on
-  // its own before the difference, as every format of this system does.
+  // Offset of a centre from a start coordinate in millimetres: the two are
+  // scaled each on its own, then subtracted (the last digit can differ from
+  // scaling the difference).
   double Offset(std::int32_t Center, std::int32_t Start) const {
     return Center * Scale - Start * Scale;
   }
 
  private:
-  void AppendPoint(std::string& S, std::int32_t X, std::int32_t Y) const {
-    S += 'X';
-    Coord.AppendCoord(S, X * Scale);
-    S += 'Y';
-    Coord.AppendCoord(S, Y * Scale);
-  }
   void PointLine(const char* Code, std::int32_t X, std::int32_t Y, const char* Tail) {
+    const double Values[] = {X * Scale, Y * Scale};
+    NumberLine(Code, "XY", Values, 2, Tail);
+  }
+
+  // Code, then each letter followed by its coordinate, then Tail: built on
+  // the stack and added in one piece, since a big board makes millions of
+  // these lines.
+  void NumberLine(const char* Code, const char* Letters, const double* Values, int Count,
+                  const char* Tail) {
+    char Buf[8 + 4 * (1 + TGerberCoord::MaxFastChars) + 8];
+    char* P = Copy(Buf, Code);
+    for (int K = 0; K < Count; ++K) {
+      *P++ = Letters[K];
+      P = Coord.WriteFast(P, Values[K]);
+      if (!P) return SlowNumberLine(Code, Letters, Values, Count, Tail);
+    }
+    P = Copy(P, Tail);
+    Out.Add(std::string_view(Buf, static_cast<std::size_t>(P - Buf)));
+  }
+  void SlowNumberLine(const char* Code, const char* Letters, const double* Values, int Count,
+                      const char* Tail) {
     std::string& S = Out.Open();
     S += Code;
-    AppendPoint(S, X, Y);
+    for (int K = 0; K < Count; ++K) {
+      S += Letters[K];
+      Coord.AppendCoord(S, Values[K]);
+    }
     S += Tail;
     Out.Close();
+  }
+  static char* Copy(char* P, const char* Text) {
+    while (*Text) *P++ = *Text++;
+    return P;
   }
 
   TTextLines& Out;

@@ -84,11 +84,11 @@ class TFileWriter {
   bool Committed = false;
 };
 
-// Every line ended by CR LF, bytes as they are; written in large chunks.
-void WriteLines(const TTextLines& Lines, const std::string& FileName) {
+// Every line ended by CR LF, bytes as they are; written in large chunks
+// gathered in Chunk.
+void WriteLines(const TTextLines& Lines, const std::string& FileName, std::string& Chunk) {
   TFileWriter File(FileName);
-  std::string Chunk;
-  Chunk.reserve(ChunkBytes + 4096);
+  Chunk.clear();
   for (int I = 0; I < Lines.Count(); ++I) {
     const std::string_view Line = Lines[I];
     if (Chunk.size() + Line.size() + 2 > ChunkBytes && !Chunk.empty()) {
@@ -131,10 +131,13 @@ std::vector<std::string> TScriptingPcb::LayerFileNames(const std::string& FileNa
 }
 
 void TScriptingPcb::SaveToFile(const std::string& FileName) const {
-  WriteLines(Output, FileName);
+  std::string Chunk;
+  Chunk.reserve(ChunkBytes);
+  WriteLines(Output, FileName, Chunk);
   const std::vector<std::string> Names = LayerFileNames(FileName);
-  for (std::size_t I = 0; I < LayerOutputs.size(); ++I) WriteLines(LayerOutputs[I], Names[I]);
-  if (!DrillOutput.Empty()) WriteLines(DrillOutput, DrillFileName(FileName));
+  for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
+    WriteLines(LayerOutputs[I], Names[I], Chunk);
+  if (!DrillOutput.Empty()) WriteLines(DrillOutput, DrillFileName(FileName), Chunk);
 }
 
 }  // namespace quillon

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "script/GerberCoord.h"
+#include "script/NumberFormat.h"
 
 namespace quillon {
 namespace {
@@ -89,6 +90,27 @@ TEST(GerberCoord, ValuesBeyondSixtyFourBitsStillPrint) {
   EXPECT_EQ(Big.size(), 304u);  // 301 integer digits and three decimals, no point
   EXPECT_EQ(C.FormatCoord(-1e20), "-100000000000000000000000");
   EXPECT_FALSE(C.FormatCoord(std::numeric_limits<double>::quiet_NaN()).empty());
+}
+
+// The quick rounding of the coordinates in use must agree with the shared
+// fixed-point formatter everywhere, ties and near-ties included.
+TEST(GerberCoord, AgreesWithTheSharedFixedPointFormat) {
+  const TGerberCoord C;
+  const double Scales[] = {0.01, 0.0254, 0.025, 0.0005, 0.0015, 0.1, 1.0, 3.3e-5};
+  std::uint64_t Seed = 1;
+  for (double Scale : Scales) {
+    for (int I = 0; I < 20000; ++I) {
+      Seed = Seed * 6364136223846793005ULL + 1442695040888963407ULL;
+      const auto Db = static_cast<std::int32_t>(Seed >> 32);  // any 32-bit value
+      for (double Value : {(Db % 70000) * Scale, Db * Scale, (Db % 70000) * Scale - 3 * Scale}) {
+        std::string Expected = fmt::Fixed(Value, 3);
+        Expected.erase(Expected.find('.'), 1);
+        const std::size_t Sign = Expected[0] == '-' ? 1 : 0;
+        if (Expected.size() - Sign < 6) Expected.insert(Sign, 6 - (Expected.size() - Sign), '0');
+        ASSERT_EQ(C.FormatCoord(Value), Expected) << Db << " x " << Scale;
+      }
+    }
+  }
 }
 
 }  // namespace
