@@ -14,8 +14,31 @@ TFabPoint TFabGerberWriter::Point(std::int32_t X, std::int32_t Y) const {
   return ToFabPoint(X, Y, Board.Scale);
 }
 
+namespace {
+
+// About as many body lines as the layer can take with every item kind on, so
+// that a big layer's text is not copied again and again while it grows.
+std::size_t LineEstimate(const TScriptingPcb& Board, int L) {
+  const TLayer& Layer = Board.Layers.Items(L);
+  std::size_t Lines = 8;
+  for (const TPcbComplexPolygon& Polygon : Layer.Polygons) {
+    Lines += 2 + 5 * static_cast<std::size_t>(Polygon.Circles.Count());
+    for (const TPoligonOutLine& OutLine : Polygon.OutLines)
+      Lines += 5 + static_cast<std::size_t>(OutLine.Lines.Count());
+  }
+  Lines += 7 * static_cast<std::size_t>(Layer.Lines.Count());
+  Lines += 4 * static_cast<std::size_t>(Layer.Arcs.Count());
+  if (Board.DrillLayer < Board.Layers.Count())
+    Lines += 2 * static_cast<std::size_t>(Board.Layers.Items(Board.DrillLayer).Flashes.Count());
+  return Lines;
+}
+
+}  // namespace
+
 void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
                              std::vector<TDrillHole>& Holes) {
+  const std::size_t Estimate = LineEstimate(Board, L);
+  Body.Reserve(Estimate, Estimate * 20);
   if (Options & coPolygons) WritePolygons();
   if (Options & coPads) WriteFlashes(Holes);
   if (Options & coLines) WriteLines();
@@ -27,9 +50,13 @@ void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
     Used.Use(Board.Apertures.FindOrAdd(shapeCircle, true, 10 * Board.Scale),
              FunctionOf(Role, false));
   }
+  TTextLines Head;
+  WriteHeader(Head);
+  Used.WriteDefinitions(Head, Board.X2AsComments);
   File.Clear();
-  WriteHeader(File);
-  Used.WriteDefinitions(File, Board.X2AsComments);
+  File.Reserve(static_cast<std::size_t>(Head.Count() + Body.Count()) + 1,
+               Head.TextBytes() + Body.TextBytes() + 4);
+  File.AddAll(Head);
   File.AddAll(Body);
   File.Add("M02*");
 }
