@@ -71,7 +71,7 @@ void AddOutline(TPcbComplexPolygon& P, std::int32_t X, std::int32_t Y, std::int3
   static const int Coarse[][2] = {{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}};
   static const int Detailed[][2] = {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2},
                                     {1, 2}, {0, 2}, {0, 1}, {0, 0}};
-  const int (*Points)[2] = Fine ? Detailed : Coarse;
+  const int(*Points)[2] = Fine ? Detailed : Coarse;
   const int Count = Fine ? 9 : 5;
   TPoligonOutLine& O = P.OutLines.Add();
   for (int K = 1; K < Count; ++K) {
@@ -238,8 +238,8 @@ std::string PlotFileBytes(const TPcb& Pcb) {
 std::int64_t CountRecords(const TPcb& Pcb) {
   std::int64_t N = 0;
   for (const TLayer& L : Pcb.Layers)
-    N += L.Lines.Count() + L.Arcs.Count() + L.Texts.Count() + L.Flashes.Count() +
-         L.Polygons.Count();
+    N +=
+        L.Lines.Count() + L.Arcs.Count() + L.Texts.Count() + L.Flashes.Count() + L.Polygons.Count();
   return N;
 }
 

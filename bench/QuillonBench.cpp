@@ -131,7 +131,8 @@ void Floor(benchmark::State& State, const TFormat& F) {
     std::int64_t Value = 0;
     while (Written < Target) {
       Chunk.clear();
-      while (Chunk.size() < (1u << 20) && Written + static_cast<std::int64_t>(Chunk.size()) < Target) {
+      while (Chunk.size() < (1u << 20) &&
+             Written + static_cast<std::int64_t>(Chunk.size()) < Target) {
         char Buf[24];
         const auto R = std::to_chars(Buf, Buf + sizeof Buf, (Value++ * 7919) % 1000000);
         Chunk.append(Buf, R.ptr);
@@ -208,10 +209,11 @@ void PrintRatios(const TRatioReporter& Reporter) {
     const TTimes Total = Time(std::string("ConvertAndSave/") + F.Name);
     const TTimes Floor = Time(std::string("Floor/") + F.Name);
     if (Total.Real < 0 || Floor.Real <= 0) continue;
-    std::printf("  %-8s convert+save  %7.3f s (%7.3f)  floor %7.3f s (%7.3f)  ratio %5.2f "
-                "(%5.2f)  targets < 1 s per million records, ratio < 3\n",
-                F.Name, Total.Real, Total.Cpu, Floor.Real, Floor.Cpu, Total.Real / Floor.Real,
-                Floor.Cpu > 0 ? Total.Cpu / Floor.Cpu : 0.0);
+    std::printf(
+        "  %-8s convert+save  %7.3f s (%7.3f)  floor %7.3f s (%7.3f)  ratio %5.2f "
+        "(%5.2f)  targets < 1 s per million records, ratio < 3\n",
+        F.Name, Total.Real, Total.Cpu, Floor.Real, Floor.Cpu, Total.Real / Floor.Real,
+        Floor.Cpu > 0 ? Total.Cpu / Floor.Cpu : 0.0);
   }
 }
 
@@ -278,8 +280,8 @@ int main(int Argc, char** Argv) {
   {
     const std::string Bytes = bench::PlotFileBytes(*Bench.Board);
     Bench.PlotFile = (Bench.Dir / "synthetic.plt").string();
-    std::ofstream(Bench.PlotFile, std::ios::binary).write(Bytes.data(),
-                                                         static_cast<std::streamsize>(Bytes.size()));
+    std::ofstream(Bench.PlotFile, std::ios::binary)
+        .write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
     Bench.PlotBytes = static_cast<std::int64_t>(Bytes.size());
   }
   std::printf("Board: %lld records, plot file %.1f MB\n", static_cast<long long>(Bench.Records),

@@ -1,8 +1,8 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <memory>
+#include <optional>
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
@@ -10,7 +10,8 @@
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
-#include "model/PlotError.h"
+#include "cli/PlotLoading.h"
+#include "cli/TextCase.h"
 #include "script/SaveError.h"
 #include "script/ScriptPcb.h"
 
@@ -21,12 +22,13 @@ namespace {
 struct TConvertArgs {
   std::string Plot;
   std::string Out;
-  int Format = fmtCam350Macro;
+  std::string Format = "cam350";
   TPinOptions Pins;
   std::string Dbu;
   std::string Items;
   bool NoViewCommands = false;
-  std::string Top, Bottom, MaskTop, MaskBottom, Drill;
+  // A layer role given on the command line; nullopt: chosen by name.
+  std::optional<std::string> Top, Bottom, MaskTop, MaskBottom, Drill;
   std::string Answers;
   int GerberProfile = static_cast<int>(TGerberProfile::Legacy);
   bool Excellon = false;
@@ -58,7 +60,7 @@ std::string ChooseLayers(const TConvertArgs& Args, TScriptingPcb& Pcb) {
   const TLayerRoles Roles = PreselectLayerRoles(Pcb.Layers);
   const struct {
     const char* Option;
-    const std::string& Value;
+    const std::optional<std::string>& Value;
     std::uint8_t Preselected;
     std::uint8_t& Field;
   } Choices[] = {
@@ -69,16 +71,23 @@ std::string ChooseLayers(const TConvertArgs& Args, TScriptingPcb& Pcb) {
       {"--drill", Args.Drill, Roles.Drill, Pcb.DrillLayer},
   };
   for (const auto& C : Choices) {
-    if (C.Value.empty()) {
+    if (!C.Value) {
       C.Field = C.Preselected;
       continue;
     }
-    const auto Resolved = ResolveLayer(Pcb.Layers, C.Value);
+    const auto Resolved = ResolveLayer(Pcb.Layers, *C.Value);
     if (const auto* Error = std::get_if<std::string>(&Resolved))
       return std::string(C.Option) + ": " + *Error;
     C.Field = std::get<std::uint8_t>(Resolved);
   }
   return {};
+}
+
+std::uint8_t FormatCode(const std::string& Name) {
+  const std::string Lower = LowerAscii(Name);
+  if (Lower == "gerber") return fmtGerber;
+  if (Lower == "genesis") return fmtGenesis;
+  return fmtCam350Macro;
 }
 
 void PrintSummary(const std::string& FileName, const TTextLines& Lines) {
@@ -95,17 +104,9 @@ int RunConvert(const TConvertArgs& Args) {
   TScriptingPcb Pcb;
   Pcb.SetPrompts(&Prompts);
 
-  bool Loaded = false;
-  try {
-    Loaded = Pcb.LoadFromFile(Args.Plot);
-  } catch (const std::exception& E) {
-    return Failure(Args.Plot + ": " + E.what());
-  }
-  if (!Loaded && Pcb.UnknownTagCount == 0)
-    return Failure(Args.Plot + ": not a plot file (bad signature); nothing written");
-  if (Pcb.UnknownTagCount > 0)
-    std::cerr << "quillon-cli: warning: " << Args.Plot << ": " << Pcb.UnknownTagCount
-              << " unrecognised tag(s) skipped\n";
+  // A stopping error or a bad signature is reported there; unrecognised
+  // tags only warn.
+  if (!LoadPlotFile(Pcb, Args.Plot)) return ExitFailure;
 
   if (const std::string Error = ChooseLayers(Args, Pcb); !Error.empty()) return UsageError(Error);
 
@@ -117,7 +118,8 @@ int RunConvert(const TConvertArgs& Args) {
     }
   }
 
-  Pcb.Title = "Plt FileName: " + std::filesystem::absolute(Args.Plot).string();
+  // The window gives the dialog's full path; "a/../b" is shown as "b".
+  Pcb.Title = "Plt FileName: " + std::filesystem::absolute(Args.Plot).lexically_normal().string();
   Pcb.AddViewCommands = !Args.NoViewCommands;
   Pcb.GerberProfile = static_cast<TGerberProfile>(Args.GerberProfile);
   Pcb.ExcellonDrill = Args.Excellon;
@@ -125,7 +127,7 @@ int RunConvert(const TConvertArgs& Args) {
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
   try {
-    Pcb.Convert(Options, static_cast<std::uint8_t>(Args.Format), Scale);
+    Pcb.Convert(Options, FormatCode(Args.Format), Scale);
   } catch (const std::exception& E) {
     return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
   }
@@ -158,33 +160,37 @@ TCommand AddConvertCommand(CLI::App& App) {
   auto Args = std::make_shared<TConvertArgs>();
   CLI::App* Sub = App.add_subcommand(
       "convert", "Convert a plot file into a CAM350 macro, a Genesis script or Gerber files");
-  Sub->add_option("PLOT", Args->Plot, "The plot file (.plt)")->required();
+  Sub->add_option("PLOT", Args->Plot, "the plot file (.plt)")->required();
   Sub->add_option("-o,--output", Args->Out,
-                  "The output file; Gerber layer files are written beside it")
+                  "the output file; Gerber layer files are written beside it")
       ->required();
-  const std::map<std::string, int> Formats{
-      {"cam350", fmtCam350Macro}, {"gerber", fmtGerber}, {"genesis", fmtGenesis}};
-  Sub->add_option("--format", Args->Format, "cam350 (default), gerber or genesis")
-      ->transform(CLI::CheckedTransformer(Formats, CLI::ignore_case));
-  Sub->add_option("--pins", Args->Pins.File, "A pin description file");
+  Sub->add_option("--format", Args->Format, "output format: cam350 (default), gerber or genesis")
+      ->check(CLI::IsMember({"cam350", "gerber", "genesis"}, CLI::ignore_case));
+  Sub->add_option("--pins", Args->Pins.File, "the pin description file");
   AddPinOptions(*Sub, Args->Pins);
   Sub->add_option("--dbu", Args->Dbu,
-                  "Millimetres per database unit: mm (0.01), inch (0.0254, default), "
+                  "millimetres per database unit: mm (0.01), inch (0.0254, the default), "
                   "pinch (0.025) or a positive number")
       ->check(ValidValue(ParseDbuFactor, "mm|inch|pinch|NUMBER"));
   Sub->add_option("--items", Args->Items,
-                  "Comma list of pads,lines,arcs,text,polygons, or none (default: all)")
+                  "items to convert: a comma list of pads,lines,arcs,text,polygons, or none "
+                  "(default: all)")
       ->check(ValidValue(ParseItemSwitches, "LIST of pads,lines,arcs,text,polygons or none"));
   Sub->add_flag("--no-view-commands", Args->NoViewCommands,
-                "Leave out the view commands that end each block");
-  const char* LayerHelp = "Layer index or name (default: chosen by name as the window does)";
-  Sub->add_option("--top", Args->Top, LayerHelp);
-  Sub->add_option("--bottom", Args->Bottom, LayerHelp);
-  Sub->add_option("--mask-top", Args->MaskTop, LayerHelp);
-  Sub->add_option("--mask-bottom", Args->MaskBottom, LayerHelp);
-  Sub->add_option("--drill", Args->Drill, LayerHelp);
+                "leave out the view commands that end each block");
+  // Layers are given by index or by name, without letter case.
+  Sub->add_option("--top", Args->Top,
+                  "layer of the top pads (default: the one named COMP, else 0)");
+  Sub->add_option("--bottom", Args->Bottom,
+                  "layer of the bottom pads (default: the one named SOLDER, else 0)");
+  Sub->add_option("--mask-top", Args->MaskTop,
+                  "top solder-mask layer (default: the one named MSKGTP, else 0)");
+  Sub->add_option("--mask-bottom", Args->MaskBottom,
+                  "bottom solder-mask layer (default: the one named MSKGBT, else 0)");
+  Sub->add_option("--drill", Args->Drill,
+                  "layer whose flashes are the pads and vias (default: the one named PIN, else 0)");
   Sub->add_option("--answers", Args->Answers,
-                  "Answers to the undefined-pin questions, in order: comma list of yes, no, "
+                  "answers to the undefined-pin questions, in order: a comma list of yes, no, "
                   "cancel, no-all, yes-all; the last one repeats")
       ->check(ValidValue(TConsolePrompts::ParseAnswers, "LIST of yes,no,cancel,no-all,yes-all"));
   const std::map<std::string, int> Profiles{{"legacy", static_cast<int>(TGerberProfile::Legacy)},

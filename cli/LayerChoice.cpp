@@ -22,9 +22,9 @@ TLayerRoles PreselectLayerRoles(const TLayers& Layers) {
   return Roles;
 }
 
-std::variant<std::uint8_t, std::string> ResolveLayer(const TLayers& Layers,
-                                                     std::string_view Text) {
-  const bool Numeric = !Text.empty() && Text.find_first_not_of("0123456789") == std::string_view::npos;
+std::variant<std::uint8_t, std::string> ResolveLayer(const TLayers& Layers, std::string_view Text) {
+  const bool Numeric =
+      !Text.empty() && Text.find_first_not_of("0123456789") == std::string_view::npos;
   if (Numeric) {
     unsigned Index = 0;
     const auto R = std::from_chars(Text.data(), Text.data() + Text.size(), Index);

@@ -31,7 +31,6 @@ TLayerRoles PreselectLayerRoles(const TLayers& Layers);
 // writers leave that role empty), anything else a layer name compared without
 // letter case, the last match winning as in the preselection. The error text
 // says what is wrong when the value names no layer.
-std::variant<std::uint8_t, std::string> ResolveLayer(const TLayers& Layers,
-                                                     std::string_view Text);
+std::variant<std::uint8_t, std::string> ResolveLayer(const TLayers& Layers, std::string_view Text);
 
 }  // namespace quillon::cli

@@ -54,8 +54,7 @@ void WriteGenesisProlog(TScriptingPcb& Pcb) {
   LineBuilder(Out) << "COM create_entity,job=,is_fw=no,type=job,name=" << Pcb.JobName
                    << ",db=" << Pcb.DatabaseName << ",fw_type=form";
   LineBuilder(Out) << "COM create_entity,job=" << Pcb.JobName
-                   << ",is_fw=no,type=step,name=pcad45,db=" << Pcb.DatabaseName
-                   << ",fw_type=form";
+                   << ",is_fw=no,type=step,name=pcad45,db=" << Pcb.DatabaseName << ",fw_type=form";
 }
 
 }  // namespace
@@ -63,11 +62,20 @@ void WriteGenesisProlog(TScriptingPcb& Pcb) {
 void TScriptingPcb::WriteProlog(std::uint8_t Kind) {
   Output.Clear();
   switch (Kind) {
-    case fmtCam350Macro: WriteCam350Prolog(Output, Title); break;
-    case fmtGerber: WriteGerberProlog(Output, Title); break;
-    case fmtTextMacro: WriteTextMacroProlog(Output, Title); break;
-    case fmtGenesis: WriteGenesisProlog(*this); break;
-    default: break;  // no prologue: Output stays empty
+    case fmtCam350Macro:
+      WriteCam350Prolog(Output, Title);
+      break;
+    case fmtGerber:
+      WriteGerberProlog(Output, Title);
+      break;
+    case fmtTextMacro:
+      WriteTextMacroProlog(Output, Title);
+      break;
+    case fmtGenesis:
+      WriteGenesisProlog(*this);
+      break;
+    default:
+      break;  // no prologue: Output stays empty
   }
 }
 

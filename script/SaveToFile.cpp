@@ -29,8 +29,8 @@ std::string FolderOf(const std::string& FileName) {
 void AppendFileSafeName(std::string& Out, const std::string& Name) {
   for (std::size_t I = 0; I < Name.size(); ++I) {
     const unsigned char C = static_cast<unsigned char>(Name[I]);
-    const bool InDots = C == '.' && ((I > 0 && Name[I - 1] == '.') ||
-                                     (I + 1 < Name.size() && Name[I + 1] == '.'));
+    const bool InDots =
+        C == '.' && ((I > 0 && Name[I - 1] == '.') || (I + 1 < Name.size() && Name[I + 1] == '.'));
     const bool Unsafe = C == '/' || C == '\\' || C < 0x20 || C == 0x7F || InDots;
     Out += Unsafe ? '_' : static_cast<char>(C);
   }

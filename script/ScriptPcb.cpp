@@ -14,7 +14,8 @@ void TScriptingPcb::BuildApertures() {
   // Every stroke gets its round aperture before any body is written, so the
   // tables written first already hold every D-code the bodies use.
   for (const TLayer& Layer : Layers)
-    for (const TPcbLine& Line : Layer.Lines) Apertures.FindOrAdd(shapeCircle, true, Line.Width * Scale);
+    for (const TPcbLine& Line : Layer.Lines)
+      Apertures.FindOrAdd(shapeCircle, true, Line.Width * Scale);
   for (const TLayer& Layer : Layers)
     for (const TPcbArc& Arc : Layer.Arcs) Apertures.FindOrAdd(shapeCircle, true, Arc.Width * Scale);
   Apertures.FindOrAdd(shapeCircle, true, 10 * Scale);  // the default aperture
@@ -69,7 +70,8 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     if (Options & coLines) MakeGenesisLines();
     if (Options & coArcs) MakeGenesisArcs();
     if (Options & coText) MakeGenesisText();
-    LineBuilder(Output) << "COM open_entity,job=" << JobName << ",type=matrix,name=matrix,iconic=no";
+    LineBuilder(Output) << "COM open_entity,job=" << JobName
+                        << ",type=matrix,name=matrix,iconic=no";
     LineBuilder(Output) << "COM matrix_page_close,job=" << JobName << ",matrix=matrix";
   }
 }

@@ -45,16 +45,15 @@ TEST_F(Convert, GenesisWithNothingSwitchedOnOpensTheJobAndClosesTheMatrix) {
   const Lines Out = LinesOf(Pcb.Output);
   ASSERT_EQ(Out.size(), 16u + 2 + 3 + 2);
   EXPECT_EQ(Out[0], "#!/bin/csh");
-  EXPECT_EQ(Lines(Out.begin() + 16, Out.end()),
-            (Lines{"COM matrix_add_layer,job=$gJob,matrix=matrix,layer=comp,row=1,context=misc,"
-                   "type=document,polarity=positive",
-                   "COM matrix_add_layer,job=$gJob,matrix=matrix,layer=pin,row=2,context=misc,"
-                   "type=document,polarity=positive",
-                   "COM open_job,job=$gJob",
-                   "COM open_entity,job=$gJob,type=step,name=pcad45,iconic=no",
-                   "COM units,type=mm",
-                   "COM open_entity,job=$gJob,type=matrix,name=matrix,iconic=no",
-                   "COM matrix_page_close,job=$gJob,matrix=matrix"}));
+  EXPECT_EQ(
+      Lines(Out.begin() + 16, Out.end()),
+      (Lines{"COM matrix_add_layer,job=$gJob,matrix=matrix,layer=comp,row=1,context=misc,"
+             "type=document,polarity=positive",
+             "COM matrix_add_layer,job=$gJob,matrix=matrix,layer=pin,row=2,context=misc,"
+             "type=document,polarity=positive",
+             "COM open_job,job=$gJob", "COM open_entity,job=$gJob,type=step,name=pcad45,iconic=no",
+             "COM units,type=mm", "COM open_entity,job=$gJob,type=matrix,name=matrix,iconic=no",
+             "COM matrix_page_close,job=$gJob,matrix=matrix"}));
 }
 
 TEST_F(Convert, OtherFormatCodesWriteOnlyTheirPrologueAndKeepTheLayerFiles) {

@@ -58,7 +58,7 @@ TEST(GerberCoord, DecimalCharReplacesThePoint) {
   C.DecimalChar = ',';
   C.ZeroMode = 2;
   EXPECT_EQ(C.FormatCoord(12.5), "12,5");
-  EXPECT_EQ(C.FormatCoord(12), "12");  // the point goes when only zeros followed it
+  EXPECT_EQ(C.FormatCoord(12), "12");    // the point goes when only zeros followed it
   EXPECT_EQ(C.FormatCoord(120), "120");  // nothing is trimmed before the point
 }
 

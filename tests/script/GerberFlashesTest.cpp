@@ -47,8 +47,8 @@ TEST_F(GerberFlashes, EachRoleTakesItsApertureAndTheDrillRoleWins) {
   EXPECT_EQ(Flashes(0), (Lines{"G54D12*", "X1000000Y2000000D03*"}));  // no pad for row 1
   EXPECT_EQ(Flashes(1), (Lines{"G54D12*", "X1000000Y2000000D03*"}));
   EXPECT_EQ(Flashes(2), Lines{});
-  EXPECT_EQ(Flashes(3), (Lines{"G54D11*", "X1000000Y2000000D03*", "G54D13*",
-                               "X3000000Y4000000D03*"}));
+  EXPECT_EQ(Flashes(3),
+            (Lines{"G54D11*", "X1000000Y2000000D03*", "G54D13*", "X3000000Y4000000D03*"}));
   // The top pad layer that is also the drill layer flashes the holes.
   Pcb.PadTopLayer = 3;
   EXPECT_EQ(Flashes(3)[0], "G54D11*");
@@ -122,8 +122,8 @@ TEST_F(GerberFlashes, CancelEndsTheLayerAndTheNextLayersAskAgain) {
                             "G54D12*", "X003000Y003000D03*", "M02*"}));
   EXPECT_EQ(Body(1), (Lines{"G54D12*", "X001000Y001000D03*", "M02*"}));  // cancelled
   EXPECT_EQ(Body(2), (Lines{"M02*"}));                                   // mask: nothing
-  EXPECT_EQ(Body(3), (Lines{"G54D11*", "X001000Y001000D03*", "G54D11*", "X003000Y003000D03*",
-                            "M02*"}));
+  EXPECT_EQ(Body(3),
+            (Lines{"G54D11*", "X001000Y001000D03*", "G54D11*", "X003000Y003000D03*", "M02*"}));
   EXPECT_EQ(Prompts.Questions, (Lines(4, Question(8))));
 }
 

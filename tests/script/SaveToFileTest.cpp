@@ -80,11 +80,11 @@ TEST_F(SaveToFile, LayerNamesCannotLeaveTheFolderOrSurprise) {
     AddLayer(Pcb, Name, 1);
   Pcb.Convert(0, fmtGerber, 1.0);
   const std::string Main = Dir.File("m.gbr");
-  EXPECT_EQ(Pcb.LayerFileNames(Main),
-            (std::vector<std::string>{Dir.File("0___x.gbr"), Dir.File("1a_b_c.gbr"),
-                                      Dir.File("2___.gbr"), Dir.File("3__.gbr"),
-                                      Dir.File("4a.b.gbr"), Dir.File("5___.gbr"),
-                                      Dir.File("6\xE4.gbr")}));
+  EXPECT_EQ(
+      Pcb.LayerFileNames(Main),
+      (std::vector<std::string>{Dir.File("0___x.gbr"), Dir.File("1a_b_c.gbr"), Dir.File("2___.gbr"),
+                                Dir.File("3__.gbr"), Dir.File("4a.b.gbr"), Dir.File("5___.gbr"),
+                                Dir.File("6\xE4.gbr")}));
   Pcb.SaveToFile(Main);
   EXPECT_EQ(FolderContents(Dir.Path()).size(), 8u);
   // Inside the file the name stays as read.
