@@ -35,15 +35,6 @@ struct TConvertArgs {
   bool X2AsComments = false;
 };
 
-// The fab-only options need the fab profile, which needs Gerber output.
-std::string CheckProfileOptions(const TConvertArgs& Args) {
-  const bool Fab = Args.GerberProfile == static_cast<int>(TGerberProfile::Fab);
-  if (Fab && Args.Format != fmtGerber) return "--gerber-profile fab needs --format gerber";
-  if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
-  if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
-  return {};
-}
-
 int UsageError(const std::string& Message) {
   std::cerr << "quillon-cli convert: " << Message << "\nRun with --help for more information.\n";
   return ExitUsage;
@@ -94,6 +85,15 @@ void PrintSummary(const std::string& FileName, const TTextLines& Lines) {
   const std::size_t Bytes = Lines.TextBytes() + 2 * static_cast<std::size_t>(Lines.Count());
   std::cerr << "quillon-cli: wrote " << FileName << ": " << Lines.Count() << " lines, " << Bytes
             << " bytes\n";
+}
+
+// The fab-only options need the fab profile, which needs Gerber output.
+std::string CheckProfileOptions(const TConvertArgs& Args) {
+  const bool Fab = Args.GerberProfile == static_cast<int>(TGerberProfile::Fab);
+  if (Fab && FormatCode(Args.Format) != fmtGerber) return "--gerber-profile fab needs --format gerber";
+  if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
+  if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
+  return {};
 }
 
 int RunConvert(const TConvertArgs& Args) {
