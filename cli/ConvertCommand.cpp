@@ -90,7 +90,8 @@ void PrintSummary(const std::string& FileName, const TTextLines& Lines) {
 // The fab-only options need the fab profile, which needs Gerber output.
 std::string CheckProfileOptions(const TConvertArgs& Args) {
   const bool Fab = Args.GerberProfile == static_cast<int>(TGerberProfile::Fab);
-  if (Fab && FormatCode(Args.Format) != fmtGerber) return "--gerber-profile fab needs --format gerber";
+  if (Fab && FormatCode(Args.Format) != fmtGerber)
+    return "--gerber-profile fab needs --format gerber";
   if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
   if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
   return {};
