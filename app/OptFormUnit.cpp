@@ -1,5 +1,8 @@
 #include "app/OptFormUnit.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,6 +21,20 @@ TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
   PageControl->addTab(OptimizationPage, QStringLiteral("Optimization"));
   PageControl->setCurrentWidget(OptimizationPage);
   PageControl->setMinimumSize(360, 240);
+
+  GerberProfileBox = new QComboBox;
+  GerberProfileBox->addItems({QStringLiteral("Legacy"), QStringLiteral("Fab")});
+  GerberProfileBox->setToolTip(
+      QStringLiteral("Legacy: the classic Gerber files. Fab: Gerber X2 files that board houses "
+                     "accept today."));
+  ExcellonBox = new QCheckBox(QStringLiteral("Excellon drill file"));
+  auto* Conversion = new QFormLayout(ConversatonPage);
+  Conversion->addRow(QStringLiteral("Gerber profile:"), GerberProfileBox);
+  Conversion->addRow(QString(), ExcellonBox);
+  ShowGerberChoices();
+  connect(GerberProfileBox, &QComboBox::currentIndexChanged, this,
+          [this] { GerberChoiceChanged(); });
+  connect(ExcellonBox, &QCheckBox::toggled, this, [this] { GerberChoiceChanged(); });
 
   OKBtn = new QPushButton(QStringLiteral("OK"));
   CancelBtn = new QPushButton(QStringLiteral("Cancel"));
@@ -58,9 +75,38 @@ void TOptDlg::OKBtnClick() {
   done(Accepted);
 }
 
-void TOptDlg::ApplyBtnClick() { ApplyBtn->setEnabled(false); }
+void TOptDlg::ApplyBtnClick() {
+  GerberProfile =
+      GerberProfileBox->currentIndex() == 1 ? TGerberProfile::Fab : TGerberProfile::Legacy;
+  ExcellonDrill = ExcellonBox->isChecked();
+  ApplyBtn->setEnabled(false);
+}
 
-void TOptDlg::CancelBtnClick() { done(Rejected); }
+void TOptDlg::CancelBtnClick() {
+  ShowGerberChoices();
+  ApplyBtn->setEnabled(false);
+  done(Rejected);
+}
+
+void TOptDlg::SetGerberChoices(TGerberProfile Profile, bool Excellon) {
+  GerberProfile = Profile;
+  ExcellonDrill = Excellon;
+  ShowGerberChoices();
+  ApplyBtn->setEnabled(false);
+}
+
+void TOptDlg::ShowGerberChoices() {
+  const QSignalBlocker BlockProfile(GerberProfileBox), BlockExcellon(ExcellonBox);
+  GerberProfileBox->setCurrentIndex(GerberProfile == TGerberProfile::Fab ? 1 : 0);
+  ExcellonBox->setChecked(ExcellonDrill);
+  ExcellonBox->setEnabled(GerberProfile == TGerberProfile::Fab);
+}
+
+void TOptDlg::GerberChoiceChanged() {
+  // The drill file comes only with the fab profile.
+  ExcellonBox->setEnabled(GerberProfileBox->currentIndex() == 1);
+  ApplyBtn->setEnabled(CancelBtn->isEnabled());
+}
 
 void TOptDlg::reject() {
   if (CancelBtn->isEnabled()) CancelBtnClick();

@@ -1,9 +1,14 @@
 #pragma once
-// The options dialog: two pages that hold no settings yet, and OK, Cancel
-// and Apply.
+// The options dialog: two pages, and OK, Cancel and Apply. The
+// "Conversaton" page holds the form of the Gerber files (the legacy files or
+// the fab profile, with or without an Excellon drill file).
 
 #include <QDialog>
 
+#include "script/ScriptPcb.h"
+
+class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QTabWidget;
 
@@ -30,6 +35,20 @@ class TOptDlg : public QDialog {
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
   QPushButton* ApplyBtn;
+
+  // The Gerber choices last applied (by Apply or OK); Cancel brings the
+  // controls back to them.
+  TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  bool ExcellonDrill = false;
+  // Sets both the applied choices and the controls.
+  void SetGerberChoices(TGerberProfile Profile, bool Excellon);
+
+  QComboBox* GerberProfileBox;  // "Legacy", "Fab"
+  QCheckBox* ExcellonBox;       // "Excellon drill file", only with "Fab"
+
+ private:
+  void ShowGerberChoices();
+  void GerberChoiceChanged();
 };
 
 }  // namespace quillon::app

@@ -101,6 +101,8 @@ void TQuillonMain::ConvertActionExecute() {
     if (MakeTextAct->isChecked()) Options |= coText;
     if (MakePolyAct->isChecked()) Options |= coPolygons;
     Board->AddViewCommands = AddViewCommands->isChecked();
+    Board->GerberProfile = GerberProfile;
+    Board->ExcellonDrill = ExcellonDrill;
     Board->Convert(Options, OutputFormat, DbuFactor);
 
     std::string Text = Board->Output.Join("\n");

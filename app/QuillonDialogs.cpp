@@ -13,8 +13,11 @@
 namespace quillon::app {
 
 void TQuillonMain::OptShowActExecute() {
+  OptDlg->SetGerberChoices(GerberProfile, ExcellonDrill);
   OptDlg->SetMode(false);
   OptDlg->exec();
+  GerberProfile = OptDlg->GerberProfile;
+  ExcellonDrill = OptDlg->ExcellonDrill;
 }
 
 void TQuillonMain::AboutActExecute() { AboutBox->exec(); }

@@ -94,6 +94,9 @@ class TQuillonMain : public QMainWindow {
   TTextLines DescriptionText;  // the description file's lines as on disk
   std::uint8_t OutputFormat = fmtCam350Macro;
   double DbuFactor = 0.0254;
+  // The form of the Gerber files, chosen in the options dialog.
+  TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  bool ExcellonDrill = false;
   TGuiPrompts Prompts;
 
   // The dialogs of FileOpen, PinFileOpen and FileSaveAs.

@@ -65,6 +65,11 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
   MakeTextAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Text"), true));
   MakePolyAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Poly"), true));
   AddViewCommands->setChecked(Ini.ReadBool(Output, QStringLiteral("View_Commands"), true));
+  const QString Profile = Ini.ReadString(Output, QStringLiteral("Gerber_Profile"), QString());
+  GerberProfile = Profile.compare(QStringLiteral("FAB"), Qt::CaseInsensitive) == 0
+                      ? TGerberProfile::Fab
+                      : TGerberProfile::Legacy;
+  ExcellonDrill = Ini.ReadBool(Output, QStringLiteral("Excellon"), false);
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     ToolBarShown[I] = Ini.ReadBool(ToolBarSection, ToolBarOrder[I]->objectName(), true);
@@ -87,6 +92,10 @@ void TQuillonMain::SaveSettings(const QString& FileName) {
   Ini.WriteBool(Output, QStringLiteral("Text"), MakeTextAct->isChecked());
   Ini.WriteBool(Output, QStringLiteral("Poly"), MakePolyAct->isChecked());
   Ini.WriteBool(Output, QStringLiteral("View_Commands"), AddViewCommands->isChecked());
+  Ini.WriteString(
+      Output, QStringLiteral("Gerber_Profile"),
+      GerberProfile == TGerberProfile::Fab ? QStringLiteral("Fab") : QStringLiteral("Legacy"));
+  Ini.WriteBool(Output, QStringLiteral("Excellon"), ExcellonDrill);
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     Ini.WriteBool(ToolBarSection, ToolBarOrder[I]->objectName(), ToolBarShown[I]);

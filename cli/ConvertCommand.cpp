@@ -30,6 +30,9 @@ struct TConvertArgs {
   // A layer role given on the command line; nullopt: chosen by name.
   std::optional<std::string> Top, Bottom, MaskTop, MaskBottom, Drill;
   std::string Answers;
+  int GerberProfile = static_cast<int>(TGerberProfile::Legacy);
+  bool Excellon = false;
+  bool X2AsComments = false;
 };
 
 int UsageError(const std::string& Message) {
@@ -84,7 +87,18 @@ void PrintSummary(const std::string& FileName, const TTextLines& Lines) {
             << " bytes\n";
 }
 
+// The fab-only options need the fab profile, which needs Gerber output.
+std::string CheckProfileOptions(const TConvertArgs& Args) {
+  const bool Fab = Args.GerberProfile == static_cast<int>(TGerberProfile::Fab);
+  if (Fab && FormatCode(Args.Format) != fmtGerber)
+    return "--gerber-profile fab needs --format gerber";
+  if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
+  if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
+  return {};
+}
+
 int RunConvert(const TConvertArgs& Args) {
+  if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
   std::vector<TAnswer> Answers;
   if (!Args.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Answers);
   TConsolePrompts Prompts(std::move(Answers));
@@ -108,6 +122,9 @@ int RunConvert(const TConvertArgs& Args) {
   // The window gives the dialog's full path; "a/../b" is shown as "b".
   Pcb.Title = "Plt FileName: " + std::filesystem::absolute(Args.Plot).lexically_normal().string();
   Pcb.AddViewCommands = !Args.NoViewCommands;
+  Pcb.GerberProfile = static_cast<TGerberProfile>(Args.GerberProfile);
+  Pcb.ExcellonDrill = Args.Excellon;
+  Pcb.X2AsComments = Args.X2AsComments;
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
   try {
@@ -124,6 +141,7 @@ int RunConvert(const TConvertArgs& Args) {
   PrintSummary(Args.Out, Pcb.Output);
   const std::vector<std::string> Names = Pcb.LayerFileNames(Args.Out);
   for (std::size_t I = 0; I < Names.size(); ++I) PrintSummary(Names[I], Pcb.LayerOutputs[I]);
+  if (!Pcb.DrillOutput.Empty()) PrintSummary(Pcb.DrillFileName(Args.Out), Pcb.DrillOutput);
   return ExitOk;
 }
 
@@ -176,6 +194,17 @@ TCommand AddConvertCommand(CLI::App& App) {
                   "answers to the undefined-pin questions, in order: a comma list of yes, no, "
                   "cancel, no-all, yes-all; the last one repeats")
       ->check(ValidValue(TConsolePrompts::ParseAnswers, "LIST of yes,no,cancel,no-all,yes-all"));
+  const std::map<std::string, int> Profiles{{"legacy", static_cast<int>(TGerberProfile::Legacy)},
+                                            {"fab", static_cast<int>(TGerberProfile::Fab)}};
+  Sub->add_option("--gerber-profile", Args->GerberProfile,
+                  "legacy (default): the classic layer files; fab: Gerber X2 layer files that "
+                  "board houses accept today")
+      ->transform(CLI::CheckedTransformer(Profiles, CLI::ignore_case));
+  Sub->add_flag("--excellon", Args->Excellon,
+                "With the fab profile: also an Excellon drill file, named after the output "
+                "with the extension .drl");
+  Sub->add_flag("--x2-as-comments", Args->X2AsComments,
+                "With the fab profile: attributes as G04 #@! comments, for tools that reject X2");
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

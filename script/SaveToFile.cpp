@@ -137,6 +137,7 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) const {
   const std::vector<std::string> Names = LayerFileNames(FileName);
   for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
     WriteLines(LayerOutputs[I], Names[I], Chunk);
+  if (!DrillOutput.Empty()) WriteLines(DrillOutput, DrillFileName(FileName), Chunk);
 }
 
 }  // namespace quillon

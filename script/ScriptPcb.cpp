@@ -29,6 +29,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     PrepareLayerOutputs(false);
   Apertures.Clear();
   Output.Clear();
+  DrillOutput.Clear();
   Scale = NewScale;
   WriteProlog(Format);
   BuildApertures();
@@ -43,14 +44,18 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     if (Options & coArcs) MakeCam350Arcs();
     if (Options & coText) MakeCam350Text();
   } else if (Format == fmtGerber) {
-    for (int L = 0; L < Layers.Count(); ++L) {
-      BeginGerberLayer(L);
-      if (Options & coPolygons) WriteGerberPolygons(L);
-      if (Options & coPads) WriteGerberFlashes(L);
-      if (Options & coLines) WriteGerberLines(L);
-      if (Options & coArcs) WriteGerberArcs(L);
+    if (GerberProfile == TGerberProfile::Fab) {
+      WriteFabGerberLayers(Options);
+    } else {
+      for (int L = 0; L < Layers.Count(); ++L) {
+        BeginGerberLayer(L);
+        if (Options & coPolygons) WriteGerberPolygons(L);
+        if (Options & coPads) WriteGerberFlashes(L);
+        if (Options & coLines) WriteGerberLines(L);
+        if (Options & coArcs) WriteGerberArcs(L);
+      }
+      FinishGerberLayers();
     }
-    FinishGerberLayers();
     WriteProlog(fmtTextMacro);
     WriteApertureTable();
     MakeCam350Text();  // the texts go to the macro whatever coText says

@@ -29,6 +29,10 @@ constexpr std::uint8_t coText = 0x10;
 constexpr std::uint8_t coPolygons = 0x08;
 constexpr std::uint8_t coAll = coPads | coLines | coArcs | coText | coPolygons;
 
+// The form of the Gerber files: the legacy files, or modern files that fabs
+// accept today (X2 attributes, no deprecated codes; script/fab/).
+enum class TGerberProfile : std::uint8_t { Legacy, Fab };
+
 class TScriptingPcb : public TPcb {
  public:
   TScriptingPcb();
@@ -49,6 +53,12 @@ class TScriptingPcb : public TPcb {
   std::string DatabaseName;
   TGerberCoord Coord;
 
+  // Fab profile of a Gerber conversion (script/fab/).
+  TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
+  bool X2AsComments = false;   // attributes as "G04 #@! " comments
+  TTextLines DrillOutput;      // empty unless the last conversion made one
+
   // Driver (ScriptPcb.cpp).
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
   void BuildApertures();
@@ -58,6 +68,9 @@ class TScriptingPcb : public TPcb {
   void SaveToFile(const std::string& FileName) const;
   // The file names SaveToFile writes the layer lists to, in order.
   std::vector<std::string> LayerFileNames(const std::string& FileName) const;
+  // Where SaveToFile writes DrillOutput: FileName's base name + ".drl"
+  // (script/fab/FabGerberLayers.cpp).
+  std::string DrillFileName(const std::string& FileName) const;
 
   // Prologues and tables (Prologues.cpp, LayerTables.cpp, ApertureTables.cpp).
   void WriteProlog(std::uint8_t Kind);
@@ -72,6 +85,9 @@ class TScriptingPcb : public TPcb {
   void WriteGerberFlashes(int L);
   void WriteGerberLines(int L);
   void WriteGerberArcs(int L);
+  // Every layer file of the fab profile, and the drill file when asked for
+  // (script/fab/FabGerberLayers.cpp).
+  void WriteFabGerberLayers(std::uint8_t Options);
 
   // CAM350 macro writers (script/cam350/).
   void MakeCam350Padstacks(std::uint8_t TopLayer, std::uint8_t BottomLayer,

@@ -56,6 +56,8 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "Text=0\n"
             "Poly=1\n"
             "View_Commands=1\n"
+            "Gerber_Profile=Legacy\n"
+            "Excellon=0\n"
             "\n"
             "[ToolBar]\n"
             "PinFileOpen=1\n"

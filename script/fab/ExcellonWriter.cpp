@@ -1,0 +1,70 @@
+#include "script/fab/ExcellonWriter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+#include "script/NumberFormat.h"
+
+namespace quillon::fab {
+
+namespace {
+
+constexpr int Decimals = 3;
+
+struct TTool {
+  std::int64_t Key;  // diameter in thousandths of a millimetre
+  std::vector<std::size_t> Holes;
+};
+
+std::vector<TTool> GroupByTool(const std::vector<TDrillHole>& Holes) {
+  std::vector<TTool> Tools;
+  std::unordered_map<std::int64_t, std::size_t> ToolOfKey;
+  for (std::size_t I = 0; I < Holes.size(); ++I) {
+    std::int64_t Key;
+    if (!fmt::ScaledRound(Holes[I].Diameter, Decimals, Key) || Key <= 0) continue;
+    auto [It, New] = ToolOfKey.try_emplace(Key, Tools.size());
+    if (New) Tools.push_back({Key, {}});
+    Tools[It->second].Holes.push_back(I);
+  }
+  std::sort(Tools.begin(), Tools.end(),
+            [](const TTool& A, const TTool& B) { return A.Key < B.Key; });
+  return Tools;
+}
+
+void AppendMillimetres(std::string& Out, double Value) { fmt::AppendFixed(Out, Value, Decimals); }
+
+}  // namespace
+
+void WriteExcellon(const std::vector<TDrillHole>& Holes, TTextLines& Out) {
+  const std::vector<TTool> Tools = GroupByTool(Holes);
+  Out.Add("M48");
+  Out.Add("; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT);
+  Out.Add("FMAT,2");
+  Out.Add("METRIC,TZ");
+  for (std::size_t T = 0; T < Tools.size(); ++T) {
+    std::string& Line = Out.Open();
+    Line += 'T';
+    fmt::AppendInt(Line, static_cast<std::int64_t>(T + 1));
+    Line += 'C';
+    AppendMillimetres(Line, static_cast<double>(Tools[T].Key) / 1000.0);
+    Out.Close();
+  }
+  Out.Add("%");
+  Out.Add("G90");
+  Out.Add("G05");
+  for (std::size_t T = 0; T < Tools.size(); ++T) {
+    LineBuilder(Out) << 'T' << static_cast<std::int64_t>(T + 1);
+    for (std::size_t I : Tools[T].Holes) {
+      std::string& Line = Out.Open();
+      Line += 'X';
+      AppendMillimetres(Line, Holes[I].X);
+      Line += 'Y';
+      AppendMillimetres(Line, Holes[I].Y);
+      Out.Close();
+    }
+  }
+  Out.Add("M30");
+}
+
+}  // namespace quillon::fab

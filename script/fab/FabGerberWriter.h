@@ -1,0 +1,57 @@
+#pragma once
+// Writes one plot layer as a fab-profile Gerber file: the same polygons,
+// flashes, lines and arcs as the legacy layer file, item for item, in a form
+// that today's readers accept without deprecated constructs.
+
+#include <cstdint>
+#include <vector>
+
+#include "script/TextLines.h"
+#include "script/fab/ExcellonWriter.h"
+#include "script/fab/FabApertures.h"
+#include "script/fab/FabGerberBody.h"
+#include "script/fab/FabLayerRole.h"
+
+namespace quillon {
+class TScriptingPcb;
+struct TPoligonOutLine;
+struct TPcbArc;
+}  // namespace quillon
+
+namespace quillon::fab {
+
+class TFabGerberWriter {
+ public:
+  TFabGerberWriter(TScriptingPcb& Board, int L);
+
+  // Writes the layer with the items that Options (the conversion's item
+  // switches) allow into File. The holes that the drill layer's flashes
+  // make are appended to Holes.
+  void Write(std::uint8_t Options, TTextLines& File, std::vector<TDrillHole>& Holes);
+
+ private:
+  void WriteHeader(TTextLines& File) const;
+  void WritePolygons();
+  void WriteFlashes(std::vector<TDrillHole>& Holes);
+  void WriteLines();
+  void WriteArcs();
+
+  // A region of the corners collected in Contour; nothing when they enclose
+  // nothing (fewer than three corners once repeats are dropped).
+  void WriteContourRegion();
+  void CollectOutline(const TPoligonOutLine& Outline);
+  void WriteCircleRegion(const TPcbArc& Circle);
+  // The file's D-code of the round aperture of a stroke of Width.
+  std::int32_t StrokeDCode(std::int32_t Width);
+  TFabPoint Point(std::int32_t X, std::int32_t Y) const;
+
+  TScriptingPcb& Board;
+  const int L;
+  const TLayerRole Role;
+  TTextLines Body;
+  TFabGerberBody Pen;
+  TFabApertures Used;
+  std::vector<TFabPoint> Contour;
+};
+
+}  // namespace quillon::fab
