@@ -30,7 +30,7 @@ struct TBoxMm {
     Bottom = std::min(Bottom, P.Y - Margin);
     Top = std::max(Top, P.Y + Margin);
   }
-  void Add(const TBoxMm& B) {
+  void AddBox(const TBoxMm& B) {
     if (B.Empty()) return;
     Left = std::min(Left, B.Left);
     Right = std::max(Right, B.Right);

@@ -14,7 +14,7 @@ void TBoundsSink::Fill(const TFill& F) {
   for (const TPointMm& P : F.Points) Box.Add(P);
 }
 
-void TBoundsSink::Arc(const TArc& A) { Box.Add(ArcBounds(A)); }
+void TBoundsSink::Arc(const TArc& A) { Box.AddBox(ArcBounds(A)); }
 
 void TBoundsSink::Region(const TRegion& R) {
   for (const TPointMm& P : R.Points) Box.Add(P);

@@ -74,7 +74,7 @@ void TLayerIndex::Build(TBoardRenderer& Renderer, int L) {
     if (static_cast<std::uint32_t>(Item.Index) > IndexMask) return;  // beyond any real board
     const TBoxMm B = Renderer.ItemBounds(Item);
     if (B.Empty() || !Finite(B)) return;
-    AllBounds.Add(B);
+    AllBounds.AddBox(B);
     ItemKeys.push_back(Pack(Item.Kind, Item.Index));
     ItemBoxes.push_back({Down(B.Left), Down(B.Bottom), Up(B.Right), Up(B.Top)});
   });
@@ -128,7 +128,7 @@ void TBoardIndex::Build(const TPcb& Board, const TRenderOptions& Options) {
 
 TBoxMm TBoardIndex::Bounds() const {
   TBoxMm B;
-  for (const TLayerIndex& L : Layers) B.Add(L.Bounds());
+  for (const TLayerIndex& L : Layers) B.AddBox(L.Bounds());
   return B;
 }
 
