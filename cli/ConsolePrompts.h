@@ -25,10 +25,20 @@ class TConsolePrompts final : public TUserPrompts {
 
   int QuestionsAsked() const { return Asked; }
 
+  // Where messages and questions are written and typed answers read, and
+  // whether In is a person at a terminal. By default std::cerr, std::cin and
+  // the terminal test of standard input; tests give their own streams.
+  void UseStreams(std::istream& In, std::ostream& Err, bool InteractiveIn);
+
  private:
+  TAnswer AskOnTerminal();
+
   std::vector<TAnswer> Scripted;
   std::size_t NextScripted = 0;
   int Asked = 0;
+  std::istream* In;
+  std::ostream* Err;
+  bool Interactive;
 };
 
 }  // namespace quillon::cli

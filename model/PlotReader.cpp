@@ -1,14 +1,343 @@
+// The plot file reader: one forward pass from the first byte to the last.
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
 #include "model/Pcb.h"
+#include "model/PlotByteReader.h"
 #include "model/PlotError.h"
+#include "model/PlotFormat.h"
 
 namespace quillon {
 
-// Filled in by the plot reader.
+const char* VersionText(std::uint16_t Code) {
+  switch (Code) {
+    case 2:
+      return "1.31";
+    case 3:
+      return "2.0";
+    case 4:
+      return "4.0";
+    default:
+      return "Неизвестная версия!";
+  }
+}
+
+namespace {
+
+// R * cos(Angle) or R * sin(Angle) rounded to the nearest integer, halves to
+// the even neighbour (the default rounding mode). The angle is not reduced to
+// 0..359 first, so 360 and 720 land where the trigonometry puts them.
+std::int32_t ArcOffset(std::uint16_t Radius, std::uint16_t Angle, bool Sine) {
+  const double Radians = Angle * std::numbers::pi / 180.0;
+  const double Product = Radius * (Sine ? std::sin(Radians) : std::cos(Radians));
+  return static_cast<std::int32_t>(std::nearbyint(Product));
+}
+
+// Reads one plot file into a board. A layer header and every simple record
+// are read whole before their item is added, so a file cut short leaves no
+// half-filled item behind; only a polygon keeps what was read of it.
+class TPlotReader {
+ public:
+  TPlotReader(TPcb& Pcb, const std::string& FileName) : Pcb(Pcb), In(FileName, Pcb.Prompts()) {}
+
+  // Returns false for a bad signature or when an unrecognised tag was met.
+  bool Read() {
+    if (!ReadHeader()) return false;
+    ReadLayerTable();
+    return ReadBody();
+  }
+
+ private:
+  bool ReadHeader();
+  void ReadLayerTable();
+  TLayer ReadLayerHeader();
+  bool ReadBody();
+  bool ReadRecord(std::uint16_t Tag);
+
+  void ReadLayerSelect();
+  void ReadLine(std::uint16_t Tag);
+  void ReadFilledRectangle();
+  void ReadArcByPoints();
+  void ReadArcByAngles();
+  void ReadText();
+  void ReadFlash();
+  void ReadComplexPolygon();
+  std::uint16_t ReadOutline(TPoligonOutLine& Outline);
+  void ReadCircle(TPcbComplexPolygon& Polygon);
+  void ExpectZeroWord();
+
+  TLayer& Current() { return Pcb.Layers.Items(Pcb.CurrentLayer); }
+
+  TPcb& Pcb;
+  TPlotByteReader In;
+  // Index of the first layer with each number, built once after the layer
+  // table: a board selects layers in every few records, and a scan per
+  // selection would grow with the layer count.
+  std::array<std::int32_t, 256> LayerByNumber{};
+};
+
+bool TPlotReader::ReadHeader() {
+  if (In.ReadWord() != PlotSignature) {
+    Pcb.Prompts().NotifyUser("Неправильная сигнатура файла!");
+    return false;
+  }
+  const std::uint16_t Version = In.ReadWord();
+  TExtents Extents;
+  Extents.Left = In.ReadWord();
+  Extents.Top = In.ReadWord();
+  Extents.Right = In.ReadWord();
+  Extents.Bottom = In.ReadWord();
+  In.ReadWord();  // not used
+  const std::uint16_t ScaleWord = In.ReadWord();
+  Pcb.Version = VersionText(Version);
+  Pcb.Extents = Extents;
+  Pcb.Scale = ScaleWord / 1000.0;
+  return true;
+}
+
+void TPlotReader::ReadLayerTable() {
+  const std::int64_t CountOffset = In.Offset();
+  const std::uint16_t Count = In.ReadWord();
+  In.ReadWord();  // not used; read before the count is judged
+  if (Count == 0) throw TPlotError("Range check error", In.FileName(), CountOffset);
+  // Layers are added one by one as their headers arrive, so a count that the
+  // file cannot back ends at the end of the file, not in a huge allocation.
+  for (int i = 0; i < Count; ++i) Pcb.Layers.Add() = ReadLayerHeader();
+  LayerByNumber.fill(-1);
+  for (int i = Pcb.Layers.Count() - 1; i >= 0; --i) LayerByNumber[Pcb.Layers.Items(i).Number] = i;
+}
+
+TLayer TPlotReader::ReadLayerHeader() {
+  TLayer Layer;
+  bool NameEnded = false;
+  for (int c = 0; c < LayerNameBytes; ++c) {
+    // Bytes after the name's zero byte are ignored even when not zero.
+    const std::uint8_t Char = In.ReadByte();
+    NameEnded = NameEnded || Char == 0;
+    if (!NameEnded) Layer.Name.push_back(static_cast<char>(Char));
+  }
+  Layer.Number = In.ReadByte();
+  Layer.Attribute = In.ReadByte();
+  return Layer;
+}
+
+bool TPlotReader::ReadBody() {
+  bool Result = true;
+  while (!In.AtEnd()) {
+    const std::uint8_t Low = In.ReadByte();
+    if (In.AtEnd()) break;  // a single trailing byte is no record
+    const auto Tag = static_cast<std::uint16_t>(Low | (In.ReadByte() << 8));
+    if (!ReadRecord(Tag)) {
+      // The next word is taken as the next tag: this resynchronises after a
+      // stray word without giving up the rest of the board.
+      Result = false;
+      ++Pcb.UnknownTagCount;
+    }
+  }
+  return Result;
+}
+
+bool TPlotReader::ReadRecord(std::uint16_t Tag) {
+  switch (Tag) {
+    case recLayerSelect:
+      ReadLayerSelect();
+      return true;
+    case recLine:
+    case recRectangle:
+      ReadLine(Tag);
+      return true;
+    case recFilledRectangle:
+      ReadFilledRectangle();
+      return true;
+    case recArcByPoints:
+      ReadArcByPoints();
+      return true;
+    case recArcByAngles:
+    case recArcByAnglesAlt:
+      ReadArcByAngles();
+      return true;
+    case recText:
+      ReadText();
+      return true;
+    case recFlash:
+      ReadFlash();
+      return true;
+    case recComplexPolygon:
+      ReadComplexPolygon();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TPlotReader::ReadLayerSelect() {
+  const std::int32_t Index = LayerByNumber[HighByte(In.ReadWord())];
+  // An unknown number keeps the previous layer.
+  if (Index >= 0) Pcb.CurrentLayer = Index;
+}
+
+void TPlotReader::ReadLine(std::uint16_t Tag) {
+  TPcbLine Line;
+  const std::uint16_t Attribute = In.ReadWord();
+  Line.Kind = Tag;
+  Line.AttributeLow = LowByte(Attribute);
+  Line.Width = HighByte(Attribute) ? HighByte(Attribute) : 1;
+  Line.StartX = In.ReadSigned();
+  Line.StartY = In.ReadSigned();
+  Line.EndX = In.ReadSigned();
+  Line.EndY = In.ReadSigned();
+  Current().Lines.Add() = Line;
+}
+
+void TPlotReader::ReadFilledRectangle() {
+  TPcbLine Line;
+  Line.Kind = kindFilledRectangle;
+  Line.StyleWord = In.ReadWord();
+  Line.Width = 1;
+  Line.StartX = In.ReadSigned();
+  Line.StartY = In.ReadSigned();
+  Line.EndX = In.ReadSigned();
+  Line.EndY = In.ReadSigned();
+  Current().Lines.Add() = Line;
+}
+
+void TPlotReader::ReadArcByPoints() {
+  TPcbArc Arc;
+  const std::uint16_t Attribute = In.ReadWord();
+  Arc.AttributeLow = LowByte(Attribute);
+  Arc.Width = HighByte(Attribute);
+  Arc.CenterX = In.ReadSigned();
+  Arc.CenterY = In.ReadSigned();
+  Arc.StartX = In.ReadSigned();
+  Arc.StartY = In.ReadSigned();
+  Arc.EndX = In.ReadSigned();
+  Arc.EndY = In.ReadSigned();
+  Current().Arcs.Add() = Arc;
+}
+
+void TPlotReader::ReadArcByAngles() {
+  TPcbArc Arc;
+  const std::uint16_t Attribute = In.ReadWord();
+  Arc.AttributeLow = LowByte(Attribute);
+  Arc.Width = HighByte(Attribute);
+  Arc.CenterX = In.ReadSigned();
+  Arc.CenterY = In.ReadSigned();
+  const std::uint16_t Radius = In.ReadWord();
+  In.ReadWord();  // not used
+  const std::uint16_t StartAngle = In.ReadWord();
+  const std::uint16_t EndAngle = In.ReadWord();
+  Arc.StartX = Arc.CenterX + ArcOffset(Radius, StartAngle, false);
+  Arc.StartY = Arc.CenterY + ArcOffset(Radius, StartAngle, true);
+  Arc.EndX = Arc.CenterX + ArcOffset(Radius, EndAngle, false);
+  Arc.EndY = Arc.CenterY + ArcOffset(Radius, EndAngle, true);
+  Current().Arcs.Add() = Arc;
+}
+
+void TPlotReader::ReadText() {
+  TPcbText Text;
+  In.ReadWord();  // not used
+  Text.X = In.ReadSigned();
+  Text.Y = In.ReadSigned();
+  const std::uint16_t A = In.ReadWord();
+  const std::uint16_t B = In.ReadWord();
+  Text.Rotation = (LowByte(A) & 3) * 90;
+  Text.Mirror = LowByte(A) & 4;
+  // The two size bytes are added, not joined: 128 steps, not 256.
+  Text.Size = HighByte(A) + 128 * LowByte(B);
+  Text.Justification = HighByte(B);
+  for (std::uint8_t Char = In.ReadByte(); Char != 0; Char = In.ReadByte())
+    Text.Text.push_back(static_cast<char>(Char));
+  // Characters and their zero byte are padded to an even length.
+  if (Text.Text.size() % 2 == 0) In.ReadByte();
+  Current().Texts.Add() = std::move(Text);
+}
+
+void TPlotReader::ReadFlash() {
+  TPcbFlash Flash;
+  Flash.PinNumber = In.ReadByte();
+  Flash.Rotation = In.ReadByte() * 90;
+  Flash.X = In.ReadSigned();
+  Flash.Y = In.ReadSigned();
+  Current().Flashes.Add() = Flash;
+}
+
+// The polygon joins the board once its attribute is read, and each outline as
+// soon as it begins, so an error inside a polygon keeps the points read up to
+// there.
+void TPlotReader::ReadComplexPolygon() {
+  const std::uint8_t Attribute = LowByte(In.ReadWord());
+  TPcbComplexPolygon& Polygon = Current().Polygons.Add();
+  Polygon.Attribute = Attribute;
+  std::uint16_t Piece = ReadOutline(Polygon.OutLines.Add());
+  for (bool Complete = false; !Complete;) {
+    switch (Piece) {
+      case polyEnd:
+        Complete = true;
+        break;
+      case polyNextOutline:
+        ExpectZeroWord();
+        Piece = ReadOutline(Polygon.OutLines.Add());
+        break;
+      case polyCircle:
+        ReadCircle(Polygon);
+        Piece = In.ReadWord();
+        break;
+      default:
+        Pcb.Prompts().NotifyUser("Ошибка при чтении полигонов!");
+        Complete = true;
+        break;
+    }
+  }
+  In.ReadWord();  // closing word, not used
+}
+
+// Reads the outline's points and returns the piece tag that ends it. The first
+// point is never taken for a tag; every later x is.
+std::uint16_t TPlotReader::ReadOutline(TPoligonOutLine& Outline) {
+  std::int32_t X = In.ReadSigned();
+  std::int32_t Y = In.ReadSigned();
+  for (;;) {
+    const std::uint16_t W = In.ReadWord();
+    if (W == polyNextOutline || W == polyCircle || W == polyEnd) return W;
+    TPcbLine Segment;
+    Segment.Kind = kindLine;
+    Segment.StartX = X;
+    Segment.StartY = Y;
+    X = static_cast<std::int16_t>(W);
+    Y = In.ReadSigned();
+    Segment.EndX = X;
+    Segment.EndY = Y;
+    Outline.Lines.Add() = Segment;
+  }
+}
+
+void TPlotReader::ReadCircle(TPcbComplexPolygon& Polygon) {
+  In.ReadWord();  // not used
+  TPcbArc Circle;
+  Circle.CenterX = In.ReadSigned();
+  Circle.CenterY = In.ReadSigned();
+  const std::int32_t Radius = In.ReadSigned();
+  Circle.StartX = Circle.EndX = Circle.CenterX + Radius;
+  Circle.StartY = Circle.EndY = Circle.CenterY;
+  Polygon.Circles.Add() = Circle;
+  ExpectZeroWord();
+}
+
+void TPlotReader::ExpectZeroWord() {
+  const std::int64_t At = In.Offset();
+  if (In.ReadWord() != 0) throw TPlotError("Assertion failure", In.FileName(), At);
+}
+
+}  // namespace
+
 bool TPcb::LoadFromFile(const std::string& FileName) {
   Layers.Clear();
   CurrentLayer = 0;
-  (void)FileName;
-  return true;
+  UnknownTagCount = 0;
+  TPlotReader Reader(*this, FileName);
+  return Reader.Read();
 }
 
 }  // namespace quillon
