@@ -27,6 +27,18 @@ struct TPinRecord {
 
 enum TPinLayout : std::uint8_t { layoutHoleAper = 0, layoutAperHole = 1 };
 
+// Why Parse added no rows for a line, for a front end that wants to say so.
+enum class TPinLineSkip : std::uint8_t {
+  NotAPinLine,           // no pin list, gap and size
+  FirstSizeUnreadable,   // V1 is not one number
+  SecondSizeUnreadable,  // V2 is not one number while V3 is
+  PinNumberTooLarge,     // a pin number beyond the 32-bit range
+};
+struct TSkippedPinLine {
+  int Line;  // index into the lines given to Parse
+  TPinLineSkip Reason;
+};
+
 // Units of the description, in the order of the window's unit lists.
 struct TPinUnit {
   const char* Name;  // as shown: "MM", "Inch", ...
@@ -51,9 +63,13 @@ struct TGrid {
 class TPins {
  public:
   void Clear();
-  // Appends the rows that the used lines describe (see PinParser.cpp).
-  void Parse(const TTextLines& Lines, std::uint8_t Layout);
-  void Parse(std::string_view Text, std::uint8_t Layout);
+  // Appends the rows that the used lines describe (see PinParser.cpp); lines
+  // that add none are appended to Skipped when given.
+  void Parse(const TTextLines& Lines, std::uint8_t Layout,
+             std::vector<TSkippedPinLine>* Skipped = nullptr);
+  // Text is split at CR LF, LF or a lone CR first.
+  void Parse(std::string_view Text, std::uint8_t Layout,
+             std::vector<TSkippedPinLine>* Skipped = nullptr);
   void SetUnits(std::uint8_t ApertureUnit, std::uint8_t HoleUnit);
 
   int High() const { return static_cast<int>(Records.size()) - 1; }
