@@ -1,4 +1,5 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -11,7 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
 #include "cli/PinOptions.h"
-#include "model/PlotError.h"
+#include "cli/PlotLoading.h"
 #include "preview/LayerSelection.h"
 #include "preview/SvgWriter.h"
 #include "script/NumberFormat.h"
@@ -56,26 +57,8 @@ bool ParseDbu(std::string Text, double& Factor) {
 }
 
 int Fail(const std::string& Message) {
-  std::cerr << "quillon-cli preview: error: " << Message << "\n";
+  std::cerr << "quillon-cli: " << Message << "\n";
   return ExitFailure;
-}
-
-// Loads the plot file; prints why and returns false when it cannot be shown.
-bool LoadBoard(const std::string& Plot, TScriptingPcb& Board, int& Exit) {
-  try {
-    if (Board.LoadFromFile(Plot)) return true;
-  } catch (const TPlotError& E) {
-    std::string Where = E.Offset >= 0 ? " at byte " + std::to_string(E.Offset) : "";
-    Exit = Fail(Plot + ": " + E.what() + Where);
-    return false;
-  }
-  if (Board.UnknownTagCount > 0) {
-    std::cerr << "quillon-cli preview: warning: " << Plot << ": " << fmt::Int(Board.UnknownTagCount)
-              << " unrecognised record tags were skipped\n";
-    return true;
-  }
-  Exit = Fail(Plot + ": not a plot file (wrong signature)");
-  return false;
 }
 
 bool WriteBytes(const std::string& FileName, const std::string& Bytes) {
@@ -86,13 +69,16 @@ bool WriteBytes(const std::string& FileName, const std::string& Bytes) {
 }
 
 std::string Mm(double V) { return fmt::Fixed(V, 2); }
-std::string Count(std::size_t N) { return fmt::Int(static_cast<std::int64_t>(N)); }
+std::string Count(std::size_t N, const char* Noun) {
+  return fmt::Int(static_cast<std::int64_t>(N)) + " " + Noun + (N == 1 ? "" : "s");
+}
 
 int WritePng(const preview::TSvgPicture& Picture, const TPreviewOptions& Opt) {
   const std::string PngPath = std::filesystem::path(Opt.Output).replace_extension(".png").string();
 #ifdef QUILLON_HAVE_SVG_RASTER
-  const double W = std::ceil(Picture.View.Width() / 25.4 * Opt.Dpi);
-  const double H = std::ceil(Picture.View.Height() / 25.4 * Opt.Dpi);
+  // Rounded, not raised: 12.1 mm at 254 dpi is 121 pixels, not 121.0000001.
+  const double W = std::max(1.0, std::round(Picture.View.Width() / 25.4 * Opt.Dpi));
+  const double H = std::max(1.0, std::round(Picture.View.Height() / 25.4 * Opt.Dpi));
   if (W > MaxPngSide || H > MaxPngSide || W * H > MaxPngPixels)
     return Fail("a PNG of " + fmt::Fixed(W, 0) + " x " + fmt::Fixed(H, 0) +
                 " pixels is too large; choose a lower --dpi");
@@ -104,7 +90,7 @@ int WritePng(const preview::TSvgPicture& Picture, const TPreviewOptions& Opt) {
             << " dpi\n";
 #else
   (void)Picture;
-  std::cerr << "quillon-cli preview: this build has no Qt SVG to render " << PngPath
+  std::cerr << "quillon-cli: this build has no Qt SVG to render " << PngPath
             << "; wrote the SVG only\n";
 #endif
   return ExitOk;
@@ -116,8 +102,7 @@ int RunPreview(const TPreviewOptions& Opt) {
   TScriptingPcb Board;
   TConsolePrompts Prompts;
   Board.SetPrompts(&Prompts);
-  int Exit = ExitFailure;
-  if (!LoadBoard(Opt.Plot, Board, Exit)) return Exit;
+  if (!LoadPlotFile(Board, Opt.Plot)) return ExitFailure;
 
   preview::TSvgOptions Svg;
   Svg.Render.Scale = Dbu;
@@ -131,7 +116,7 @@ int RunPreview(const TPreviewOptions& Opt) {
   }
   std::string Error;
   if (!Opt.Layers.empty() && !preview::SelectLayers(Board, Opt.Layers, Svg.Layers, Error)) {
-    std::cerr << "quillon-cli preview: --layers: " << Error << "\n";
+    std::cerr << "quillon-cli: --layers: " << Error << "\n";
     return ExitUsage;
   }
 
@@ -140,12 +125,14 @@ int RunPreview(const TPreviewOptions& Opt) {
     return Fail("cannot write " + Opt.Output + ": " + std::strerror(errno));
   const std::size_t LayerCount =
       Svg.Layers.empty() ? static_cast<std::size_t>(Board.Layers.Count()) : Svg.Layers.size();
-  std::cout << "Wrote " << Opt.Output << ": " << Count(LayerCount) << " layers, "
-            << Count(Picture.Items) << " items, " << Mm(Picture.View.Width()) << " x "
+  std::cout << "Wrote " << Opt.Output << ": " << Count(LayerCount, "layer") << ", "
+            << Count(Picture.Items, "item") << ", " << Mm(Picture.View.Width()) << " x "
             << Mm(Picture.View.Height()) << " mm\n";
   if (Picture.UndefinedPins > 0)
-    std::cerr << "quillon-cli preview: warning: " << Count(Picture.UndefinedPins)
-              << " flashes have no pin description row; they are marked with a magenta cross\n";
+    std::cerr << "quillon-cli: warning: "
+              << fmt::Int(static_cast<std::int64_t>(Picture.UndefinedPins))
+              << (Picture.UndefinedPins == 1 ? " flash has" : " flashes have")
+              << " no pin description row: marked with a magenta cross\n";
   return Opt.Png ? WritePng(Picture, Opt) : ExitOk;
 }
 
@@ -155,12 +142,12 @@ TCommand AddPreviewCommand(CLI::App& App) {
   auto Opt = std::make_shared<TPreviewOptions>();
   CLI::App* Sub = App.add_subcommand(
       "preview", "Draw a plot file's layers as SVG (and PNG) to check it before converting");
-  Sub->add_option("plot", Opt->Plot, "Plot file (.plt)")->required();
-  Sub->add_option("-o,--output", Opt->Output, "SVG file to write")->required();
-  Sub->add_option("--pins", Opt->Pins.File, "Pin description file for the pads");
+  Sub->add_option("PLOT", Opt->Plot, "the plot file (.plt)")->required();
+  Sub->add_option("-o,--output", Opt->Output, "the SVG file to write")->required();
+  Sub->add_option("--pins", Opt->Pins.File, "the pin description file that gives the pads");
   AddPinOptions(*Sub, Opt->Pins);
   Sub->add_option("--dbu", Opt->Dbu,
-                  "Millimetres per database unit: mm (0.01), inch (0.0254), pinch (0.025) or a "
+                  "millimetres per database unit: mm (0.01), inch (0.0254), pinch (0.025) or a "
                   "number")
       ->default_str("mm")
       ->check(CLI::Validator(
@@ -173,14 +160,15 @@ TCommand AddPreviewCommand(CLI::App& App) {
           },
           "mm|inch|pinch|NUMBER"));
   Sub->add_option("--layers", Opt->Layers,
-                  "Layers to draw, by index or name, separated by commas (default: all)");
-  CLI::Option* Png = Sub->add_flag("--png", Opt->Png, "Also write a PNG beside the SVG");
+                  "the layers to draw, by index or name, separated by commas, the last on top "
+                  "(default: all, top copper above bottom copper)");
+  CLI::Option* Png = Sub->add_flag("--png", Opt->Png, "also write a PNG beside the SVG");
   Sub->add_option("--dpi", Opt->Dpi, "PNG resolution in dots per inch (default 150)")
       ->check(CLI::Range(1, 4800))
       ->needs(Png);
   return {Sub, [Opt] {
             if (std::filesystem::path(Opt->Output).extension() == ".png" && Opt->Png) {
-              std::cerr << "quillon-cli preview: -o names the SVG file; the PNG is written "
+              std::cerr << "quillon-cli: -o names the SVG file; the PNG is written "
                            "beside it with the extension .png\n";
               return ExitUsage;
             }

@@ -65,6 +65,17 @@ TRgb LayerColour(const TPcb& Board, int L) {
   return OtherColours[OthersBefore % OtherColours.size()];
 }
 
+std::vector<int> StackingOrder(const TPcb& Board) {
+  static constexpr TLayerRole Order[] = {TLayerRole::MaskBottom, TLayerRole::CopperBottom,
+                                         TLayerRole::MaskTop,    TLayerRole::CopperTop,
+                                         TLayerRole::Drill,      TLayerRole::Other};
+  std::vector<int> Layers;
+  for (TLayerRole Role : Order)
+    for (int L = 0; L < Board.Layers.Count(); ++L)
+      if (RoleOfLayerName(Board.Layers.Items(L).Name) == Role) Layers.push_back(L);
+  return Layers;
+}
+
 void AppendHexColour(std::string& Out, TRgb Colour) {
   static constexpr char Hex[] = "0123456789abcdef";
   Out += '#';

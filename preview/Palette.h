@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Pcb.h"
 
@@ -30,6 +31,11 @@ const char* RoleId(TLayerRole Role);  // "copper-top", ..., "other"
 // The colour of layer L: by role; layers of no role take turns through a few
 // colours in board order, so that neighbours differ.
 TRgb LayerColour(const TPcb& Board, int L);
+
+// The order layers are laid down in, as seen from the top: bottom mask and
+// copper first, then top mask and copper, then the drill layer, then layers
+// of no role (silk screen and the like) on top; board order within a role.
+std::vector<int> StackingOrder(const TPcb& Board);
 
 // "#rrggbb"
 void AppendHexColour(std::string& Out, TRgb Colour);

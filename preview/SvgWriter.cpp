@@ -318,9 +318,7 @@ void AppendHeader(std::string& Out, const TBoxMm& View) {
 }  // namespace
 
 TSvgPicture WriteSvg(const TPcb& Board, const TSvgOptions& Options) {
-  std::vector<int> Layers = Options.Layers;
-  if (Layers.empty())
-    for (int L = 0; L < Board.Layers.Count(); ++L) Layers.push_back(L);
+  const std::vector<int> Layers = Options.Layers.empty() ? StackingOrder(Board) : Options.Layers;
 
   std::string Body;
   TSvgSink Svg(Body);

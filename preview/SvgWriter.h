@@ -15,7 +15,8 @@ namespace quillon::preview {
 
 struct TSvgOptions {
   TRenderOptions Render;
-  std::vector<int> Layers;  // layer indexes to draw, in this order; empty: all
+  // Layer indexes to draw, the last on top; empty: all in StackingOrder.
+  std::vector<int> Layers;
 };
 
 struct TSvgPicture {

@@ -88,8 +88,11 @@ TEST(PreviewSvg, OneGroupPerLayerWithItsRoleColourAndStableIds) {
   const TParsed P = Parse(First.Text);
   ASSERT_TRUE(P.Ok) << P.Error;
   EXPECT_FALSE(P.DuplicateId);
-  EXPECT_EQ(P.GroupFills, (std::vector<std::string>{"#d64038", "#3c74e0", "#ececec", "#30aa58",
-                                                    "#288278", "#dcb430", "#aa64d7"}));
+  // Bottom mask and copper first, then top mask and copper, drill, the rest.
+  EXPECT_EQ(P.GroupIds, (std::vector<std::string>{"layer-4", "layer-1", "layer-3", "layer-0",
+                                                  "layer-2", "layer-5", "layer-6"}));
+  EXPECT_EQ(P.GroupFills, (std::vector<std::string>{"#288278", "#3c74e0", "#30aa58", "#d64038",
+                                                    "#ececec", "#dcb430", "#aa64d7"}));
   EXPECT_EQ(First.Items, 14u);
   EXPECT_EQ(P.Ids.count("l6-line-1"), 1u);
   EXPECT_EQ(First.Text, WriteSvg(Board, {}).Text);
