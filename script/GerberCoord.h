@@ -1,5 +1,7 @@
 #pragma once
-// Turns a coordinate in millimetres into Gerber coordinate digits.
+// Turns a coordinate in millimetres into Gerber coordinate digits, as the
+// layer header "%FSLAX33Y33*%" declares them: three integer and three decimal
+// digits, no decimal point, every leading zero written.
 
 #include <cstdint>
 #include <string>
@@ -15,7 +17,20 @@ class TGerberCoord {
   char DecimalChar = 0;  // 0: the point is removed
 
   std::string FormatCoord(double Value) const;
+  // Appends what FormatCoord returns, without a temporary string.
   void AppendCoord(std::string& Out, double Value) const;
+
+  // The room WriteFast may fill.
+  static constexpr std::size_t MaxFastChars = 24;
+  // The short road for nearly every coordinate: with the settings in use
+  // (zeros padded to at most 20 digits, no point, no plus) and a value below
+  // 10^9 after scaling, writes what FormatCoord returns at P and returns its
+  // end; otherwise writes nothing and returns nullptr.
+  char* WriteFast(char* P, double Value) const;
+
+ private:
+  bool ScaledRoundFast(double Value, std::int64_t& Scaled) const;
+  void AppendGeneral(std::string& Out, double Value) const;
 };
 
 }  // namespace quillon

@@ -1,9 +1,142 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "script/SaveError.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon {
 
-void TScriptingPcb::SaveToFile(const std::string&) const {}
+namespace {
 
-std::vector<std::string> TScriptingPcb::LayerFileNames(const std::string&) const { return {}; }
+constexpr std::size_t ChunkBytes = 1 << 20;
+
+std::string SystemReason(int Error) { return std::strerror(Error); }
+
+// The folder part of FileName with its final "/", or nothing.
+std::string FolderOf(const std::string& FileName) {
+  const std::size_t Slash = FileName.rfind('/');
+  return Slash == std::string::npos ? std::string() : FileName.substr(0, Slash + 1);
+}
+
+// A layer name is whatever the plot file holds: a separator, a ".." or a
+// control character in it must not move the file out of the chosen folder or
+// give it a name nobody expects, so each becomes "_" here (only here: the
+// "%LN" line keeps the name as read).
+void AppendFileSafeName(std::string& Out, const std::string& Name) {
+  for (std::size_t I = 0; I < Name.size(); ++I) {
+    const unsigned char C = static_cast<unsigned char>(Name[I]);
+    const bool InDots = C == '.' && ((I > 0 && Name[I - 1] == '.') ||
+                                     (I + 1 < Name.size() && Name[I + 1] == '.'));
+    const bool Unsafe = C == '/' || C == '\\' || C < 0x20 || C == 0x7F || InDots;
+    Out += Unsafe ? '_' : static_cast<char>(C);
+  }
+}
+
+class TFileWriter {
+ public:
+  explicit TFileWriter(const std::string& FileName) : FileName(FileName) {
+    static std::atomic<unsigned> Counter{0};
+    const std::string Base = FolderOf(FileName) + ".quillon-" + std::to_string(::getpid()) + "-";
+    for (;;) {  // a name nobody else uses, in the same folder so rename stays atomic
+      TempName = Base + std::to_string(Counter++) + ".tmp";
+      Fd = ::open(TempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (Fd >= 0) return;
+      if (errno != EEXIST) throw TSaveError(FileName, SystemReason(errno));
+    }
+  }
+  ~TFileWriter() {
+    if (Fd >= 0) ::close(Fd);
+    if (!Committed) ::unlink(TempName.c_str());
+  }
+  TFileWriter(const TFileWriter&) = delete;
+  TFileWriter& operator=(const TFileWriter&) = delete;
+
+  void Write(const char* Data, std::size_t Size) {
+    while (Size > 0) {
+      const ssize_t N = ::write(Fd, Data, Size);
+      if (N < 0) {
+        if (errno == EINTR) continue;
+        throw TSaveError(FileName, SystemReason(errno));
+      }
+      Data += N;
+      Size -= static_cast<std::size_t>(N);
+    }
+  }
+
+  // The file appears under its real name only once it is whole.
+  void Commit() {
+    const int Result = ::close(Fd);
+    Fd = -1;
+    if (Result != 0) throw TSaveError(FileName, SystemReason(errno));
+    if (::rename(TempName.c_str(), FileName.c_str()) != 0)
+      throw TSaveError(FileName, SystemReason(errno));
+    Committed = true;
+  }
+
+ private:
+  std::string FileName;
+  std::string TempName;
+  int Fd = -1;
+  bool Committed = false;
+};
+
+// Every line ended by CR LF, bytes as they are; written in large chunks
+// gathered in Chunk.
+void WriteLines(const TTextLines& Lines, const std::string& FileName, std::string& Chunk) {
+  TFileWriter File(FileName);
+  Chunk.clear();
+  for (int I = 0; I < Lines.Count(); ++I) {
+    const std::string_view Line = Lines[I];
+    if (Chunk.size() + Line.size() + 2 > ChunkBytes && !Chunk.empty()) {
+      File.Write(Chunk.data(), Chunk.size());
+      Chunk.clear();
+    }
+    if (Line.size() + 2 > ChunkBytes) {  // a huge line goes out directly
+      File.Write(Line.data(), Line.size());
+      File.Write("\r\n", 2);
+      continue;
+    }
+    Chunk.append(Line);
+    Chunk.append("\r\n");
+  }
+  File.Write(Chunk.data(), Chunk.size());
+  File.Commit();
+}
+
+}  // namespace
+
+std::vector<std::string> TScriptingPcb::LayerFileNames(const std::string& FileName) const {
+  const std::string Folder = FolderOf(FileName);
+  std::vector<std::string> Names;
+  Names.reserve(LayerOutputs.size());
+  for (std::size_t I = 0; I < LayerOutputs.size(); ++I) {
+    std::string Name = Folder;
+    // After a Gerber conversion the user may open a plot file with fewer
+    // layers before saving: the layers beyond have no name any more.
+    if (I < static_cast<std::size_t>(Layers.Count())) {
+      fmt::AppendInt(Name, static_cast<std::int64_t>(I));
+      AppendFileSafeName(Name, Layers.Items(static_cast<int>(I)).Name);
+    } else {
+      Name += "layer";
+      fmt::AppendInt(Name, static_cast<std::int64_t>(I));
+    }
+    Name += ".gbr";
+    Names.push_back(std::move(Name));
+  }
+  return Names;
+}
+
+void TScriptingPcb::SaveToFile(const std::string& FileName) const {
+  std::string Chunk;
+  Chunk.reserve(ChunkBytes);
+  WriteLines(Output, FileName, Chunk);
+  const std::vector<std::string> Names = LayerFileNames(FileName);
+  for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
+    WriteLines(LayerOutputs[I], Names[I], Chunk);
+}
 
 }  // namespace quillon

@@ -1,0 +1,52 @@
+#include "app/AboutBox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace quillon::app {
+
+QString TAboutBox::VersionText() {
+  return QString::asprintf("%x.%x.%x.%x", unsigned{QUILLON_VERSION_MAJOR},
+                           unsigned{QUILLON_VERSION_MINOR}, unsigned{QUILLON_VERSION_PATCH},
+                           unsigned{QUILLON_VERSION_TWEAK});
+}
+
+TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
+  setWindowTitle(QStringLiteral("About"));
+  ProductName = new QLabel(QStringLiteral("Quillon"));
+  QFont Big = ProductName->font();
+  Big.setPointSizeF(Big.pointSizeF() * 1.8);
+  Big.setBold(true);
+  ProductName->setFont(Big);
+  Version = new QLabel(QStringLiteral("Version ") + VersionText());
+  Comments = new QLabel(
+      QStringLiteral("Converts P-CAD 4.5 plot files and pin descriptions into CAM350 macros, "
+                     "Genesis scripts and Gerber RS274X files.\n\n"
+                     "Written by the Quillon developers."));
+  Comments->setWordWrap(true);
+  OKButton = new QPushButton(QStringLiteral("OK"));
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* Icon = new QLabel;
+  Icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+  auto* Texts = new QVBoxLayout;
+  Texts->addWidget(ProductName);
+  Texts->addWidget(Version);
+  Texts->addSpacing(8);
+  Texts->addWidget(Comments);
+  auto* Top = new QHBoxLayout;
+  Top->addWidget(Icon, 0, Qt::AlignTop);
+  Top->addSpacing(12);
+  Top->addLayout(Texts, 1);
+  auto* Layout = new QVBoxLayout(this);
+  Layout->addLayout(Top);
+  Layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+  Comments->setMinimumWidth(300);
+  Layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,24 @@
+#pragma once
+// The about box: product name, version and credits, closed with OK.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quillon::app {
+
+class TAboutBox : public QDialog {
+ public:
+  explicit TAboutBox(QWidget* Parent = nullptr);
+
+  // The build's four version numbers as "%x.%x.%x.%x".
+  static QString VersionText();
+
+  QLabel* ProductName;
+  QLabel* Version;
+  QLabel* Comments;
+  QPushButton* OKButton;
+};
+
+}  // namespace quillon::app

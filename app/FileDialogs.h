@@ -1,0 +1,36 @@
+#pragma once
+// The window's three file dialogs. Each keeps its file name and initial
+// folder between uses; the handlers read and set them, and a dialog is only
+// opened when the user picks its menu entry.
+
+#include <QString>
+
+class QWidget;
+
+namespace quillon::app {
+
+struct TFileDialog {
+  enum TKind { OpenExisting, SaveAs };
+
+  TKind Kind = OpenExisting;
+  QString Title;       // empty: the toolkit's own title
+  QString DefaultExt;  // without the dot
+  QString Filter;      // "description|pattern|description|pattern..."
+  QString FileName;
+  QString InitialDir;
+
+  // Shows the dialog modally; on acceptance FileName holds the chosen path
+  // and the result is true. Saving asks before replacing a file.
+  bool Execute(QWidget* Parent);
+};
+
+// "P-Cad 4.5 PLOT files, *.plt|*.plt|All Files *.*|*.*" becomes
+// "P-Cad 4.5 PLOT files, *.plt (*.plt);;All Files *.* (*)": pairs of
+// description and pattern, ";" between patterns, and "*.*" meaning every
+// file (on this platform "*.*" would miss names without a dot).
+QString ToQtFilter(const QString& Filter);
+
+// The folder part of a path ("" for a bare name).
+QString FolderOf(const QString& FileName);
+
+}  // namespace quillon::app

@@ -1,0 +1,74 @@
+#include "app/GuiPrompts.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <array>
+
+#include "app/Cp1251.h"
+
+namespace quillon::app {
+
+namespace {
+
+TGuiPrompts::TBoxHook& BoxHook() {
+  static TGuiPrompts::TBoxHook Hook;
+  return Hook;
+}
+
+void ShowOk(QWidget* Parent, QMessageBox::Icon Icon, const QString& Text,
+            const std::function<QAbstractButton*(QMessageBox&)>& Run) {
+  QMessageBox Box(Icon, QStringLiteral("Quillon"), Text, QMessageBox::Ok, Parent);
+  Run(Box);
+}
+
+}  // namespace
+
+void TGuiPrompts::SetBoxHook(TBoxHook Hook) { BoxHook() = std::move(Hook); }
+
+QString TGuiPrompts::DisplayText(std::string_view Text) {
+  QString Display = FromCoreText(Text);
+  Display.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  Display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  Display.replace(u'\r', u'\n');
+  return Display;
+}
+
+QAbstractButton* TGuiPrompts::Run(QMessageBox& Box) {
+  if (BoxHook()) return BoxHook()(Box);
+  Box.exec();
+  return Box.clickedButton();
+}
+
+void TGuiPrompts::NotifyUser(std::string_view Text) {
+  ShowOk(Parent, QMessageBox::Information, DisplayText(Text),
+         [this](QMessageBox& Box) { return Run(Box); });
+}
+
+void TGuiPrompts::ReportError(const QString& Text) {
+  ShowOk(Parent, QMessageBox::Critical, Text, [this](QMessageBox& Box) { return Run(Box); });
+}
+
+TAnswer TGuiPrompts::AskUser(std::string_view Text) {
+  QMessageBox Box(QMessageBox::Critical, QStringLiteral("Quillon"), DisplayText(Text),
+                  QMessageBox::NoButton, Parent);
+  // One role for all five keeps them in this order on every desktop; the
+  // standard buttons would be rearranged by the platform's button layout.
+  constexpr std::array<std::pair<const char*, TAnswer>, 5> Buttons = {{
+      {"&Yes", TAnswer::Yes},
+      {"&No", TAnswer::No},
+      {"Cancel", TAnswer::Cancel},
+      {"N&o to All", TAnswer::NoToAll},
+      {"Yes to &All", TAnswer::YesToAll},
+  }};
+  std::array<QPushButton*, 5> Pushed{};
+  for (std::size_t I = 0; I < Buttons.size(); ++I)
+    Pushed[I] = Box.addButton(QString::fromLatin1(Buttons[I].first), QMessageBox::ActionRole);
+  Box.setDefaultButton(Pushed[0]);
+  Box.setEscapeButton(Pushed[2]);
+  const QAbstractButton* Pressed = Run(Box);
+  for (std::size_t I = 0; I < Buttons.size(); ++I)
+    if (Pressed == Pushed[I]) return Buttons[I].second;
+  return TAnswer::Cancel;
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,185 @@
+// The actions of the main window, its menus, tool bar and recent files.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/QuillonMain.h"
+#include "app/Settings.h"
+
+namespace quillon::app {
+
+namespace {
+
+QAction* NewAction(QObject* Owner, const char* Name, const QString& Caption) {
+  auto* Action = new QAction(Caption, Owner);
+  Action->setObjectName(QString::fromLatin1(Name));
+  return Action;
+}
+
+QAction* CheckEntry(QObject* Owner, const char* Name, const QString& Caption) {
+  QAction* Action = NewAction(Owner, Name, Caption);
+  Action->setCheckable(true);
+  Action->setChecked(true);
+  return Action;
+}
+
+}  // namespace
+
+void TQuillonMain::CreateActions() {
+  FileOpen = NewAction(this, "FileOpen", QStringLiteral("&Open..."));
+  FileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  FileOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  PinFileOpen = NewAction(this, "PinFileOpen", QStringLiteral("O&pen description..."));
+  // Listed with Ctrl+O too, but the key belongs to FileOpen: bound only to
+  // the entry's own widgets, it never competes with it in the window.
+  PinFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  PinFileOpen->setShortcutContext(Qt::WidgetShortcut);
+  PinFileOpen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+  FileSaveAs = NewAction(this, "FileSaveAs", QStringLiteral("Save &As..."));
+  FileSaveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  FileExit = NewAction(this, "FileExit", QStringLiteral("E&xit"));
+  FileExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  ConvertAction = NewAction(this, "ConvertAction", QStringLiteral("&Convert"));
+  ConvertAction->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+
+  CAM350ScrAct = CheckEntry(this, "CAM350ScrAct", QStringLiteral("&CAM350 Script"));
+  GerberAct = CheckEntry(this, "GerberAct", QStringLiteral("&Gerber RS274X"));
+  GenesisAct = CheckEntry(this, "GenesisAct", QStringLiteral("Genesis Script"));
+  GerberAct->setChecked(false);
+  GenesisAct->setChecked(false);
+  GerberAct->setEnabled(false);
+  auto* Formats = new QActionGroup(this);
+  int Tag = 1;
+  for (QAction* Format : {CAM350ScrAct, GerberAct, GenesisAct}) {
+    Format->setData(Tag++);
+    Formats->addAction(Format);
+    connect(Format, &QAction::triggered, this,
+            [this, Format] { FormatActExecute(Format->data().toInt()); });
+  }
+
+  // Checkable entries toggle themselves when chosen from a menu;
+  // MakeActExecute is that same step for code.
+  AddViewCommands = CheckEntry(this, "AddViewCommands", QStringLiteral("A&dd View Commands"));
+  MakePadsAct = CheckEntry(this, "MakePadsAct", QStringLiteral("&Pads"));
+  MakeLinesAct = CheckEntry(this, "MakeLinesAct", QStringLiteral("&Lines"));
+  MakeArcsAct = CheckEntry(this, "MakeArcsAct", QStringLiteral("&Arcs"));
+  MakeTextAct = CheckEntry(this, "MakeTextAct", QStringLiteral("&Text"));
+  MakePolyAct = CheckEntry(this, "MakePolyAct", QStringLiteral("P&olygons"));
+
+  OptShowAct = NewAction(this, "OptShowAct", QStringLiteral("&Options..."));
+  CustomizeActionBars = NewAction(this, "CustomizeActionBars", QStringLiteral("&Customize"));
+  HomePageAct = NewAction(this, "HomePageAct", QStringLiteral("&Home Page"));
+  AboutAct = NewAction(this, "AboutAct", QStringLiteral("&About..."));
+
+  connect(FileOpen, &QAction::triggered, this, [this] {
+    if (PlotDialog.Execute(this)) FileOpenAccept(PlotDialog.FileName);
+  });
+  connect(PinFileOpen, &QAction::triggered, this, [this] {
+    if (PinDialog.Execute(this)) PinFileOpenAccept(PinDialog.FileName);
+  });
+  connect(FileSaveAs, &QAction::triggered, this, [this] {
+    if (SaveDialog.Execute(this)) FileSaveAsAccept(SaveDialog.FileName);
+  });
+  connect(FileExit, &QAction::triggered, this, &QWidget::close);
+  connect(ConvertAction, &QAction::triggered, this, [this] { ConvertActionExecute(); });
+  connect(OptShowAct, &QAction::triggered, this, [this] { OptShowActExecute(); });
+  connect(CustomizeActionBars, &QAction::triggered, this, [this] { CustomizeActionBarsExecute(); });
+  connect(HomePageAct, &QAction::triggered, this, [this] { HomePageExecute(); });
+  connect(AboutAct, &QAction::triggered, this, [this] { AboutActExecute(); });
+
+  PlotDialog.Title = QStringLiteral("Open plot file");
+  PlotDialog.DefaultExt = QStringLiteral("plt");
+  PlotDialog.Filter = QStringLiteral("P-Cad 4.5 PLOT files, *.plt|*.plt|All Files *.*|*.*");
+  PinDialog.DefaultExt = QStringLiteral("txt");
+  PinDialog.Filter =
+      QStringLiteral("Description Files, *.txt;*.dat|*.txt;*.dat|All Files, *.*|*.*");
+  SaveDialog.Kind = TFileDialog::SaveAs;
+  SaveDialog.Title = QStringLiteral("Save CAM350 Script");
+  SaveDialog.DefaultExt = QStringLiteral("scr");
+  SaveDialog.Filter = QStringLiteral(
+      "Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, "
+      "*.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, "
+      "*csh|*.csh|All Files, *.*|*.*");
+}
+
+void TQuillonMain::CreateMenus() {
+  FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  FileMenu->addActions({FileOpen, PinFileOpen, FileSaveAs});
+  FileMenu->addSeparator();
+  FileMenu->addAction(FileExit);
+  RecentSeparator = FileMenu->insertSeparator(FileExit);
+  RecentSeparator->setVisible(false);
+
+  ConvertMenu = menuBar()->addMenu(QStringLiteral("&Convert"));
+  ConvertMenu->addAction(ConvertAction);
+  ConvertMenu->addSeparator();
+  FormatMenu = ConvertMenu->addMenu(QStringLiteral("&Format"));
+  FormatMenu->addActions({CAM350ScrAct, GerberAct, GenesisAct});
+  ConvertMenu->addSeparator();
+  ConvertMenu->addAction(AddViewCommands);
+  ConvertMenu->addSeparator();
+  ConvertMenu->addActions({MakePadsAct, MakeLinesAct, MakeArcsAct, MakeTextAct, MakePolyAct});
+
+  ToolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+  ToolsMenu->addActions({OptShowAct, CustomizeActionBars});
+  HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+  HelpMenu->addAction(HomePageAct);
+  HelpMenu->addSeparator();
+  HelpMenu->addAction(AboutAct);
+
+  ToolBar = addToolBar(QStringLiteral("Tool bar"));
+  ToolBar->setObjectName(QStringLiteral("ToolBar"));
+  ToolBar->setMovable(false);
+  ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  ToolBarOrder = {PinFileOpen, FileOpen, ConvertAction, FileSaveAs, FileExit};
+  ToolBarShown = QList<bool>(ToolBarOrder.size(), true);
+  RebuildToolBar();
+}
+
+void TQuillonMain::RebuildToolBar() {
+  ToolBar->clear();
+  for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
+    if (ToolBarShown[I]) ToolBar->addAction(ToolBarOrder[I]);
+}
+
+bool TQuillonMain::ToolBarActionShown(const QAction* Action) const {
+  const qsizetype I = ToolBarOrder.indexOf(Action);
+  return I >= 0 && ToolBarShown[I];
+}
+
+void TQuillonMain::SetToolBarActionShown(const QAction* Action, bool Shown) {
+  const qsizetype I = ToolBarOrder.indexOf(Action);
+  if (I < 0) return;
+  ToolBarShown[I] = Shown;
+  RebuildToolBar();
+}
+
+void TQuillonMain::AddRecentFile(const QString& FileName) {
+  const QString Path = QFileInfo(FileName).absoluteFilePath();
+  Recent.removeAll(Path);
+  Recent.prepend(Path);
+  while (Recent.size() > RecentFileCount) Recent.removeLast();
+  RebuildRecentMenu();
+}
+
+void TQuillonMain::RebuildRecentMenu() {
+  qDeleteAll(RecentActions);
+  RecentActions.clear();
+  for (qsizetype I = 0; I < Recent.size(); ++I) {
+    const QString Path = Recent[I];
+    auto* Entry =
+        new QAction(QStringLiteral("&%1 %2").arg(I + 1).arg(QFileInfo(Path).fileName()), this);
+    Entry->setStatusTip(Path);
+    Entry->setToolTip(Path);
+    connect(Entry, &QAction::triggered, this, [this, Path] { FileOpenAccept(Path); });
+    FileMenu->insertAction(RecentSeparator, Entry);
+    RecentActions.append(Entry);
+  }
+  RecentSeparator->setVisible(!Recent.isEmpty());
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,49 @@
+// The Tools and Help entries: options, customisation, user guide, about box.
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/AboutBox.h"
+#include "app/CustomizeDialog.h"
+#include "app/OptFormUnit.h"
+#include "app/QuillonMain.h"
+
+namespace quillon::app {
+
+void TQuillonMain::OptShowActExecute() {
+  OptDlg->SetMode(false);
+  OptDlg->exec();
+}
+
+void TQuillonMain::AboutActExecute() { AboutBox->exec(); }
+
+void TQuillonMain::CustomizeActionBarsExecute() {
+  TCustomizeDialog Dialog(ToolBarOrder, ToolBarShown, this);
+  if (Dialog.exec() != QDialog::Accepted) return;
+  ToolBarShown = Dialog.Shown();
+  RebuildToolBar();
+}
+
+QString TQuillonMain::FindUserGuide(const QString& ExeFolder) {
+  const QDir Exe(ExeFolder);
+  for (const QString& Candidate :
+       {Exe.filePath(QStringLiteral("quillon-guide.html")),
+        Exe.filePath(QStringLiteral("../share/doc/quillon/quillon-guide.html"))})
+    if (QFileInfo::exists(Candidate)) return QFileInfo(Candidate).absoluteFilePath();
+  return QString();
+}
+
+void TQuillonMain::HomePageExecute() {
+  Guarded([&] {
+    const QString Guide = FindUserGuide(ExeDir());
+    if (Guide.isEmpty())
+      throw std::runtime_error("The user guide quillon-guide.html is not installed beside " +
+                               ExeDir().toStdString());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Guide)))
+      throw std::runtime_error("No web browser could open " + Guide.toStdString());
+  });
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,209 @@
+// Opening plot files and pin descriptions: the "Plt" lists, the "Pins"
+// memo and grid, and files dropped onto the window.
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextCursor>
+#include <QUrl>
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/CodePageTemp.h"  // TEMPORARY: pins/CodePage.h
+#include "app/Cp1251.h"
+#include "app/QuillonMain.h"
+
+namespace quillon::app {
+
+namespace {
+
+std::string ReadWholeFile(const QString& FileName) {
+  QFile File(FileName);
+  if (!File.open(QIODevice::ReadOnly))
+    throw std::runtime_error("Cannot open file \"" + FileName.toStdString() + "\". " +
+                             File.errorString().toStdString());
+  const QByteArray Bytes = File.readAll();
+  if (File.error() != QFileDevice::NoError)
+    throw std::runtime_error("Cannot read file \"" + FileName.toStdString() + "\". " +
+                             File.errorString().toStdString());
+  return Bytes.toStdString();
+}
+
+// Upper case of the ASCII letters only, as the layer names are compared.
+std::string AsciiUpper(std::string Text) {
+  for (char& C : Text)
+    if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
+  return Text;
+}
+
+// The lines joined for a text pane, without a line end after the last.
+QString PaneText(const TTextLines& Lines) {
+  std::string Text = Lines.Join("\n");
+  if (!Text.empty()) Text.pop_back();
+  return FromCp1251(Text);
+}
+
+// The editor's text with its paragraph separators as line feeds.
+QString PlainLines(QString Text) {
+  Text.replace(QChar::ParagraphSeparator, u'\n');
+  Text.replace(QChar::LineSeparator, u'\n');
+  return Text;
+}
+
+}  // namespace
+
+void TQuillonMain::FileOpenAccept(const QString& FileName) {
+  // The dialog holds the chosen name from here on, also when the load stops.
+  PlotDialog.FileName = FileName;
+  UpdateTitle();
+  bool Loaded = false;
+  Guarded([&] {
+    Board->LoadFromFile(QFile::encodeName(FileName).toStdString());
+    Loaded = true;
+  });
+  if (Loaded) {
+    MPageControl->setCurrentWidget(PltSheet);
+    FillLayerLists();
+    AddRecentFile(FileName);
+    ShowLoadedBoard();
+  } else {
+    StatusText->setText(QStringLiteral("Loading stopped"));
+  }
+  emit BoardChanged();
+}
+
+void TQuillonMain::ShowLoadedBoard() {
+  std::int64_t Items = 0;
+  for (const TLayer& Layer : Board->Layers)
+    Items += Layer.Lines.Count() + Layer.Arcs.Count() + Layer.Texts.Count() +
+             Layer.Flashes.Count() + Layer.Polygons.Count();
+  StatusText->setText(QStringLiteral("%1 layers, %2 items").arg(Board->Layers.Count()).arg(Items));
+}
+
+void TQuillonMain::FillLayerLists() {
+  const QList<QComboBox*> Lists = {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB};
+  QStringList Entries;
+  Entries.reserve(Board->Layers.Count());
+  for (int I = 0; I < Board->Layers.Count(); ++I) {
+    const TLayer& Layer = Board->Layers.Items(I);
+    Entries.append(QString::number(I) + u':' + FromCp1251(Layer.Name) + u',' +
+                   QString::number(Layer.Number));
+  }
+  for (QComboBox* List : Lists) {
+    List->clear();
+    List->addItems(Entries);
+    List->setCurrentIndex(-1);
+  }
+  // Later layers of the same name win: each match overrides the last.
+  static const char* const Names[] = {"COMP", "SOLDER", "MSKGTP", "MSKGBT", "PIN"};
+  for (int I = 0; I < Board->Layers.Count(); ++I) {
+    const std::string Name = AsciiUpper(Board->Layers.Items(I).Name);
+    for (qsizetype L = 0; L < Lists.size(); ++L)
+      if (Name == Names[L]) Lists[L]->setCurrentIndex(I);
+  }
+}
+
+void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
+  Guarded([&] {
+    // Read first: a file that cannot be read leaves the table and the memo.
+    TTextLines Lines = TTextLines::FromText(ReadWholeFile(FileName));
+    PinDialog.FileName = FileName;
+    Board->Pins = TPins();
+    DescriptionText = std::move(Lines);
+    // The memo shows the file as read, which is what "ANSI" means.
+    ANSIBtn->setChecked(true);
+    PinMemo->setPlainText(PaneText(DescriptionText));
+    ShowPinGrid();
+    PlotDialog.InitialDir = SaveDialog.InitialDir = QFileInfo(FileName).absolutePath();
+    emit BoardChanged();
+  });
+}
+
+void TQuillonMain::OEMBtnClick() {
+  if (DescriptionText.Empty()) return;
+  ShowDescription(OEMBtn->isChecked());
+}
+
+void TQuillonMain::ShowDescription(bool Oem) {
+  if (!Oem) {
+    PinMemo->setPlainText(PaneText(DescriptionText));
+    return;
+  }
+  TTextLines Converted;
+  for (int I = 0; I < DescriptionText.Count(); ++I) Converted.Add(OemToAnsi(DescriptionText[I]));
+  PinMemo->setPlainText(PaneText(Converted));
+}
+
+void TQuillonMain::ReadPinBtnClick() {
+  Guarded([&] {
+    Board->Pins.Clear();
+    const QTextCursor Cursor = PinMemo->textCursor();
+    const QString Text = PlainLines(Cursor.hasSelection() ? Cursor.selectedText()
+                                                          : PinMemo->document()->toRawText());
+    Board->Pins.Parse(TTextLines::FromText(ToCp1251(Text)),
+                      static_cast<std::uint8_t>(pinFormatCB->currentIndex()));
+    Board->Pins.SetUnits(static_cast<std::uint8_t>(AUnitCombo->currentIndex()),
+                         static_cast<std::uint8_t>(HUnitCombo->currentIndex()));
+    ShowPinGrid();
+    emit BoardChanged();
+  });
+}
+
+void TQuillonMain::ShowPinGrid() {
+  TGrid Grid;
+  Board->Pins.FillGrid(Grid);
+  const int Fixed = Grid.RowCount > 0 ? Grid.FixedRows : 0;
+  PinsStringGrid->clear();
+  PinsStringGrid->setColumnCount(Grid.ColCount);
+  PinsStringGrid->setRowCount(Grid.RowCount - Fixed);
+  QStringList Header;
+  for (int C = 0; C < Grid.ColCount; ++C)
+    Header.append(Fixed > 0 ? FromCp1251(Grid.Cell(0, C)) : QString());
+  PinsStringGrid->setHorizontalHeaderLabels(Header);
+  for (int R = Fixed; R < Grid.RowCount; ++R)
+    for (int C = 0; C < Grid.ColCount; ++C)
+      PinsStringGrid->setItem(R - Fixed, C, new QTableWidgetItem(FromCp1251(Grid.Cell(R, C))));
+}
+
+bool TQuillonMain::LooksLikePlotFile(const QString& FileName) {
+  if (QFileInfo(FileName).suffix().compare(QStringLiteral("plt"), Qt::CaseInsensitive) == 0)
+    return true;
+  QFile File(FileName);
+  // Every plot file starts with the signature word 0x804E, low byte first.
+  return File.open(QIODevice::ReadOnly) && File.read(2) == QByteArray("\x4E\x80", 2);
+}
+
+void TQuillonMain::OpenDroppedFiles(const QStringList& FileNames) {
+  for (const QString& FileName : FileNames) {
+    if (LooksLikePlotFile(FileName))
+      FileOpenAccept(FileName);
+    else
+      PinFileOpenAccept(FileName);
+  }
+}
+
+void TQuillonMain::dragEnterEvent(QDragEnterEvent* Event) {
+  const QList<QUrl> Urls = Event->mimeData()->urls();
+  if (!Urls.isEmpty() &&
+      std::all_of(Urls.begin(), Urls.end(), [](const QUrl& U) { return U.isLocalFile(); }))
+    Event->acceptProposedAction();
+}
+
+void TQuillonMain::dropEvent(QDropEvent* Event) {
+  QStringList FileNames;
+  for (const QUrl& Url : Event->mimeData()->urls())
+    if (Url.isLocalFile()) FileNames.append(Url.toLocalFile());
+  Event->acceptProposedAction();
+  OpenDroppedFiles(FileNames);
+}
+
+}  // namespace quillon::app

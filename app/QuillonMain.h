@@ -1,0 +1,198 @@
+#pragma once
+// The main window: the whole workflow of one conversion. Open a plot file,
+// optionally open and read a pin description, map layers, choose units,
+// format and item switches, convert, look at the result and save it.
+// Every handler takes what the user chose as arguments (file names) or from
+// the controls, so tests drive the real window without opening dialogs.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app/FileDialogs.h"
+#include "app/GuiPrompts.h"
+#include "script/ScriptPcb.h"
+#include "script/TextLines.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class QToolBar;
+
+namespace quillon::app {
+
+class TAboutBox;
+class TOptDlg;
+
+class TQuillonMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Loads the settings from SettingsFile now and stores them there when the
+  // window is destroyed; an empty name means SettingsFileName().
+  explicit TQuillonMain(QString SettingsFile = QString(), QWidget* Parent = nullptr);
+  ~TQuillonMain() override;
+
+  // The workflow's handlers.
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();  // stores the settings; runs once
+  void FileOpenAccept(const QString& FileName);
+  void FillLayerLists();
+  void PinFileOpenAccept(const QString& FileName);
+  void OEMBtnClick();
+  void ReadPinBtnClick();
+  void DBUChang();
+  void FormatActExecute(int Tag);
+  void MakeActExecute(QAction* Entry);
+  void ConvertActionExecute();
+  void FileSaveAsAccept(const QString& FileName);
+  void OptShowActExecute();
+  void AboutActExecute();
+  void CustomizeActionBarsExecute();
+  void HomePageExecute();
+
+  // The settings file (Settings.cpp).
+  void LoadSettings(const QString& FileName);
+  void SaveSettings(const QString& FileName);
+  const QString& SettingsFile() const { return SettingsPath; }
+
+  // Files dropped onto the window: plot files open as plots, anything else
+  // as a pin description.
+  void OpenDroppedFiles(const QStringList& FileNames);
+  static bool LooksLikePlotFile(const QString& FileName);
+
+  // The tool bar's buttons and which of them "Customize" left shown.
+  const QList<QAction*>& ToolBarActions() const { return ToolBarOrder; }
+  bool ToolBarActionShown(const QAction* Action) const;
+  void SetToolBarActionShown(const QAction* Action, bool Shown);
+
+  const QStringList& RecentFiles() const { return Recent; }
+
+  // The plot file's name without folder, with ".scr" (CAM350), ".gbr"
+  // (Gerber) or no extension (Genesis); empty without a plot file.
+  static QString SuggestedSaveName(const QString& PlotFile, std::uint8_t Format);
+  static QString ExeDir();
+  // The bundled user guide beside the program (or in the installed doc
+  // folder); empty when it is in neither place.
+  static QString FindUserGuide(const QString& ExeFolder);
+
+  // The page that the board preview fills.
+  QWidget* LayersPage() const { return LayersSheet; }
+
+  // Workflow state.
+  std::unique_ptr<TScriptingPcb> Board;
+  TTextLines DescriptionText;  // the description file's lines as on disk
+  std::uint8_t OutputFormat = fmtCam350Macro;
+  double DbuFactor = 0.0254;
+  TGuiPrompts Prompts;
+
+  // The dialogs of FileOpen, PinFileOpen and FileSaveAs.
+  TFileDialog PlotDialog;
+  TFileDialog PinDialog;
+  TFileDialog SaveDialog;
+  TOptDlg* OptDlg = nullptr;
+  TAboutBox* AboutBox = nullptr;
+
+  // Pages and controls.
+  QTabWidget* MPageControl;
+  QWidget* PinsSheet;
+  QWidget* PltSheet;
+  QWidget* LayersSheet;
+  QWidget* OutputSheet;
+  QPlainTextEdit* PinMemo;
+  QPushButton* OEMBtn;
+  QPushButton* ANSIBtn;
+  QComboBox* pinFormatCB;
+  QPushButton* ReadPinBtn;
+  QComboBox* HUnitCombo;
+  QComboBox* AUnitCombo;
+  QTableWidget* PinsStringGrid;
+  QRadioButton* RadioMM;
+  QRadioButton* RadioInch;
+  QRadioButton* RadioPINCH;
+  QRadioButton* RadioCustom;
+  QComboBox* DBUCombo;
+  QLineEdit* DBUEdit;
+  QComboBox* UnitBox;
+  QComboBox* AperTopCB;
+  QComboBox* AperBotCB;
+  QComboBox* AperMskTopCB;
+  QComboBox* AperMskBotCB;
+  QComboBox* DrlCB;
+  QPlainTextEdit* MemoLog;
+  QLabel* StatusText;
+
+  // Actions, menus, tool bar.
+  QAction* FileOpen;
+  QAction* PinFileOpen;
+  QAction* FileSaveAs;
+  QAction* FileExit;
+  QAction* ConvertAction;
+  QAction* CAM350ScrAct;
+  QAction* GerberAct;
+  QAction* GenesisAct;
+  QAction* AddViewCommands;
+  QAction* MakePadsAct;
+  QAction* MakeLinesAct;
+  QAction* MakeArcsAct;
+  QAction* MakeTextAct;
+  QAction* MakePolyAct;
+  QAction* OptShowAct;
+  QAction* CustomizeActionBars;
+  QAction* HomePageAct;
+  QAction* AboutAct;
+  QMenu* FileMenu;
+  QMenu* ConvertMenu;
+  QMenu* FormatMenu;
+  QMenu* ToolsMenu;
+  QMenu* HelpMenu;
+  QToolBar* ToolBar;
+
+ signals:
+  // The board's content changed: after every plot load (also one that
+  // stopped with an error) and after the pin table was read or replaced.
+  void BoardChanged();
+
+ protected:
+  void showEvent(QShowEvent* Event) override;
+  void dragEnterEvent(QDragEnterEvent* Event) override;
+  void dropEvent(QDropEvent* Event) override;
+
+ private:
+  QWidget* BuildPinsPage();
+  QWidget* BuildPltPage();
+  QWidget* BuildOutputPage();
+  void CreateActions();
+  void CreateMenus();
+  void RebuildToolBar();
+  void AddRecentFile(const QString& FileName);
+  void RebuildRecentMenu();
+  void UpdateTitle();
+  void ShowPinGrid();
+  void ShowDescription(bool Oem);
+  void ShowLoadedBoard();
+  // Runs a handler's steps; an error that stops them is shown by the
+  // general error report and the window goes on.
+  void Guarded(const std::function<void()>& Steps);
+
+  QString SettingsPath;
+  bool Destroyed = false;
+  bool Shown = false;
+  QList<QAction*> ToolBarOrder;
+  QList<bool> ToolBarShown;
+  QStringList Recent;
+  QList<QAction*> RecentActions;
+  QAction* RecentSeparator = nullptr;
+};
+
+}  // namespace quillon::app

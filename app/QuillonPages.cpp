@@ -1,0 +1,170 @@
+// The four pages of the main window and their controls.
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/QuillonMain.h"
+
+namespace quillon::app {
+
+namespace {
+
+QComboBox* DropDown(const QStringList& Items) {
+  auto* Combo = new QComboBox;
+  Combo->addItems(Items);
+  Combo->setCurrentIndex(Items.isEmpty() ? -1 : 0);
+  return Combo;
+}
+
+QPlainTextEdit* TextPane(bool ReadOnly) {
+  auto* Edit = new QPlainTextEdit;
+  Edit->setReadOnly(ReadOnly);
+  Edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  return Edit;
+}
+
+QStringList PinUnitNames() {
+  QStringList Names;
+  for (const TPinUnit& Unit : PinUnits) Names.append(QString::fromLatin1(Unit.Name));
+  return Names;
+}
+
+}  // namespace
+
+QWidget* TQuillonMain::BuildPinsPage() {
+  PinMemo = TextPane(false);
+  PinMemo->setPlainText(QStringLiteral("Load File"));
+  OEMBtn = new QPushButton(QStringLiteral("OEM"));
+  ANSIBtn = new QPushButton(QStringLiteral("ANSI"));
+  auto* CodePage = new QButtonGroup(this);
+  for (QPushButton* Button : {OEMBtn, ANSIBtn}) {
+    Button->setCheckable(true);
+    CodePage->addButton(Button);
+    connect(Button, &QPushButton::clicked, this, [this] { OEMBtnClick(); });
+  }
+  ANSIBtn->setChecked(true);
+  pinFormatCB = DropDown({QStringLiteral("Pin# Hole Aper"), QStringLiteral("Pin# Aper Hole")});
+  HUnitCombo = DropDown(PinUnitNames());
+  AUnitCombo = DropDown(PinUnitNames());
+  ReadPinBtn = new QPushButton(QStringLiteral("Read"));
+  connect(ReadPinBtn, &QPushButton::clicked, this, [this] { ReadPinBtnClick(); });
+
+  PinsStringGrid = new QTableWidget;
+  PinsStringGrid->verticalHeader()->hide();
+  PinsStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  PinsStringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+  auto* Controls = new QHBoxLayout;
+  Controls->addWidget(OEMBtn);
+  Controls->addWidget(ANSIBtn);
+  Controls->addSpacing(16);
+  Controls->addWidget(pinFormatCB);
+  Controls->addSpacing(16);
+  Controls->addWidget(new QLabel(QStringLiteral("Hole:")));
+  Controls->addWidget(HUnitCombo);
+  Controls->addSpacing(8);
+  Controls->addWidget(new QLabel(QStringLiteral("Aperture:")));
+  Controls->addWidget(AUnitCombo);
+  Controls->addStretch();
+  Controls->addWidget(ReadPinBtn);
+
+  auto* Split = new QSplitter(Qt::Horizontal);
+  Split->addWidget(PinMemo);
+  Split->addWidget(PinsStringGrid);
+  Split->setStretchFactor(0, 3);
+  Split->setStretchFactor(1, 2);
+
+  auto* Page = new QWidget;
+  auto* Layout = new QVBoxLayout(Page);
+  Layout->addLayout(Controls);
+  Layout->addWidget(Split, 1);
+  return Page;
+}
+
+QWidget* TQuillonMain::BuildPltPage() {
+  RadioMM = new QRadioButton(QStringLiteral("MM"));
+  RadioInch = new QRadioButton(QStringLiteral("Inch"));
+  RadioPINCH = new QRadioButton(QStringLiteral("PInch"));
+  RadioCustom = new QRadioButton(QStringLiteral("Custom"));
+  RadioInch->setChecked(true);
+  RadioCustom->setEnabled(false);
+  DBUCombo = DropDown(
+      {QStringLiteral("1"), QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100")});
+  DBUEdit = new QLineEdit(QStringLiteral("25.4"));
+  DBUEdit->setEnabled(false);
+  UnitBox = DropDown({QStringLiteral("mm"), QStringLiteral("inch")});
+
+  auto* Units = new QGroupBox(QStringLiteral(" Units "));
+  auto* Radios = new QHBoxLayout;
+  for (QRadioButton* Radio : {RadioMM, RadioInch, RadioPINCH, RadioCustom}) {
+    Radios->addWidget(Radio);
+    connect(Radio, &QRadioButton::toggled, this, [this](bool On) {
+      if (On) DBUChang();
+    });
+  }
+  Radios->addStretch();
+  auto* Factor = new QHBoxLayout;
+  Factor->addWidget(DBUCombo);
+  Factor->addWidget(new QLabel(QStringLiteral("DBU = ")));
+  Factor->addWidget(DBUEdit, 1);
+  Factor->addWidget(UnitBox);
+  auto* UnitsLayout = new QVBoxLayout(Units);
+  UnitsLayout->addLayout(Radios);
+  UnitsLayout->addLayout(Factor);
+  connect(DBUCombo, &QComboBox::currentIndexChanged, this, [this] { DBUChang(); });
+  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { DBUChang(); });
+  connect(DBUEdit, &QLineEdit::editingFinished, this, [this] {
+    if (RadioCustom->isChecked()) DBUChang();
+  });
+
+  AperTopCB = new QComboBox;
+  AperBotCB = new QComboBox;
+  AperMskTopCB = new QComboBox;
+  AperMskBotCB = new QComboBox;
+  DrlCB = new QComboBox;
+  AperMskTopCB->setEnabled(false);
+  AperMskBotCB->setEnabled(false);
+  auto* Mapping = new QGroupBox(QStringLiteral("Pins Mapping"));
+  auto* MappingLayout = new QFormLayout(Mapping);
+  MappingLayout->addRow(QStringLiteral("Apertures Top"), AperTopCB);
+  MappingLayout->addRow(QStringLiteral("Apertures Bot"), AperBotCB);
+  MappingLayout->addRow(QStringLiteral("Mask Top"), AperMskTopCB);
+  MappingLayout->addRow(QStringLiteral("Mask Bot"), AperMskBotCB);
+  MappingLayout->addRow(QStringLiteral("Drill"), DrlCB);
+  MappingLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+
+  auto* Page = new QWidget;
+  auto* Columns = new QHBoxLayout;
+  Columns->addWidget(Units, 1, Qt::AlignTop);
+  Columns->addWidget(Mapping, 1, Qt::AlignTop);
+  auto* Layout = new QVBoxLayout(Page);
+  Layout->addLayout(Columns);
+  Layout->addStretch();
+  return Page;
+}
+
+QWidget* TQuillonMain::BuildOutputPage() {
+  MemoLog = TextPane(true);
+  auto* Page = new QWidget;
+  auto* Layout = new QVBoxLayout(Page);
+  Layout->addWidget(MemoLog);
+  return Page;
+}
+
+}  // namespace quillon::app

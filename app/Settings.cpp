@@ -1,0 +1,97 @@
+#include "app/Settings.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/IniFile.h"
+#include "app/QuillonMain.h"
+
+namespace quillon::app {
+
+QString SettingsFileName(const QString& ExeFolder, const QString& ConfigFolder) {
+  const QString Beside = ExeFolder + QStringLiteral("/quillon.ini");
+  if (ConfigFolder.isEmpty() || QFileInfo::exists(Beside) || QFileInfo(ExeFolder).isWritable())
+    return Beside;
+  return ConfigFolder + QStringLiteral("/quillon/quillon.ini");
+}
+
+QString SettingsFileName() {
+  return SettingsFileName(TQuillonMain::ExeDir(),
+                          QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+namespace {
+
+const QString Main = QStringLiteral("Main");
+const QString Output = QStringLiteral("Output");
+const QString ToolBarSection = QStringLiteral("ToolBar");
+const QString RecentSection = QStringLiteral("Recent");
+
+QString RecentKey(int I) { return QStringLiteral("File") + QString::number(I + 1); }
+
+QString FormatName(std::uint8_t Format) {
+  switch (Format) {
+    case fmtCam350Macro:
+      return QStringLiteral("Macro");
+    case fmtGerber:
+      return QStringLiteral("Gerber");
+    case fmtGenesis:
+      return QStringLiteral("Genesis");
+    default:
+      return QString();
+  }
+}
+
+}  // namespace
+
+void TQuillonMain::LoadSettings(const QString& FileName) {
+  const TIniFile Ini(FileName);
+  PinDialog.InitialDir = Ini.ReadString(Main, QStringLiteral("Initial_Dir"), ExeDir());
+  PlotDialog.InitialDir = PinDialog.InitialDir;
+  SaveDialog.InitialDir = PinDialog.InitialDir;
+
+  const QString Format = Ini.ReadString(Output, QStringLiteral("Format"), QStringLiteral("Macro"));
+  if (Format.compare(QStringLiteral("GERBER"), Qt::CaseInsensitive) == 0)
+    FormatActExecute(2);
+  else if (Format.compare(QStringLiteral("MACRO"), Qt::CaseInsensitive) == 0)
+    FormatActExecute(1);
+  else if (Format.compare(QStringLiteral("GENESIS"), Qt::CaseInsensitive) == 0)
+    FormatActExecute(3);
+
+  MakePadsAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Pads"), true));
+  MakeLinesAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Lines"), true));
+  MakeArcsAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Arcs"), true));
+  MakeTextAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Text"), true));
+  MakePolyAct->setChecked(Ini.ReadBool(Output, QStringLiteral("Poly"), true));
+  AddViewCommands->setChecked(Ini.ReadBool(Output, QStringLiteral("View_Commands"), true));
+
+  for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
+    ToolBarShown[I] = Ini.ReadBool(ToolBarSection, ToolBarOrder[I]->objectName(), true);
+  RebuildToolBar();
+  Recent.clear();
+  for (int I = 0; I < RecentFileCount; ++I) {
+    const QString File = Ini.ReadString(RecentSection, RecentKey(I), QString());
+    if (!File.isEmpty() && !Recent.contains(File)) Recent.append(File);
+  }
+  RebuildRecentMenu();
+}
+
+void TQuillonMain::SaveSettings(const QString& FileName) {
+  TIniFile Ini(FileName);
+  Ini.WriteString(Main, QStringLiteral("Initial_Dir"), SaveDialog.InitialDir);
+  Ini.WriteString(Output, QStringLiteral("Format"), FormatName(OutputFormat));
+  Ini.WriteBool(Output, QStringLiteral("Pads"), MakePadsAct->isChecked());
+  Ini.WriteBool(Output, QStringLiteral("Lines"), MakeLinesAct->isChecked());
+  Ini.WriteBool(Output, QStringLiteral("Arcs"), MakeArcsAct->isChecked());
+  Ini.WriteBool(Output, QStringLiteral("Text"), MakeTextAct->isChecked());
+  Ini.WriteBool(Output, QStringLiteral("Poly"), MakePolyAct->isChecked());
+  Ini.WriteBool(Output, QStringLiteral("View_Commands"), AddViewCommands->isChecked());
+
+  for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
+    Ini.WriteBool(ToolBarSection, ToolBarOrder[I]->objectName(), ToolBarShown[I]);
+  for (int I = 0; I < RecentFileCount; ++I)
+    Ini.WriteString(RecentSection, RecentKey(I), I < Recent.size() ? Recent[I] : QString());
+}
+
+}  // namespace quillon::app

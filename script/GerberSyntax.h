@@ -1,0 +1,93 @@
+#pragma once
+// The Gerber constructs the layer writer uses, one helper each, so that a
+// writer's body reads like the file it produces. Points are given in database
+// units and printed as "X<digits>Y<digits>" of their millimetre values.
+
+#include <cstdint>
+#include <string>
+
+#include "script/GerberCoord.h"
+#include "script/TextLines.h"
+
+namespace quillon {
+
+class TGerberSyntax {
+ public:
+  TGerberSyntax(TTextLines& Out, const TGerberCoord& Coord, double Scale)
+      : Out(Out), Coord(Coord), Scale(Scale) {}
+
+  // "G54D10*"
+  void SelectAperture(std::int32_t DCode) { LineBuilder(Out) << "G54D" << DCode << '*'; }
+  // "G00X..Y..D02*": move without drawing.
+  void Move(std::int32_t X, std::int32_t Y) { PointLine("G00", X, Y, "D02*"); }
+  // "G01X..Y..D01*": straight draw.
+  void Draw(std::int32_t X, std::int32_t Y) { PointLine("G01", X, Y, "D01*"); }
+  // "G01X..Y..D02*": move in linear mode, the start of an arc.
+  void LinearMove(std::int32_t X, std::int32_t Y) { PointLine("G01", X, Y, "D02*"); }
+  // "G03X..Y..I..J..D01*": counter-clockwise arc to (X, Y); I and J are the
+  // centre's offsets from the start point, already in millimetres.
+  void ArcCcw(std::int32_t X, std::int32_t Y, double I, double J) {
+    const double Values[] = {X * Scale, Y * Scale, I, J};
+    NumberLine("G03", "XYIJ", Values, 4, "D01*");
+  }
+  // "X..Y..D03*"
+  void Flash(std::int32_t X, std::int32_t Y) { PointLine("", X, Y, "D03*"); }
+
+  void BeginRegion() { Out.Add("G36*"); }
+  void EndRegion() { Out.Add("G37*"); }
+  void DarkPolarity() { Out.Add("%LPD*%"); }
+  void ClearPolarity() { Out.Add("%LPC*%"); }
+  // Multi-quadrant arcs: the arcs and circles drawn here may exceed 90 degrees.
+  void MultiQuadrant() { Out.Add("G75*"); }
+  void Linear() { Out.Add("G01*"); }
+
+  // Offset of a centre from a start coordinate in millimetres: the two are
+  // scaled each on its own, then subtracted (the last digit can differ from
+  // scaling the difference).
+  double Offset(std::int32_t Center, std::int32_t Start) const {
+    return Center * Scale - Start * Scale;
+  }
+
+ private:
+  void PointLine(const char* Code, std::int32_t X, std::int32_t Y, const char* Tail) {
+    const double Values[] = {X * Scale, Y * Scale};
+    NumberLine(Code, "XY", Values, 2, Tail);
+  }
+
+  // Code, then each letter followed by its coordinate, then Tail: built on
+  // the stack and added in one piece, since a big board makes millions of
+  // these lines.
+  void NumberLine(const char* Code, const char* Letters, const double* Values, int Count,
+                  const char* Tail) {
+    char Buf[8 + 4 * (1 + TGerberCoord::MaxFastChars) + 8];
+    char* P = Copy(Buf, Code);
+    for (int K = 0; K < Count; ++K) {
+      *P++ = Letters[K];
+      P = Coord.WriteFast(P, Values[K]);
+      if (!P) return SlowNumberLine(Code, Letters, Values, Count, Tail);
+    }
+    P = Copy(P, Tail);
+    Out.Add(std::string_view(Buf, static_cast<std::size_t>(P - Buf)));
+  }
+  void SlowNumberLine(const char* Code, const char* Letters, const double* Values, int Count,
+                      const char* Tail) {
+    std::string& S = Out.Open();
+    S += Code;
+    for (int K = 0; K < Count; ++K) {
+      S += Letters[K];
+      Coord.AppendCoord(S, Values[K]);
+    }
+    S += Tail;
+    Out.Close();
+  }
+  static char* Copy(char* P, const char* Text) {
+    while (*Text) *P++ = *Text++;
+    return P;
+  }
+
+  TTextLines& Out;
+  const TGerberCoord& Coord;
+  double Scale;
+};
+
+}  // namespace quillon
