@@ -167,7 +167,11 @@ void TQuillonMain::AddRecentFile(const QString& FileName) {
 }
 
 void TQuillonMain::RebuildRecentMenu() {
-  qDeleteAll(RecentActions);
+  // An entry may be the one being triggered right now: it goes later.
+  for (QAction* Old : RecentActions) {
+    FileMenu->removeAction(Old);
+    Old->deleteLater();
+  }
   RecentActions.clear();
   for (qsizetype I = 0; I < Recent.size(); ++I) {
     const QString Path = Recent[I];

@@ -18,9 +18,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/CodePageTemp.h"  // TEMPORARY: pins/CodePage.h
 #include "app/Cp1251.h"
 #include "app/QuillonMain.h"
+#include "pins/CodePage.h"
 
 namespace quillon::app {
 

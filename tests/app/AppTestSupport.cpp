@@ -48,9 +48,9 @@ TBoxRecorder::TBoxRecorder() {
     for (QAbstractButton* Button : Box.buttons()) Seen.Buttons.append(Button->text().remove(u'&'));
     Boxes.push_back(Seen);
     if (Box.buttons().isEmpty()) return nullptr;
-    if (Answers.empty()) return Box.buttons().front();
-    const QString Wanted = Answers.front();
-    Answers.pop_front();
+    if (Answers.empty() && Otherwise.isEmpty()) return Box.buttons().front();
+    const QString Wanted = Answers.empty() ? Otherwise : Answers.front();
+    if (!Answers.empty()) Answers.pop_front();
     for (QAbstractButton* Button : Box.buttons())
       if (Button->text().remove(u'&') == Wanted) return Button;
     ADD_FAILURE() << "no button " << Wanted.toStdString();

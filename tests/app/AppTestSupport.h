@@ -26,7 +26,7 @@ namespace quillon::test {
 
 // Hands every message box to the test instead of showing it: records its
 // icon, text and button captions and presses the button whose caption
-// (without "&") is next in Answers, or the first button when none is left.
+// (without "&") is next in Answers, or Otherwise when none is left.
 class TBoxRecorder {
  public:
   struct TBox {
@@ -41,6 +41,7 @@ class TBoxRecorder {
   TBoxRecorder& operator=(const TBoxRecorder&) = delete;
 
   std::deque<QString> Answers;
+  QString Otherwise;  // pressed when Answers is used up; empty: the first button
   std::vector<TBox> Boxes;
   QStringList Texts() const;
 };

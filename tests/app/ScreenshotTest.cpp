@@ -15,12 +15,9 @@ namespace {
 TEST_F(WindowTest, RendersEveryPageToAPicture) {
   const QString Folder = QString(QUILLON_BINARY_DIR) + "/app-screens";
   ASSERT_TRUE(QDir().mkpath(Folder));
-  const std::string Body = SelectLayer(1) + LineRecord(10, 100, 100, 900, 100) + SelectLayer(3) +
-                           FlashRecord(1, 100, 100) + FlashRecord(2, 900, 100);
-  const std::string Plot = WritePlot(
-      "demo.plt", PlotBytes({{"COMP", 1}, {"SOLDER", 2}, {"PIN", 3}, {"MSKGTP", 4}}, Body));
-  const std::string Pins = Tmp.File("demo-pins.txt");
-  WriteFile(Pins, "Pin#  Hole  Aper\r\n0  0.9  1.6\r\n1  1.0  2.0  2\r\n2,3  0.8  1.4\r\n");
+  const std::string Plot = SourcePath("examples/demo.plt");
+  const std::string Pins = SourcePath("examples/demo-pins.txt");
+  Boxes->Otherwise = "Yes to All";
   Window->resize(860, 620);
   Window->show();
   Window->FileOpenAccept(QString::fromStdString(Plot));
@@ -34,10 +31,13 @@ TEST_F(WindowTest, RendersEveryPageToAPicture) {
     EXPECT_TRUE(Window->grab().save(File)) << File.toStdString();
   }
   Window->OptDlg->SetMode(false);
-  Window->OptDlg->adjustSize();
-  EXPECT_TRUE(Window->OptDlg->grab().save(Folder + "/options.png"));
-  Window->AboutBox->adjustSize();
-  EXPECT_TRUE(Window->AboutBox->grab().save(Folder + "/about.png"));
+  for (QDialog* Dialog :
+       {static_cast<QDialog*>(Window->OptDlg), static_cast<QDialog*>(Window->AboutBox)}) {
+    Dialog->show();
+    const QString File = Folder + (Dialog == Window->OptDlg ? "/options.png" : "/about.png");
+    EXPECT_TRUE(Dialog->grab().save(File)) << File.toStdString();
+    Dialog->hide();
+  }
 }
 
 }  // namespace
