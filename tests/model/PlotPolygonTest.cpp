@@ -37,7 +37,7 @@ TEST_F(Polygons, SmallestPolygon) {
 TEST_F(Polygons, ClosedAndOpenOutlines) {
   PlotBuilder P = OneLayer();
   P.Polygon({{{{0, 0}, {100, 0}, {100, -50}, {0, 0}}}, {}, 3});
-  P.Polygon({{{{1, 2}, {3, 4}, {5, 6}}}});
+  P.Polygon({{1, 2}, {3, 4}, {5, 6}});
   ASSERT_TRUE(Load(P));
   ASSERT_EQ(Layer().Polygons.Count(), 2);
   const TPcbComplexPolygon& Closed = Layer().Polygons.Items(0);

@@ -167,6 +167,10 @@ PlotBuilder& PlotBuilder::Polygon(const PlotPolygon& P, std::uint16_t Closing) {
   return EndPolygon(Closing);
 }
 
+PlotBuilder& PlotBuilder::Polygon(std::initializer_list<PlotPoint> Outline, int Attribute) {
+  return Polygon(PlotPolygon({std::vector<PlotPoint>(Outline)}, {}, Attribute));
+}
+
 // ---------------------------------------------------------------- polygon pieces
 
 PlotBuilder& PlotBuilder::BeginPolygon(PlotPoint First, std::uint16_t AttributeWord) {

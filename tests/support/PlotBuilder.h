@@ -7,7 +7,10 @@
 //       .SelectLayer(1)
 //       .Line(100, 200, 300, 200, 10)
 //       .Text(0, 0, "U1", {.Rotation = 90, .Size = 60})
-//       .Polygon({{{0, 0}, {100, 0}, {100, 100}, {0, 0}}});
+//       .Polygon({{0, 0}, {100, 0}, {100, 100}, {0, 0}})
+//       .Polygon(PlotPolygon({{{0, 0}, {900, 0}, {0, 900}, {0, 0}},   // boundary
+//                             {{10, 10}, {20, 10}, {10, 10}}},        // a void
+//                            {{300, 300, 50}}));                      // a void circle
 //   Plot.Save(FileName);
 //
 // The builder spells the format out on its own (it does not share the
@@ -123,6 +126,8 @@ class PlotBuilder {
   // Pin code 0..255; rotation in quarter turns 0..255.
   PlotBuilder& Flash(int PinNumber, int X, int Y, int QuarterTurns = 0);
   PlotBuilder& Polygon(const PlotPolygon& Polygon, std::uint16_t Closing = 0);
+  // A polygon of one outline and nothing else.
+  PlotBuilder& Polygon(std::initializer_list<PlotPoint> Outline, int Attribute = 0);
 
   // --- Polygon pieces, for polygons that a PlotPolygon cannot state. ---
   // Tag, attribute word and the first point of the first outline.
