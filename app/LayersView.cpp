@@ -300,10 +300,12 @@ class TBoardCanvas final : public QWidget {
     return Box;
   }
 
+  // The board may be half loaded again while a message box of the reader
+  // lets the view paint: every look-up goes through the bounds checks.
   bool UndefinedFlash(const TItemRef& Item) const {
-    if (Item.Kind != TItemKind::Flash) return false;
-    const TPcbFlash& F = Board->Layers.Items(Item.Layer).Flashes.Items(Item.Index);
-    return !Options.Pins || !Options.Pins->Exists(F.PinNumber - 1);
+    if (Item.Kind != TItemKind::Flash || Item.Layer >= Board->Layers.Count()) return false;
+    const TPcbFlash* F = preview::FindItem(Board->Layers.Items(Item.Layer).Flashes, Item.Index);
+    return F && (!Options.Pins || !Options.Pins->Exists(F->PinNumber - 1));
   }
 
   // Draws every visible layer into Cache, bottom first, each at the preview's

@@ -155,6 +155,24 @@ TEST_F(LayersViewTest, ANewDbuFactorTakesEffectAtRefresh) {
   EXPECT_TRUE(Said[0].endsWith("opposite corner (25.400, 25.400)"));
 }
 
+// The reader empties the board before it fills it again, and its message
+// boxes let the view paint in between: the old index must not reach past the
+// items that are left.
+TEST_F(LayersViewTest, ABoardEmptiedBeforeRefreshIsDrawnAndHoveredSafely) {
+  AddFlash(Board.Layers.Items(1), 9, 100, 100);
+  View.Refresh();
+  Board.Layers.Items(1).Flashes.Clear();
+  Board.Layers.Items(0).Lines.Clear();
+  View.View()->update();
+  View.View()->grab();
+  Send(View.View(), QEvent::MouseMove, View.ViewPoint(5, 5));
+  Board.Layers.Clear();
+  Wheel(View.View(), View.ViewPoint(5, 5), 120);
+  View.View()->grab();
+  Send(View.View(), QEvent::MouseMove, View.ViewPoint(1, 5));
+  EXPECT_TRUE(Said.isEmpty() || Said.back().isEmpty());
+}
+
 // A board of a million lines and flashes: indexing, drawing it whole, zoomed
 // in and panned must each take well under the seconds a user would notice.
 TEST(LayersViewBig, AMillionItemsStayResponsive) {
@@ -164,8 +182,10 @@ TEST(LayersViewBig, AMillionItemsStayResponsive) {
   const double Slack = 1;
 #endif
   TScriptingPcb Board;
-  TLayer& L = AddLayer(Board, "COMP", 1);
-  TLayer& P = AddLayer(Board, "PIN", 4);
+  AddLayer(Board, "COMP", 1);
+  AddLayer(Board, "PIN", 4);
+  TLayer& L = Board.Layers.Items(0);
+  TLayer& P = Board.Layers.Items(1);
   L.Lines.Reserve(900000);
   for (int Y = 0; Y < 900; ++Y)
     for (int X = 0; X < 1000; ++X)
