@@ -102,10 +102,9 @@ class TPainterSink final : public preview::TPrimitiveSink {
   }
 
   void Pad(const preview::TPad& Pad) override {
-    const bool HasPad = Pad.Shape != shapeNone && Pad.Size > 0;
-    const bool HoleInside = HasPad && Pad.Hole > 0 && Pad.Hole < Pad.Size;
+    const preview::TPadLook Look = preview::PadLook(Pad);
     const QPointF C = Px(Pad.Center);
-    if (HasPad) {
+    if (Look.Pad) {
       QPainterPath Path;
       Path.setFillRule(Qt::OddEvenFill);
       const double Half = Pad.Size / 2 * Zoom;
@@ -113,13 +112,14 @@ class TPainterSink final : public preview::TPrimitiveSink {
         Path.addRect(QRectF(C - QPointF(Half, Half), QSizeF(2 * Half, 2 * Half)));
       else
         Path.addEllipse(C, Half, Half);
-      if (HoleInside) Path.addEllipse(C, Pad.Hole / 2 * Zoom, Pad.Hole / 2 * Zoom);
+      if (Look.CutHole) Path.addEllipse(C, Pad.Hole / 2 * Zoom, Pad.Hole / 2 * Zoom);
       P.fillPath(Path, Colour);
     }
-    if (Pad.Hole > 0 && !HoleInside) {  // a hole without a pad around it: a ring
-      P.setPen(QPen(Colour, Pad.Hole / 8 * Zoom));
+    if (Look.HoleRing) {
+      const double R = preview::HoleRingRadius(Pad.Hole) * Zoom;
+      P.setPen(QPen(Colour, preview::HoleRingWidth(Pad.Hole) * Zoom));
       P.setBrush(Qt::NoBrush);
-      P.drawEllipse(C, Pad.Hole * 7 / 16 * Zoom, Pad.Hole * 7 / 16 * Zoom);
+      P.drawEllipse(C, R, R);
     }
   }
 

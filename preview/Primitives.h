@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "pins/ApertureTable.h"
 #include "preview/PreviewGeometry.h"
 
 namespace quillon::preview {
@@ -68,11 +69,29 @@ struct TTextBox {
 struct TPad {
   TItemRef Item;
   TPointMm Center;
-  std::uint8_t Shape = 0;   // pins/ApertureTable.h shapes
+  std::uint8_t Shape = shapeNone;
   double Size = 0;          // pad diameter or side
   double Hole = 0;          // hole diameter
   std::int32_t RowPin = 0;  // PinNumber of the row (the flash's pin code - 1)
 };
+
+// How a pad is drawn: its shape filled with the hole cut out when the hole
+// lies inside it; a hole with no pad around it (shape None, size 0, or a hole
+// as large as the pad) as a ring whose outer edge is the hole's edge.
+struct TPadLook {
+  bool Pad = false;
+  bool CutHole = false;
+  bool HoleRing = false;
+};
+inline TPadLook PadLook(const TPad& P) {
+  TPadLook Look;
+  Look.Pad = P.Shape != shapeNone && P.Size > 0;
+  Look.CutHole = Look.Pad && P.Hole > 0 && P.Hole < P.Size;
+  Look.HoleRing = P.Hole > 0 && !Look.CutHole;
+  return Look;
+}
+inline double HoleRingWidth(double Hole) { return Hole / 8; }
+inline double HoleRingRadius(double Hole) { return (Hole - HoleRingWidth(Hole)) / 2; }
 
 // A flash whose pin has no description row: a mark that cannot be mistaken
 // for a pad.

@@ -80,7 +80,7 @@ class TSvgSink final : public TPrimitiveSink {
       CirclePath(C.Center, C.Radius);
       Out += ' ';
     }
-    Out.pop_back();
+    if (Out.back() == ' ') Out.pop_back();
     Out += "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
   }
 
@@ -100,19 +100,17 @@ class TSvgSink final : public TPrimitiveSink {
   }
 
   void Pad(const TPad& P) override {
-    const bool HasPad = P.Shape != shapeNone && P.Size > 0;
-    const bool HoleInside = HasPad && P.Hole > 0 && P.Hole < P.Size;
-    const bool HoleRing = P.Hole > 0 && !HoleInside;
-    if (HasPad && HoleRing) {
+    const TPadLook Look = PadLook(P);
+    if (Look.Pad && Look.HoleRing) {
       Open("g", P.Item);
       Out += '>';
       PadPath(P, false, nullptr);
       HoleCircle(P, nullptr);
       Out += "</g>\n";
-    } else if (HasPad) {
-      PadPath(P, HoleInside, &P.Item);
+    } else if (Look.Pad) {
+      PadPath(P, Look.CutHole, &P.Item);
       Out += '\n';
-    } else if (HoleRing) {
+    } else if (Look.HoleRing) {
       HoleCircle(P, &P.Item);
       Out += '\n';
     } else {
@@ -225,14 +223,13 @@ class TSvgSink final : public TPrimitiveSink {
     }
     Out += "\" fill-rule=\"evenodd\" stroke=\"none\"/>";
   }
-  // A hole without a pad around it is drawn as a ring of its diameter.
   void HoleCircle(const TPad& P, const TItemRef* Item) {
     Open("circle", Item);
     Attr("cx", P.Center.X);
     Attr("cy", -P.Center.Y);
-    Attr("r", P.Hole * 7 / 16);
+    Attr("r", HoleRingRadius(P.Hole));
     Out += " fill=\"none\"";
-    Attr("stroke-width", P.Hole / 8);
+    Attr("stroke-width", HoleRingWidth(P.Hole));
     Out += "/>";
   }
   void SquarePath(TPointMm C, double Side) {
