@@ -10,6 +10,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Cp1251.h"
+#include "app/LayersView.h"
 #include "app/OptFormUnit.h"
 #include "app/Settings.h"
 
@@ -35,6 +36,18 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   setCentralWidget(MPageControl);
   StatusText = new QLabel;
   statusBar()->addWidget(StatusText, 1);
+  // The board preview follows the board, and the units when its page shows.
+  LayersView = new TLayersView;
+  LayersSheet->layout()->addWidget(LayersView);
+  connect(LayersView, &TLayersView::StatusText, StatusText, &QLabel::setText);
+  connect(this, &TQuillonMain::BoardChanged, LayersView, [this] {
+    LayersView->SetBoard(Board.get());
+    LayersView->SetDbuFactor(DbuFactor);
+    LayersView->Refresh();
+  });
+  connect(MPageControl, &QTabWidget::currentChanged, LayersView, [this] {
+    if (LayersView->SetDbuFactor(DbuFactor)) LayersView->Refresh();
+  });
   CreateActions();
   CreateMenus();
   resize(860, 620);

@@ -31,6 +31,7 @@ class QToolBar;
 namespace quillon::app {
 
 class TAboutBox;
+class TLayersView;
 class TOptDlg;
 
 class TQuillonMain : public QMainWindow {
@@ -111,6 +112,7 @@ class TQuillonMain : public QMainWindow {
   QWidget* PinsSheet;
   QWidget* PltSheet;
   QWidget* LayersSheet;
+  TLayersView* LayersView;
   QWidget* OutputSheet;
   QPlainTextEdit* PinMemo;
   QPushButton* OEMBtn;

@@ -1,8 +1,179 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
 #include "cli/Commands.h"
+#include "cli/ConsolePrompts.h"
+#include "cli/PinOptions.h"
+#include "cli/PlotLoading.h"
+#include "preview/LayerSelection.h"
+#include "preview/SvgWriter.h"
+#include "script/NumberFormat.h"
+#include "script/ScriptPcb.h"
+#ifdef QUILLON_HAVE_SVG_RASTER
+#include "cli/raster/SvgRaster.h"
+#endif
 
 namespace quillon::cli {
 
-// Not available yet.
-TCommand AddPreviewCommand(CLI::App&) { return {}; }
+namespace {
+
+struct TPreviewOptions {
+  std::string Plot;
+  std::string Output;
+  TPinOptions Pins;
+  std::string Dbu = "mm";
+  std::string Layers;
+  bool Png = false;
+  int Dpi = 150;
+};
+
+// Largest image side and area that --png will allocate.
+constexpr double MaxPngSide = 20000;
+constexpr double MaxPngPixels = 200e6;
+// Largest DBU factor accepted: a metre per database unit is already absurd.
+constexpr double MaxDbu = 1000;
+
+// Millimetres per database unit: the three named factors of the window, or a
+// positive number.
+bool ParseDbu(std::string Text, double& Factor) {
+  for (char& C : Text) C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+  if (Text == "mm") return Factor = 0.01, true;
+  if (Text == "inch") return Factor = 0.0254, true;
+  if (Text == "pinch") return Factor = 0.025, true;
+  char* End = nullptr;
+  errno = 0;
+  const double V = std::strtod(Text.c_str(), &End);
+  if (Text.empty() || *End != '\0' || errno != 0 || !(V > 0 && V <= MaxDbu)) return false;
+  Factor = V;
+  return true;
+}
+
+int Fail(const std::string& Message) {
+  std::cerr << "quillon-cli: " << Message << "\n";
+  return ExitFailure;
+}
+
+bool WriteBytes(const std::string& FileName, const std::string& Bytes) {
+  std::ofstream F(FileName, std::ios::binary | std::ios::trunc);
+  F.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+  F.close();
+  return static_cast<bool>(F);
+}
+
+std::string Mm(double V) { return fmt::Fixed(V, 2); }
+std::string Count(std::size_t N, const char* Noun) {
+  return fmt::Int(static_cast<std::int64_t>(N)) + " " + Noun + (N == 1 ? "" : "s");
+}
+
+int WritePng(const preview::TSvgPicture& Picture, const TPreviewOptions& Opt) {
+  const std::string PngPath = std::filesystem::path(Opt.Output).replace_extension(".png").string();
+#ifdef QUILLON_HAVE_SVG_RASTER
+  // Rounded, not raised: 12.1 mm at 254 dpi is 121 pixels, not 121.0000001.
+  const double W = std::max(1.0, std::round(Picture.View.Width() / 25.4 * Opt.Dpi));
+  const double H = std::max(1.0, std::round(Picture.View.Height() / 25.4 * Opt.Dpi));
+  if (W > MaxPngSide || H > MaxPngSide || W * H > MaxPngPixels)
+    return Fail("a PNG of " + fmt::Fixed(W, 0) + " x " + fmt::Fixed(H, 0) +
+                " pixels is too large; choose a lower --dpi");
+  const std::string Error =
+      RasterizeSvgToPng(Picture.Text, static_cast<int>(W), static_cast<int>(H), PngPath);
+  if (!Error.empty()) return Fail(PngPath + ": " + Error);
+  std::cout << "Wrote " << PngPath << ": " << fmt::Int(static_cast<std::int64_t>(W)) << " x "
+            << fmt::Int(static_cast<std::int64_t>(H)) << " pixels at " << fmt::Int(Opt.Dpi)
+            << " dpi\n";
+#else
+  (void)Picture;
+  std::cerr << "quillon-cli: this build has no Qt SVG to render " << PngPath
+            << "; wrote the SVG only\n";
+#endif
+  return ExitOk;
+}
+
+int RunPreview(const TPreviewOptions& Opt) {
+  double Dbu = 0;
+  ParseDbu(Opt.Dbu, Dbu);  // checked while parsing the command line
+  TScriptingPcb Board;
+  TConsolePrompts Prompts;
+  Board.SetPrompts(&Prompts);
+  if (!LoadPlotFile(Board, Opt.Plot)) return ExitFailure;
+
+  preview::TSvgOptions Svg;
+  Svg.Render.Scale = Dbu;
+  if (!Opt.Pins.File.empty()) {
+    try {
+      LoadPins(Opt.Pins, Board.Pins);
+    } catch (const std::exception& E) {
+      return Fail(E.what());
+    }
+    Svg.Render.Pins = &Board.Pins;
+  }
+  std::string Error;
+  if (!Opt.Layers.empty() && !preview::SelectLayers(Board, Opt.Layers, Svg.Layers, Error)) {
+    std::cerr << "quillon-cli: --layers: " << Error << "\n";
+    return ExitUsage;
+  }
+
+  const preview::TSvgPicture Picture = preview::WriteSvg(Board, Svg);
+  if (!WriteBytes(Opt.Output, Picture.Text))
+    return Fail("cannot write " + Opt.Output + ": " + std::strerror(errno));
+  const std::size_t LayerCount =
+      Svg.Layers.empty() ? static_cast<std::size_t>(Board.Layers.Count()) : Svg.Layers.size();
+  std::cout << "Wrote " << Opt.Output << ": " << Count(LayerCount, "layer") << ", "
+            << Count(Picture.Items, "item") << ", " << Mm(Picture.View.Width()) << " x "
+            << Mm(Picture.View.Height()) << " mm\n";
+  if (Picture.UndefinedPins > 0)
+    std::cerr << "quillon-cli: warning: "
+              << fmt::Int(static_cast<std::int64_t>(Picture.UndefinedPins))
+              << (Picture.UndefinedPins == 1 ? " flash has" : " flashes have")
+              << " no pin description row: marked with a magenta cross\n";
+  return Opt.Png ? WritePng(Picture, Opt) : ExitOk;
+}
+
+}  // namespace
+
+TCommand AddPreviewCommand(CLI::App& App) {
+  auto Opt = std::make_shared<TPreviewOptions>();
+  CLI::App* Sub = App.add_subcommand(
+      "preview", "Draw a plot file's layers as SVG (and PNG) to check it before converting");
+  Sub->add_option("PLOT", Opt->Plot, "the plot file (.plt)")->required();
+  Sub->add_option("-o,--output", Opt->Output, "the SVG file to write")->required();
+  Sub->add_option("--pins", Opt->Pins.File, "the pin description file that gives the pads");
+  AddPinOptions(*Sub, Opt->Pins);
+  Sub->add_option("--dbu", Opt->Dbu,
+                  "millimetres per database unit: mm (0.01), inch (0.0254), pinch (0.025) or a "
+                  "number")
+      ->default_str("mm")
+      ->check(CLI::Validator(
+          [](std::string& Text) {
+            double Factor;
+            return ParseDbu(Text, Factor) ? std::string()
+                                          : "expected mm, inch, pinch or a number above 0 and "
+                                            "at most 1000, not '" +
+                                                Text + "'";
+          },
+          "mm|inch|pinch|NUMBER"));
+  Sub->add_option("--layers", Opt->Layers,
+                  "the layers to draw, by index or name, separated by commas, the last on top "
+                  "(default: all, top copper above bottom copper)");
+  CLI::Option* Png = Sub->add_flag("--png", Opt->Png, "also write a PNG beside the SVG");
+  Sub->add_option("--dpi", Opt->Dpi, "PNG resolution in dots per inch (default 150)")
+      ->check(CLI::Range(1, 4800))
+      ->needs(Png);
+  return {Sub, [Opt] {
+            if (std::filesystem::path(Opt->Output).extension() == ".png" && Opt->Png) {
+              std::cerr << "quillon-cli: -o names the SVG file; the PNG is written "
+                           "beside it with the extension .png\n";
+              return ExitUsage;
+            }
+            return RunPreview(*Opt);
+          }};
+}
 
 }  // namespace quillon::cli

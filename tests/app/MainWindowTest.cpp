@@ -56,7 +56,7 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
   EXPECT_EQ(Window->AUnitCombo->currentIndex(), 0);
   EXPECT_TRUE(Window->MemoLog->isReadOnly());
   EXPECT_TRUE(Window->MemoLog->toPlainText().isEmpty());
-  EXPECT_TRUE(Window->LayersPage()->layout()->isEmpty());
+  EXPECT_EQ(Window->LayersPage()->layout()->count(), 1);  // the board preview
 }
 
 TEST_F(WindowTest, PltControlsStartAsDescribed) {
