@@ -26,6 +26,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     PrepareLayerOutputs(true);
   else if (Format == fmtGerber)
     PrepareLayerOutputs(false);
+  UndefinedPinRuns.reset();  // a conversion stopped by an error may have left it
   Apertures.Clear();
   Output.Clear();
   Scale = NewScale;
@@ -42,6 +43,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     if (Options & coArcs) MakeCam350Arcs();
     if (Options & coText) MakeCam350Text();
   } else if (Format == fmtGerber) {
+    ListUndefinedPinRuns();
     for (int L = 0; L < Layers.Count(); ++L) {
       BeginGerberLayer(L);
       if (Options & coPolygons) WriteGerberPolygons(L);
@@ -49,6 +51,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
       if (Options & coLines) WriteGerberLines(L);
       if (Options & coArcs) WriteGerberArcs(L);
     }
+    UndefinedPinRuns.reset();
     FinishGerberLayers();
     WriteProlog(fmtTextMacro);
     WriteApertureTable();
