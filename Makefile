@@ -59,18 +59,26 @@ FUZZERS := FuzzLoad FuzzParse FuzzConvert
 $(FUZZ_BUILD)/build.ninja:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_FUZZ=ON
 
-# Runs each harness for FUZZ_SECONDS on the committed seed corpus; what the
-# fuzzer finds new is kept under the build folder, crashes fail the target.
+# Runs each harness for FUZZ_SECONDS on the committed seed corpus with its
+# dictionary; what the fuzzer finds new is kept under the build folder. A
+# crash, leak, timeout or broken property fails the target and leaves the
+# input in $(FUZZ_BUILD)/crashes (shrink it with -minimize_crash=1 and add it
+# to tests/robust as a regression test).
 fuzz: deps $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@set -e; for f in $(FUZZERS); do \
-	  seeds=tests/fuzz/corpus/$$(echo $$f | sed 's/Fuzz//' | tr A-Z a-z); \
-	  work=$(FUZZ_BUILD)/corpus/$$f; mkdir -p $$work $(FUZZ_BUILD)/crashes; \
+	  name=$$(echo $$f | sed 's/Fuzz//' | tr A-Z a-z); \
+	  work=$(FUZZ_BUILD)/corpus/$$f; log=$(FUZZ_BUILD)/$$f.log; \
+	  mkdir -p $$work $(FUZZ_BUILD)/crashes; \
 	  echo "== $$f for $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -max_len=65536 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$f- -print_final_stats=1 \
-	    $$work $$seeds 2>&1 | grep -E '^(#[0-9]+ +DONE|==|stat::number_of_executed_units|SUMMARY|Done)' || true; \
-	  test -z "$$(ls $(FUZZ_BUILD)/crashes/ | grep "^$$f-")" || { echo "$$f found a failing input:"; ls $(FUZZ_BUILD)/crashes; exit 1; }; \
+	  if ! $(FUZZ_BUILD)/tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	      -rss_limit_mb=2048 -max_len=65536 -dict=tests/fuzz/$$name.dict \
+	      -artifact_prefix=$(FUZZ_BUILD)/crashes/$$f- -print_final_stats=1 \
+	      $$work tests/fuzz/corpus/$$name >$$log 2>&1; then \
+	    tail -n 60 $$log; echo "$$f found a failing input:"; \
+	    ls $(FUZZ_BUILD)/crashes | grep "^$$f-" || true; exit 1; \
+	  fi; \
+	  grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $$log || true; \
 	done
 
 test: test-release test-asan

@@ -16,7 +16,7 @@ std::optional<double> ParseDbuFactor(std::string_view Text) {
   const char* End = Text.data() + Text.size();
   const auto R = std::from_chars(Text.data(), End, Value);
   if (R.ec != std::errc() || R.ptr != End) return std::nullopt;
-  if (!std::isfinite(Value) || !(Value > 0)) return std::nullopt;
+  if (!std::isfinite(Value) || !(Value > 0) || Value > MaxDbuFactor) return std::nullopt;
   return Value;
 }
 

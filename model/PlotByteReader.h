@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "model/UserPrompts.h"
 
@@ -57,7 +56,10 @@ class TPlotByteReader {
   std::string Name;
   TUserPrompts& Prompts;
   std::unique_ptr<std::FILE, TCloser> File;
-  std::vector<std::uint8_t> Buffer;
+  // Never larger than the file needs and not zero-filled: a plot of a few
+  // hundred bytes is loaded without touching a whole block.
+  std::unique_ptr<std::uint8_t[]> Buffer;
+  std::size_t BufferSize = 0;
   std::size_t Pos = 0;
   std::size_t Len = 0;
   std::int64_t BlockStart = 0;  // file offset of Buffer[0]

@@ -19,7 +19,30 @@ std::int32_t RoleDCode(const TScriptingPcb& Pcb, int L, const TPinRecord& Row) {
   return D;
 }
 
+bool HasFlashRole(const TScriptingPcb& Pcb, int L) {
+  return L == Pcb.PadTopLayer || L == Pcb.PadBottomLayer || L == Pcb.MaskTopLayer ||
+         L == Pcb.MaskBottomLayer || L == Pcb.DrillLayer;
+}
+
+// The description counts pins from 0, the plot file from 1. Taken in 64 bits
+// and narrowed with wrap-around: no PinNumber of the model can overflow.
+std::int32_t PinRowOf(const TPcbFlash& Flash) {
+  return static_cast<std::int32_t>(std::int64_t{Flash.PinNumber} - 1);
+}
+
 }  // namespace
+
+void TScriptingPcb::ListUndefinedPinRuns() {
+  UndefinedPinRuns.emplace();
+  if (DrillLayer >= Layers.Count()) return;
+  std::optional<std::int32_t> Previous;
+  for (const TPcbFlash& Flash : Layers.Items(DrillLayer).Flashes) {
+    const std::int32_t PinRow = PinRowOf(Flash);
+    if (Pins.Exists(PinRow) || PinRow == Previous) continue;
+    Previous = PinRow;
+    UndefinedPinRuns->push_back(PinRow);
+  }
+}
 
 // The board's pads and vias are the flashes of the drill layer; every layer
 // file receives them with the aperture of its role.
@@ -29,9 +52,17 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
   if (Flashes.Empty()) return;
   // Answers hold for this layer only: the next layer asks again.
   TPinQuestion Question(Prompts(), "Via which");
+  if (UndefinedPinRuns && !HasFlashRole(*this, L)) {
+    // The same questions as the loop below would ask, and nothing written.
+    for (const std::int32_t PinRow : *UndefinedPinRuns) {
+      if (Question.AnswersForAll()) break;
+      if (Question.Decide(Pins, PinRow) == TPinQuestion::Stop) break;
+    }
+    return;
+  }
   TGerberSyntax Gerber(Output, Coord, Scale);
   for (const TPcbFlash& Flash : Flashes) {
-    const std::int32_t PinRow = Flash.PinNumber - 1;
+    const std::int32_t PinRow = PinRowOf(Flash);
     const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRow);
     if (Decision == TPinQuestion::Stop) return;
     if (Decision == TPinQuestion::Skip) continue;

@@ -27,7 +27,11 @@ std::size_t LineEstimate(const TScriptingPcb& Pcb, int L) {
   }
   Lines += 7 * static_cast<std::size_t>(Layer.Lines.Count());
   Lines += 5 * static_cast<std::size_t>(Layer.Arcs.Count());
-  if (Pcb.DrillLayer < Pcb.Layers.Count())
+  // Only a layer with a flash role receives the drill layer's flashes. What
+  // is reserved stays with the finished layer, so a board of many layers must
+  // not reserve room for every flash in every layer.
+  const bool FlashRole = L == Pcb.PadTopLayer || L == Pcb.PadBottomLayer || L == Pcb.DrillLayer;
+  if (FlashRole && Pcb.DrillLayer < Pcb.Layers.Count())
     Lines += 2 * static_cast<std::size_t>(Pcb.Layers.Items(Pcb.DrillLayer).Flashes.Count());
   return Lines;
 }

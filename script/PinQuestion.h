@@ -33,6 +33,9 @@ class TPinQuestion {
   // The question's text for PinRow.
   std::string Text(std::int32_t PinRow) const;
 
+  // True once a "to all" answer was given: no further question comes.
+  bool AnswersForAll() const { return AnswerForAll; }
+
  private:
   TUserPrompts& Prompts;
   std::string Opening;

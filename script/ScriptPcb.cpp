@@ -27,6 +27,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     PrepareLayerOutputs(true);
   else if (Format == fmtGerber)
     PrepareLayerOutputs(false);
+  UndefinedPinRuns.reset();  // a conversion stopped by an error may have left it
   Apertures.Clear();
   Output.Clear();
   DrillOutput.Clear();
@@ -47,6 +48,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     if (GerberProfile == TGerberProfile::Fab) {
       WriteFabGerberLayers(Options);
     } else {
+      ListUndefinedPinRuns();
       for (int L = 0; L < Layers.Count(); ++L) {
         BeginGerberLayer(L);
         if (Options & coPolygons) WriteGerberPolygons(L);
@@ -54,6 +56,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
         if (Options & coLines) WriteGerberLines(L);
         if (Options & coArcs) WriteGerberArcs(L);
       }
+      UndefinedPinRuns.reset();
       FinishGerberLayers();
     }
     WriteProlog(fmtTextMacro);

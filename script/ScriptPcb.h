@@ -4,6 +4,7 @@
 // writers of one format in a fixed order; SaveToFile writes the results.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,15 @@ class TScriptingPcb : public TPcb {
   // Every layer file of the fab profile, and the drill file when asked for
   // (script/fab/FabGerberLayers.cpp).
   void WriteFabGerberLayers(std::uint8_t Options);
+
+  // A layer without a flash role receives no flash; only the undefined-pin
+  // questions of its call remain, and they come only where a run of drill
+  // flashes with one undefined pin begins. Convert lists those pin rows once
+  // (ListUndefinedPinRuns), so that such a layer asks its questions without
+  // visiting every flash: a board of many layers and many flashes would
+  // otherwise take layers x flashes steps. Unset outside Convert.
+  void ListUndefinedPinRuns();
+  std::optional<std::vector<std::int32_t>> UndefinedPinRuns;
 
   // CAM350 macro writers (script/cam350/).
   void MakeCam350Padstacks(std::uint8_t TopLayer, std::uint8_t BottomLayer,

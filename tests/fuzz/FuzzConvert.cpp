@@ -1,14 +1,38 @@
 // A whole conversion of a fuzzed board with a fuzzed pin description, in
 // every format. Input: 8 choice bytes, a 2-byte pin text length, the pin text,
-// then the plot file.
+// then the plot file. Questions are answered from the input, so none blocks.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "FuzzInput.h"
 #include "model/PlotError.h"
 #include "script/ScriptPcb.h"
+
+namespace {
+
+// The Gerber layer files of any board land in the chosen folder, under a
+// name without a path separator or a control character. (A name may hold
+// "..", as in "1a..gbr" of layer "a.", but is never ".." itself: the index
+// comes first.)
+void CheckLayerFileNames(const quillon::TScriptingPcb& Board) {
+  const std::string Folder = "/chosen/folder/";
+  for (const std::string& Name : Board.LayerFileNames(Folder + "out.gbr")) {
+    quillon::fuzz::Check(Name.compare(0, Folder.size(), Folder) == 0, "layer file outside the folder");
+    const std::string_view File = std::string_view(Name).substr(Folder.size());
+    for (const char C : File) {
+      const auto Byte = static_cast<unsigned char>(C);
+      quillon::fuzz::Check(C != '/' && C != '\\' && Byte >= 0x20 && Byte != 0x7F,
+                           "layer file name with a separator or control character");
+    }
+    quillon::fuzz::Check(!File.empty() && File.front() >= '0' && File.front() <= '9',
+                         "layer file name without its index");
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
   if (Size < 10) return 0;
@@ -26,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   try {
     Board.LoadFromFile(File.Path());
   } catch (const quillon::TPlotError&) {
+    // The window converts what was read before the stop as well.
   }
   Board.Pins.Parse(PinText, Choice[1] & 1);
   Board.Pins.SetUnits(static_cast<std::uint8_t>(Choice[1] % 6), static_cast<std::uint8_t>(Choice[2] % 6));
@@ -44,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     } catch (const std::exception&) {
       // A conversion may stop with an error (a pad layer that is no layer).
     }
+    if (Format == 1) CheckLayerFileNames(Board);
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -32,17 +33,30 @@ class TScratchFile {
   std::string Name;
 };
 
+// A property that must hold for every input: its failure is reported like a
+// crash, so the fuzzer keeps the input that broke it.
+inline void Check(bool Holds, const char* What) {
+  if (Holds) return;
+  std::fprintf(stderr, "property broken: %s\n", What);
+  std::abort();
+}
+
+// Answers every question from a little generator seeded by the input, so
+// every answer (Cancel and the "to all" ones too) is reached; remembers the
+// last message.
 class TByteAnswers final : public TUserPrompts {
  public:
   explicit TByteAnswers(std::uint8_t Seed) : Next(Seed) {}
-  void NotifyUser(std::string_view) override {}
+  void NotifyUser(std::string_view Text) override { Last.assign(Text); }
   TAnswer AskUser(std::string_view) override {
     Next = static_cast<std::uint8_t>(Next * 33 + 7);
     return static_cast<TAnswer>(Next % 5);
   }
+  const std::string& LastMessage() const { return Last; }
 
  private:
   std::uint8_t Next;
+  std::string Last;
 };
 
 }  // namespace quillon::fuzz
