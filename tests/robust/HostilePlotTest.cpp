@@ -154,9 +154,11 @@ TEST_F(HostilePlot, MegabytesOfOneUnknownTagGiveAWarningInBoundedMemory) {
   const ChildResult Small = Run(2);
   const ChildResult Large = Run(20);
   ASSERT_EQ(Large.ExitCode, 0) << Large.Err;
-  EXPECT_EQ(Large.Err, "quillon-cli: " + File() + ": warning: 10485760 unrecognised tags skipped\n");
+  EXPECT_EQ(Large.Err,
+            "quillon-cli: " + File() + ": warning: 10485760 unrecognised tags skipped\n");
   EXPECT_NE(Large.Out.find("TOP"), std::string::npos);
-  EXPECT_LT(Large.MaxRssKb - Small.MaxRssKb, 8 * 1024) << Small.MaxRssKb << " KB, then " << Large.MaxRssKb;
+  EXPECT_LT(Large.MaxRssKb - Small.MaxRssKb, 8 * 1024)
+      << Small.MaxRssKb << " KB, then " << Large.MaxRssKb;
   EXPECT_LT(Large.CpuSeconds, TimeLimit);
 
   const ChildResult Convert = RunCliChild({"convert", File(), "-o", Tmp.File("out.scr")});
