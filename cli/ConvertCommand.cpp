@@ -172,7 +172,7 @@ TCommand AddConvertCommand(CLI::App& App) {
   Sub->add_option("--dbu", Args->Dbu,
                   "millimetres per database unit: mm (0.01), inch (0.0254, the default), "
                   "pinch (0.025) or a positive number up to 1000")
-      ->check(ValidValue(ParseDbuFactor, "mm|inch|pinch|NUMBER"));
+      ->check(ValidValue(ParseDbuFactor, "mm|inch|pinch|NUMBER (0 < NUMBER <= 1000)"));
   Sub->add_option("--items", Args->Items,
                   "items to convert: a comma list of pads,lines,arcs,text,polygons, or none "
                   "(default: all)")

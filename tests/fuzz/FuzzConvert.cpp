@@ -20,7 +20,8 @@ namespace {
 void CheckLayerFileNames(const quillon::TScriptingPcb& Board) {
   const std::string Folder = "/chosen/folder/";
   for (const std::string& Name : Board.LayerFileNames(Folder + "out.gbr")) {
-    quillon::fuzz::Check(Name.compare(0, Folder.size(), Folder) == 0, "layer file outside the folder");
+    quillon::fuzz::Check(Name.compare(0, Folder.size(), Folder) == 0,
+                         "layer file outside the folder");
     const std::string_view File = std::string_view(Name).substr(Folder.size());
     for (const char C : File) {
       const auto Byte = static_cast<unsigned char>(C);
@@ -41,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::size_t Rest = Size - 10;
   if (PinLength > Rest) PinLength = Rest;
   const std::string_view PinText(reinterpret_cast<const char*>(Data) + 10, PinLength);
-  const std::string_view Plot(reinterpret_cast<const char*>(Data) + 10 + PinLength, Rest - PinLength);
+  const std::string_view Plot(reinterpret_cast<const char*>(Data) + 10 + PinLength,
+                              Rest - PinLength);
 
   quillon::fuzz::TScratchFile File(Plot);
   quillon::fuzz::TByteAnswers Answers(Choice[0]);
@@ -53,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     // The window converts what was read before the stop as well.
   }
   Board.Pins.Parse(PinText, Choice[1] & 1);
-  Board.Pins.SetUnits(static_cast<std::uint8_t>(Choice[1] % 6), static_cast<std::uint8_t>(Choice[2] % 6));
+  Board.Pins.SetUnits(static_cast<std::uint8_t>(Choice[1] % 6),
+                      static_cast<std::uint8_t>(Choice[2] % 6));
   Board.PadTopLayer = Choice[3] % 8;
   Board.PadBottomLayer = Choice[4] % 8;
   Board.MaskTopLayer = Choice[5] % 8;

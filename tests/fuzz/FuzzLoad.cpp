@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const std::string What = E.what();
     if (What == "Read beyond end of file") {
       quillon::fuzz::Check(Prompts.LastMessage() == "EOF!!!!!", "stop at the end without EOF!!!!!");
-      quillon::fuzz::Check(E.Offset == static_cast<std::int64_t>(Size), "end of file not at the end");
+      quillon::fuzz::Check(E.Offset == static_cast<std::int64_t>(Size),
+                           "end of file not at the end");
     } else {
       quillon::fuzz::Check(What == "Range check error" || What == "Assertion failure",
                            "unexpected stopping error");

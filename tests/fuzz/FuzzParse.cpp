@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   const std::string_view Text(reinterpret_cast<const char*>(Data) + 1, Size - 1);
   quillon::TPins Pins;
   Pins.Parse(Text, Data[0] & 1);
-  Pins.SetUnits(static_cast<std::uint8_t>((Data[0] >> 1) & 7), static_cast<std::uint8_t>((Data[0] >> 4) & 7));
+  Pins.SetUnits(static_cast<std::uint8_t>((Data[0] >> 1) & 7),
+                static_cast<std::uint8_t>((Data[0] >> 4) & 7));
   quillon::TApertureTable Table;
   Pins.AssignApertures(Table);
   quillon::TGrid Grid;
@@ -26,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     Check(Row.Shape <= quillon::shapeSquare, "shape beyond Square");
     Check(Row.PinNumber >= 0, "negative pin number");
     Check(Table.FindByDCode(Row.HoleDCode) != nullptr, "hole without aperture");
-    Check(Row.Shape == quillon::shapeNone ? Row.PadDCode == 0 : Table.FindByDCode(Row.PadDCode) != nullptr,
+    Check(Row.Shape == quillon::shapeNone ? Row.PadDCode == 0
+                                          : Table.FindByDCode(Row.PadDCode) != nullptr,
           "pad aperture does not match the shape");
     Check(Pins.Exists(Row.PinNumber), "a row's pin does not exist");
   }

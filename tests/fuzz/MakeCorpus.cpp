@@ -88,8 +88,12 @@ PlotBuilder UnknownTags() {
 PlotBuilder OddLayerNames() {
   PlotBuilder P;
   P.Header(2);
-  P.Layers({{"../x", 1}, {"a/b\\c", 2}, {std::string("\x01\x7F\xE4", 3), 3}, {"..", 4},
-            {"TOOLNG", 5}, {"", 6}});
+  P.Layers({{"../x", 1},
+            {"a/b\\c", 2},
+            {std::string("\x01\x7F\xE4", 3), 3},
+            {"..", 4},
+            {"TOOLNG", 5},
+            {"", 6}});
   for (int L = 1; L <= 6; ++L) P.SelectLayer(L).Line(L, L, 10 * L, 10 * L, L).Flash(L, L, -L);
   return P;
 }
@@ -117,7 +121,9 @@ std::string ZeroLayers() {
   return P.Str();
 }
 
-std::string BadSignature() { return std::string("\x4E\x81\x04\x00", 4) + SmallExample().Str().substr(4); }
+std::string BadSignature() {
+  return std::string("\x4E\x81\x04\x00", 4) + SmallExample().Str().substr(4);
+}
 
 // ------------------------------------------------------- pin descriptions
 
@@ -137,7 +143,8 @@ const char* const SpecLines =
     "1,,3;  0  0  0\n";
 
 std::string ChoiceByte(bool AperHole, int ApertureUnit, int HoleUnit) {
-  return std::string(1, static_cast<char>((AperHole ? 1 : 0) | (ApertureUnit << 1) | (HoleUnit << 4)));
+  return std::string(1,
+                     static_cast<char>((AperHole ? 1 : 0) | (ApertureUnit << 1) | (HoleUnit << 4)));
 }
 
 // ----------------------------------------------------------- conversions
@@ -188,13 +195,14 @@ void WriteCorpus(const fs::path& Source, const fs::path& Out) {
   WriteAll(Convert / "demo-no-pins", ConvertInput(4, 0x48, 0x30, DemoRoles, "", Demo));
   WriteAll(Convert / "every-record",
            ConvertInput(2, 0x79, 0xA8, {2, 1, 0, 0, 2}, SpecLines, EveryRecord().Str()));
-  WriteAll(Convert / "polygons", ConvertInput(3, 0x08, 0x80, {0, 0, 0, 0, 0}, "0  1  2\n",
-                                              PolygonPieces().Str()));
-  WriteAll(Convert / "odd-names", ConvertInput(5, 0xF8, 0x06, {0, 1, 2, 3, 4},
-                                               "0;1;2;3;4;5  0,4  0,8  2\n", OddLayerNames().Str()));
-  WriteAll(Convert / "extremes", ConvertInput(0, 0xF8, 0x80, {0, 0, 0, 0, 0},
-                                              "254  1e3  99999\n2147483646  0.1  0.2\n",
-                                              Extremes().Str()));
+  WriteAll(Convert / "polygons",
+           ConvertInput(3, 0x08, 0x80, {0, 0, 0, 0, 0}, "0  1  2\n", PolygonPieces().Str()));
+  WriteAll(Convert / "odd-names",
+           ConvertInput(5, 0xF8, 0x06, {0, 1, 2, 3, 4}, "0;1;2;3;4;5  0,4  0,8  2\n",
+                        OddLayerNames().Str()));
+  WriteAll(Convert / "extremes",
+           ConvertInput(0, 0xF8, 0x80, {0, 0, 0, 0, 0}, "254  1e3  99999\n2147483646  0.1  0.2\n",
+                        Extremes().Str()));
 }
 
 }  // namespace

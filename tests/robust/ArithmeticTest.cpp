@@ -36,7 +36,8 @@ void AddExtremeLayer(TScriptingPcb& Pcb, std::int32_t Value) {
   L.Arcs.Add() = {Value, Value, Value, 0, 0, Value, 0xFF, Value};
   TPcbText& Text = L.Texts.Add();
   Text = {Value, Value, Value, 0xFF, Value, 0xFF, "T"};
-  for (const std::int32_t Pin : {Value, 0, 1, Min32, Max32}) L.Flashes.Add() = {Pin, Value, Value, Value};
+  for (const std::int32_t Pin : {Value, 0, 1, Min32, Max32})
+    L.Flashes.Add() = {Pin, Value, Value, Value};
   TPcbComplexPolygon& Polygon = L.Polygons.Add();
   Polygon.Attribute = Value;
   Polygon.OutLines.Add().Lines.Add() = L.Lines.Items(0);
@@ -90,7 +91,8 @@ TEST(Extremes, SixteenBitWordsAtTheirEndsConvertThroughTheProgram) {
   PlotBuilder Plot;
   Plot.Header(65535, {65535, 65535, 65535, 65535}, 65535).Layers({{"EXT", 255, 255}});
   Plot.SelectLayer(255, 255).Line(-32768, -32768, 32767, 32767, 255, 255);
-  Plot.Rectangle(32767, -32768, -32768, 32767, 255).FilledRectangle(-32768, 32767, 32767, -32768, 0xFFFF);
+  Plot.Rectangle(32767, -32768, -32768, 32767, 255)
+      .FilledRectangle(-32768, 32767, 32767, -32768, 0xFFFF);
   Plot.ArcByAngles({32767, -32768}, 65535, 65535, 65535, 255, 255);
   Plot.ArcByPoints({-32768, -32768}, {32767, 32767}, {-32768, 32767}, 255);
   Plot.TextWords(-32768, 32767, 0xFFFF, 0xFFFF, "EXTREME");

@@ -59,7 +59,9 @@ ChildResult RunCliChild(const std::vector<std::string>& Args, const ChildLimits&
   R.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
   R.ExitCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
   R.MaxRssKb = Usage.ru_maxrss;
-  const auto Secs = [](const timeval& T) { return static_cast<double>(T.tv_sec) + T.tv_usec / 1e6; };
+  const auto Secs = [](const timeval& T) {
+    return static_cast<double>(T.tv_sec) + T.tv_usec / 1e6;
+  };
   R.CpuSeconds = Secs(Usage.ru_utime) + Secs(Usage.ru_stime);
   R.Out = ReadFile(Out);
   R.Err = ReadFile(Err);

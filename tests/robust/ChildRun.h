@@ -19,7 +19,7 @@ struct ChildResult {
   int ExitCode = -1;  // -1 when the child did not exit normally (a signal)
   std::string Out;
   std::string Err;
-  long MaxRssKb = 0;  // the child's peak resident memory
+  long MaxRssKb = 0;      // the child's peak resident memory
   double Seconds = 0;     // wall clock
   double CpuSeconds = 0;  // user and system time: what a loaded machine does not inflate
 };

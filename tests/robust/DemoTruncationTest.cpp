@@ -47,7 +47,8 @@ std::vector<std::vector<std::string>> Describe(const TLayer& L) {
     Kinds[4].push_back("polygon " + std::to_string(P.Attribute));
     for (const TPoligonOutLine& O : P.OutLines) {
       Kinds[4].push_back("outline");
-      for (const TPcbLine& S : O.Lines) Kinds[4].push_back(Point(S.StartX, S.StartY) + Point(S.EndX, S.EndY));
+      for (const TPcbLine& S : O.Lines)
+        Kinds[4].push_back(Point(S.StartX, S.StartY) + Point(S.EndX, S.EndY));
     }
     for (const TPcbArc& C : P.Circles) Kinds[4].push_back("circle " + Point(C.CenterX, C.CenterY));
   }
@@ -91,11 +92,13 @@ TEST(DemoTruncation, EveryBytePositionStopsCleanlyAndKeepsWhatCameBefore) {
       EXPECT_EQ(Prompts.Messages, std::vector<std::string>{"EOF!!!!!"});
     }
     // Layers appear whole, one by one; their items are the demo's first ones.
-    EXPECT_EQ(Pcb.Layers.Count(),
-              std::min<int>(Full.Layers.Count(), Length < 20 ? 0 : static_cast<int>((Length - 20) / 8)));
+    EXPECT_EQ(
+        Pcb.Layers.Count(),
+        std::min<int>(Full.Layers.Count(), Length < 20 ? 0 : static_cast<int>((Length - 20) / 8)));
     for (int L = 0; L < Pcb.Layers.Count(); ++L) {
       const auto Part = Describe(Pcb.Layers.Items(L)), Whole = Describe(Full.Layers.Items(L));
-      for (std::size_t K = 0; K < Part.size(); ++K) EXPECT_TRUE(IsPrefix(Part[K], Whole[K])) << "layer " << L;
+      for (std::size_t K = 0; K < Part.size(); ++K)
+        EXPECT_TRUE(IsPrefix(Part[K], Whole[K])) << "layer " << L;
     }
     // A longer cut never keeps less.
     const std::size_t Kept = Entries(Pcb);

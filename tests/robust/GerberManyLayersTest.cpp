@@ -51,9 +51,9 @@ void MakeBoard(TScriptingPcb& Pcb, int LayerCount, int FlashCount) {
 
 // The layers without a flash role ask exactly what visiting every flash asks.
 TEST(GerberManyLayers, LayersWithoutAFlashRoleAskTheSameQuestions) {
-  const std::vector<TAnswer> Script = {TAnswer::Yes,      TAnswer::No,     TAnswer::Yes,
-                                       TAnswer::Cancel,   TAnswer::No,     TAnswer::YesToAll,
-                                       TAnswer::Yes,      TAnswer::NoToAll, TAnswer::Cancel};
+  const std::vector<TAnswer> Script = {TAnswer::Yes,    TAnswer::No,      TAnswer::Yes,
+                                       TAnswer::Cancel, TAnswer::No,      TAnswer::YesToAll,
+                                       TAnswer::Yes,    TAnswer::NoToAll, TAnswer::Cancel};
   TScriptingPcb Converted;
   MakeBoard(Converted, 12, 60);
   ScriptedPrompts ConvertPrompts(Script);
@@ -98,9 +98,10 @@ TEST(GerberManyLayers, ThirtyThousandLayersAndSixtyThousandFlashesConvertInLinea
   Plot.Save(Tmp.File("many.plt"));
   WriteFile(Tmp.File("pins.txt"), "0;1;2;3;4;5;6;7  0,4  0,8\n");  // pin 9 is undefined
 
-  const ChildResult R = RunCliChild({"convert", Tmp.File("many.plt"), "--pins", Tmp.File("pins.txt"),
-                                     "--format", "gerber", "--top", "0", "--bottom", "1", "--drill",
-                                     "3", "--dbu", "1", "--answers", "yes-all", "-o", Tmp.File("out.gbr")});
+  const ChildResult R =
+      RunCliChild({"convert", Tmp.File("many.plt"), "--pins", Tmp.File("pins.txt"), "--format",
+                   "gerber", "--top", "0", "--bottom", "1", "--drill", "3", "--dbu", "1",
+                   "--answers", "yes-all", "-o", Tmp.File("out.gbr")});
   ASSERT_EQ(R.ExitCode, 0) << R.Err.substr(0, 300);
   EXPECT_LT(R.CpuSeconds, Sanitized ? 40.0 : 8.0);
   EXPECT_LT(R.MaxRssKb, (Sanitized ? 600 : 250) * 1024);

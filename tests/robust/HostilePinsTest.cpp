@@ -31,8 +31,8 @@ TEST_F(HostilePins, AnyBytesNulAndAMegabyteLineGiveTheRowsTheyHold) {
     for (int B = 0; B < 256; ++B) Text += static_cast<char>(B == '\n' || B == '\r' ? 'x' : B);
   Text += "\n";
   Text += std::string("5  0,4\0\xFF  0,8\0\n", 15);
-  Text += std::string(1 << 20, '\xEA') + "\r\n";                      // a megabyte of one letter
-  Text += "6  " + std::string(1 << 20, '1') + "  0.5\n";               // a hole beyond any double
+  Text += std::string(1 << 20, '\xEA') + "\r\n";                     // a megabyte of one letter
+  Text += "6  " + std::string(1 << 20, '1') + "  0.5\n";             // a hole beyond any double
   Text += "7  0." + std::string(1 << 20, '0') + "3  0.5\x80\x81\n";  // a megabyte number
   const std::string File = Description(Text);
 
@@ -54,7 +54,8 @@ TEST_F(HostilePins, AnyBytesNulAndAMegabyteLineGiveTheRowsTheyHold) {
   const ChildResult Verbose = RunCliChild({"pins", File, "--verbose"});
   EXPECT_EQ(Verbose.ExitCode, 0);
   EXPECT_NE(Verbose.Err.find("line 3 skipped (no pin list followed by a gap and a size; one blank "
-                             "is no gap): " + std::string(1 << 20, '\xEA') + "\n"),
+                             "is no gap): " +
+                             std::string(1 << 20, '\xEA') + "\n"),
             std::string::npos);
   EXPECT_LT(Verbose.CpuSeconds, TimeLimit);
 }

@@ -40,8 +40,8 @@ class Saving : public ::testing::Test {
     Plot.Save(Plots.File("big.plt"));
     return Plots.File("big.plt");
   }
-  ChildResult Convert(const std::string& Plot, const std::string& Out, const char* Format = "gerber",
-                      const ChildLimits& Limits = {}) {
+  ChildResult Convert(const std::string& Plot, const std::string& Out,
+                      const char* Format = "gerber", const ChildLimits& Limits = {}) {
     return RunCliChild({"convert", Plot, "--format", Format, "-o", Out}, Limits);
   }
   static std::string CannotWrite(const std::string& File, const std::string& Reason) {
@@ -51,7 +51,11 @@ class Saving : public ::testing::Test {
   // Two layers of lines: no flash, so no question comes.
   std::string Small() {
     PlotBuilder Plot;
-    Plot.Header().Layers({{"TOP", 1}, {"BOT", 2}}).Line(0, 0, 10, 10, 2).SelectLayer(2).Line(1, 1, 2, 2, 3);
+    Plot.Header()
+        .Layers({{"TOP", 1}, {"BOT", 2}})
+        .Line(0, 0, 10, 10, 2)
+        .SelectLayer(2)
+        .Line(1, 1, 2, 2, 3);
     Plot.Save(Plots.File("small.plt"));
     return Plots.File("small.plt");
   }
@@ -100,7 +104,8 @@ TEST_F(Saving, ADiskFullPartWayKeepsEarlierFilesAndNoHalfFile) {
   const ChildResult R = Convert(Plot, Dir.File("m.gbr"), "gerber", {.FileSizeBytes = 1 << 20});
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(R.Err, CannotWrite(Dir.File("1B.gbr"), "File too large"));
-  EXPECT_EQ(FolderContents(Dir.Path()), (std::vector<std::string>{"0A.gbr", "1B.gbr", "m.gbr", "whole"}));
+  EXPECT_EQ(FolderContents(Dir.Path()),
+            (std::vector<std::string>{"0A.gbr", "1B.gbr", "m.gbr", "whole"}));
   EXPECT_EQ(ReadFile(Dir.File("1B.gbr")), "the old file");
   EXPECT_EQ(ReadFile(Dir.File("0A.gbr")), ReadFile(Dir.File("whole/0A.gbr")));
   EXPECT_EQ(ReadFile(Dir.File("m.gbr")), ReadFile(Dir.File("whole/m.gbr")));
@@ -111,8 +116,8 @@ class TinyDisk {
  public:
   explicit TinyDisk(const std::string& Folder) : Folder(Folder) {
     fs::create_directory(Folder);
-    Mounted = ::mount("quillon-test", Folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV,
-                      "size=256k") == 0;
+    Mounted =
+        ::mount("quillon-test", Folder.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
   }
   ~TinyDisk() {
     if (Mounted) ::umount2(Folder.c_str(), MNT_DETACH);
@@ -138,7 +143,8 @@ TEST_F(Saving, ATinyDiskThatFillsUpIsReportedAsFull) {
 
 TEST_F(Saving, LayerNamesCannotMoveGerberFilesOutOfTheFolder) {
   PlotBuilder Plot;
-  Plot.Header().Layers({{"../x", 1}, {"a/b", 2}, {"..", 3}, {"\x01\x1F", 4}, {"a\\b", 5}, {"/", 6}});
+  Plot.Header().Layers(
+      {{"../x", 1}, {"a/b", 2}, {"..", 3}, {"\x01\x1F", 4}, {"a\\b", 5}, {"/", 6}});
   Plot.Line(0, 0, 10, 10, 2);
   Plot.Save(Plots.File("names.plt"));
   fs::create_directory(Dir.File("sub"));
