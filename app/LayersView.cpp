@@ -305,7 +305,7 @@ class TBoardCanvas final : public QWidget {
   bool UndefinedFlash(const TItemRef& Item) const {
     if (Item.Kind != TItemKind::Flash || Item.Layer >= Board->Layers.Count()) return false;
     const TPcbFlash* F = preview::FindItem(Board->Layers.Items(Item.Layer).Flashes, Item.Index);
-    return F && (!Options.Pins || !Options.Pins->Exists(F->PinNumber - 1));
+    return F && (!Options.Pins || !Options.Pins->Exists(PinRowOf(F->PinNumber)));
   }
 
   // Draws every visible layer into Cache, bottom first, each at the preview's
@@ -442,7 +442,7 @@ void TLayersView::Refresh() {
       Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
       Item->setCheckState(Canvas->Visible[static_cast<std::size_t>(L)] ? Qt::Checked
                                                                        : Qt::Unchecked);
-      Item->setToolTip(QString::fromLatin1(preview::RoleId(preview::RoleOfLayerName(Layer.Name))));
+      Item->setToolTip(QString::fromLatin1(RoleId(RoleOfLayerName(Layer.Name))));
       List->addItem(Item);
     }
   }

@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "text/Units.h"
+
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -63,7 +65,7 @@ class TLayersView : public QWidget {
   QPushButton* FitBtn;
   TBoardCanvas* Canvas;
   const TScriptingPcb* Board = nullptr;
-  double Dbu = 0.01;
+  double Dbu = DefaultDbuFactor;
 };
 
 }  // namespace quillon::app

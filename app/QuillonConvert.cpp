@@ -48,11 +48,11 @@ void TQuillonMain::DBUChang() {
   Guarded([&] {
     double Factor = 0.0;
     if (RadioMM->isChecked())
-      Factor = 0.01;
+      Factor = DbuFactorMm;
     else if (RadioInch->isChecked())
-      Factor = 0.0254;
+      Factor = DbuFactorInch;
     else if (RadioPINCH->isChecked())
-      Factor = 0.025;
+      Factor = DbuFactorPInch;
     else
       Factor = ReadDecimal(DBUEdit->text());
     DbuFactor = Factor;

@@ -16,11 +16,14 @@
 #include <QTextCursor>
 #include <QUrl>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "app/Cp1251.h"
+#include "app/PinGrid.h"
 #include "app/QuillonMain.h"
-#include "pins/CodePage.h"
+#include "script/LayerRoles.h"
+#include "text/CodePage.h"
 
 namespace quillon::app {
 
@@ -36,13 +39,6 @@ std::string ReadWholeFile(const QString& FileName) {
     throw std::runtime_error("Cannot read file \"" + FileName.toStdString() + "\". " +
                              File.errorString().toStdString());
   return Bytes.toStdString();
-}
-
-// Upper case of the ASCII letters only, as the layer names are compared.
-std::string AsciiUpper(std::string Text) {
-  for (char& C : Text)
-    if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
-  return Text;
 }
 
 // The lines joined for a text pane, without a line end after the last.
@@ -103,13 +99,12 @@ void TQuillonMain::FillLayerLists() {
     List->addItems(Entries);
     List->setCurrentIndex(-1);
   }
-  // Later layers of the same name win: each match overrides the last.
-  static const char* const Names[] = {"COMP", "SOLDER", "MSKGTP", "MSKGBT", "PIN"};
-  for (int I = 0; I < Board->Layers.Count(); ++I) {
-    const std::string Name = AsciiUpper(Board->Layers.Items(I).Name);
-    for (qsizetype L = 0; L < Lists.size(); ++L)
-      if (Name == Names[L]) Lists[L]->setCurrentIndex(I);
-  }
+  // Later layers of the same name win; a role no name matches stays unset.
+  for (qsizetype L = 0; L < Lists.size(); ++L)
+    if (const auto Found =
+            PreselectLayer(Board->Layers, ConversionRoles[static_cast<std::size_t>(L)],
+                           std::numeric_limits<int>::max()))
+      Lists[L]->setCurrentIndex(*Found);
 }
 
 void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
@@ -160,7 +155,7 @@ void TQuillonMain::ReadPinBtnClick() {
 
 void TQuillonMain::ShowPinGrid() {
   TGrid Grid;
-  Board->Pins.FillGrid(Grid);
+  FillGrid(Board->Pins, Grid);
   const int Fixed = Grid.RowCount > 0 ? Grid.FixedRows : 0;
   PinsStringGrid->clear();
   PinsStringGrid->setColumnCount(Grid.ColCount);

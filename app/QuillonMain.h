@@ -14,7 +14,8 @@
 #include "app/FileDialogs.h"
 #include "app/GuiPrompts.h"
 #include "script/ScriptPcb.h"
-#include "script/TextLines.h"
+#include "text/TextLines.h"
+#include "text/Units.h"
 
 class QAction;
 class QComboBox;
@@ -94,7 +95,7 @@ class TQuillonMain : public QMainWindow {
   std::unique_ptr<TScriptingPcb> Board;
   TTextLines DescriptionText;  // the description file's lines as on disk
   std::uint8_t OutputFormat = fmtCam350Macro;
-  double DbuFactor = 0.0254;
+  double DbuFactor = DefaultDbuFactor;
   // The form of the Gerber files, chosen in the options dialog.
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;

@@ -9,7 +9,7 @@
 #include "BoardGenerator.h"
 #include "model/Pcb.h"
 #include "pins/Pins.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace {
 

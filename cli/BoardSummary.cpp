@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "model/Pcb.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::cli {
 

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include "text/AsciiCase.h"
+
 namespace quillon::cli {
 
 namespace {
@@ -25,14 +27,6 @@ std::string TerminalText(std::string_view Text) {
   return Out;
 }
 
-std::string Lower(std::string_view Word) {
-  std::string Out(Word);
-  std::transform(Out.begin(), Out.end(), Out.begin(), [](char C) {
-    return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
-  });
-  return Out;
-}
-
 std::string_view Trim(std::string_view S) {
   const auto Blank = [](char C) { return C == ' ' || C == '\t' || C == '\r' || C == '\n'; };
   while (!S.empty() && Blank(S.front())) S.remove_prefix(1);
@@ -44,7 +38,7 @@ const TAnswer AllAnswers[] = {TAnswer::Yes, TAnswer::No, TAnswer::Cancel, TAnswe
                               TAnswer::YesToAll};
 
 std::optional<TAnswer> AnswerFromWord(std::string_view Word) {
-  const std::string W = Lower(Trim(Word));
+  const std::string W = LowerAscii(Trim(Word));
   for (TAnswer A : AllAnswers)
     if (W == TConsolePrompts::AnswerName(A)) return A;
   return std::nullopt;

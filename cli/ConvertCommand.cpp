@@ -6,14 +6,14 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
-#include "cli/DbuOption.h"
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
 #include "cli/PlotLoading.h"
-#include "cli/TextCase.h"
 #include "script/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "text/AsciiCase.h"
+#include "text/Units.h"
 
 namespace quillon::cli {
 
@@ -138,10 +138,7 @@ int RunConvert(const TConvertArgs& Args) {
   } catch (const TSaveError& E) {
     return Failure(E.what());
   }
-  PrintSummary(Args.Out, Pcb.Output);
-  const std::vector<std::string> Names = Pcb.LayerFileNames(Args.Out);
-  for (std::size_t I = 0; I < Names.size(); ++I) PrintSummary(Names[I], Pcb.LayerOutputs[I]);
-  if (!Pcb.DrillOutput.Empty()) PrintSummary(Pcb.DrillFileName(Args.Out), Pcb.DrillOutput);
+  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) PrintSummary(File.Path, *File.Lines);
   return ExitOk;
 }
 

@@ -1,7 +1,7 @@
 #include "cli/ItemSwitches.h"
 
-#include "cli/TextCase.h"
 #include "script/ScriptPcb.h"
+#include "text/AsciiCase.h"
 
 namespace quillon::cli {
 

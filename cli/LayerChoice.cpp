@@ -2,23 +2,20 @@
 
 #include <charconv>
 
-#include "cli/TextCase.h"
 #include "model/Pcb.h"
+#include "script/LayerRoles.h"
+#include "text/AsciiCase.h"
 
 namespace quillon::cli {
 
 TLayerRoles PreselectLayerRoles(const TLayers& Layers) {
   TLayerRoles Roles;
-  // A role is stored as a byte: only the first 256 layers can take one.
-  for (int I = 0; I < Layers.Count() && I <= 255; ++I) {
-    const std::string Name = UpperAscii(Layers.Items(I).Name);
-    const auto Index = static_cast<std::uint8_t>(I);
-    if (Name == "COMP") Roles.PadTop = Index;
-    if (Name == "SOLDER") Roles.PadBottom = Index;
-    if (Name == "MSKGTP") Roles.MaskTop = Index;
-    if (Name == "MSKGBT") Roles.MaskBottom = Index;
-    if (Name == "PIN") Roles.Drill = Index;
-  }
+  std::uint8_t* Fields[] = {&Roles.PadTop, &Roles.PadBottom, &Roles.MaskTop, &Roles.MaskBottom,
+                            &Roles.Drill};
+  for (std::size_t R = 0; R < ConversionRoles.size(); ++R)
+    // A role is stored as a byte: only the first 256 layers can take one.
+    if (const auto L = PreselectLayer(Layers, ConversionRoles[R], 255))
+      *Fields[R] = static_cast<std::uint8_t>(*L);
   return Roles;
 }
 

@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "pins/CodePage.h"
 #include "pins/Pins.h"
-#include "script/NumberFormat.h"
-#include "script/TextLines.h"
+#include "text/CodePage.h"
+#include "text/NumberFormat.h"
+#include "text/TextLines.h"
 
 namespace quillon::cli {
 

@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -25,19 +26,23 @@ struct TPinsArgs {
 
 void Write(const std::string& Text) { std::fwrite(Text.data(), 1, Text.size(), stdout); }
 
-// The grid as columns two blanks apart: the numbers right-aligned, the shape
-// names left-aligned, no blanks at the end of a line.
-std::string TextTable(const TGrid& Grid) {
-  std::vector<std::size_t> Width(static_cast<std::size_t>(Grid.ColCount), 0);
-  for (int R = 0; R < Grid.RowCount; ++R)
-    for (int C = 0; C < Grid.ColCount; ++C) Width[C] = std::max(Width[C], Grid.Cell(R, C).size());
+// The table as columns two blanks apart: the numbers right-aligned, the
+// shape names left-aligned, no blanks at the end of a line. An empty table
+// shows one empty row under its titles, as the window's grid does.
+std::string TextTable(const TPins& Pins) {
+  std::vector<TPinRowTexts> Rows{TPins::TableHeader()};
+  for (int I = 0; I <= Pins.High(); ++I) Rows.push_back(Pins.RowTexts(I));
+  if (Rows.size() < 2) Rows.emplace_back();
+  std::array<std::size_t, PinTableColumns> Width{};
+  for (const TPinRowTexts& Row : Rows)
+    for (std::size_t C = 0; C < Width.size(); ++C) Width[C] = std::max(Width[C], Row[C].size());
   std::string Out;
-  for (int R = 0; R < Grid.RowCount; ++R) {
-    for (int C = 0; C < Grid.ColCount; ++C) {
-      const std::string& Cell = Grid.Cell(R, C);
+  for (const TPinRowTexts& Row : Rows) {
+    for (std::size_t C = 0; C < Width.size(); ++C) {
+      const std::string& Cell = Row[C];
       const std::size_t Pad = Width[C] - Cell.size();
       if (C > 0) Out += "  ";
-      if (C + 1 < Grid.ColCount) Out.append(Pad, ' ');
+      if (C + 1 < Width.size()) Out.append(Pad, ' ');
       Out += Cell;
     }
     Out.erase(Out.find_last_not_of(' ') + 1);
@@ -75,9 +80,7 @@ int RunPins(const TPinsArgs& Args) {
   if (Args.Json) {
     Write(JsonTable(Pins));
   } else {
-    TGrid Grid;
-    Pins.FillGrid(Grid);
-    Write(TextTable(Grid));
+    Write(TextTable(Pins));
   }
   return ExitOk;
 }

@@ -5,7 +5,7 @@
 
 #include "model/Pcb.h"
 #include "model/PlotError.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::cli {
 

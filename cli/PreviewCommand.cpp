@@ -15,8 +15,9 @@
 #include "cli/PlotLoading.h"
 #include "preview/LayerSelection.h"
 #include "preview/SvgWriter.h"
-#include "script/NumberFormat.h"
 #include "script/ScriptPcb.h"
+#include "text/NumberFormat.h"
+#include "text/Units.h"
 #ifdef QUILLON_HAVE_SVG_RASTER
 #include "cli/raster/SvgRaster.h"
 #endif
@@ -29,7 +30,7 @@ struct TPreviewOptions {
   std::string Plot;
   std::string Output;
   TPinOptions Pins;
-  std::string Dbu = "mm";
+  std::string Dbu = "inch";
   std::string Layers;
   bool Png = false;
   int Dpi = 150;
@@ -38,24 +39,6 @@ struct TPreviewOptions {
 // Largest image side and area that --png will allocate.
 constexpr double MaxPngSide = 20000;
 constexpr double MaxPngPixels = 200e6;
-// Largest DBU factor accepted: a metre per database unit is already absurd.
-constexpr double MaxDbu = 1000;
-
-// Millimetres per database unit: the three named factors of the window, or a
-// positive number.
-bool ParseDbu(std::string Text, double& Factor) {
-  for (char& C : Text) C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
-  if (Text == "mm") return Factor = 0.01, true;
-  if (Text == "inch") return Factor = 0.0254, true;
-  if (Text == "pinch") return Factor = 0.025, true;
-  char* End = nullptr;
-  errno = 0;
-  const double V = std::strtod(Text.c_str(), &End);
-  if (Text.empty() || *End != '\0' || errno != 0 || !(V > 0 && V <= MaxDbu)) return false;
-  Factor = V;
-  return true;
-}
-
 int Fail(const std::string& Message) {
   std::cerr << "quillon-cli: " << Message << "\n";
   return ExitFailure;
@@ -97,8 +80,7 @@ int WritePng(const preview::TSvgPicture& Picture, const TPreviewOptions& Opt) {
 }
 
 int RunPreview(const TPreviewOptions& Opt) {
-  double Dbu = 0;
-  ParseDbu(Opt.Dbu, Dbu);  // checked while parsing the command line
+  const double Dbu = ParseDbuFactor(Opt.Dbu).value_or(DefaultDbuFactor);  // checked already
   TScriptingPcb Board;
   TConsolePrompts Prompts;
   Board.SetPrompts(&Prompts);
@@ -147,16 +129,15 @@ TCommand AddPreviewCommand(CLI::App& App) {
   Sub->add_option("--pins", Opt->Pins.File, "the pin description file that gives the pads");
   AddPinOptions(*Sub, Opt->Pins);
   Sub->add_option("--dbu", Opt->Dbu,
-                  "millimetres per database unit: mm (0.01), inch (0.0254), pinch (0.025) or a "
-                  "number")
-      ->default_str("mm")
+                  "millimetres per database unit: mm (0.01), inch (0.0254, the default), "
+                  "pinch (0.025) or a positive number up to 1000")
+      ->default_str("inch")
       ->check(CLI::Validator(
           [](std::string& Text) {
-            double Factor;
-            return ParseDbu(Text, Factor) ? std::string()
-                                          : "expected mm, inch, pinch or a number above 0 and "
-                                            "at most 1000, not '" +
-                                                Text + "'";
+            return ParseDbuFactor(Text) ? std::string()
+                                        : "expected mm, inch, pinch or a number above 0 and "
+                                          "at most 1000, not '" +
+                                              Text + "'";
           },
           "mm|inch|pinch|NUMBER"));
   Sub->add_option("--layers", Opt->Layers,

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "script/NumberFormat.h"
-
 namespace quillon {
 
 void TApertureTable::Clear() {
@@ -52,34 +50,6 @@ const TApertureTableItem* TApertureTable::FindByDCode(std::int32_t DCode) const 
   const std::int64_t Index = static_cast<std::int64_t>(DCode) - FirstDCode;
   if (Index < 0 || Index >= static_cast<std::int64_t>(Rows.size())) return nullptr;
   return &Rows[static_cast<std::size_t>(Index)];
-}
-
-char TApertureTable::ShapeLetter(std::uint8_t Shape) {
-  switch (Shape) {
-    case shapeCircle: return 'C';
-    case shapeSquare: return 'R';
-    default: return '?';
-  }
-}
-
-void TApertureTable::AppendGerberDefinition(std::string& Out, int Index) const {
-  const auto& Row = Items(Index);
-  const char Letter = ShapeLetter(Row.Shape);
-  Out += "%ADD";
-  fmt::AppendInt(Out, Row.DCode);
-  Out += Letter;
-  Out += ',';
-  fmt::AppendFixed(Out, Row.Size, 4, 2);
-  Out += 'X';
-  // A round aperture's second value is 0.
-  fmt::AppendFixed(Out, Letter == 'R' ? Row.Size : 0.0, 4, 2);
-  Out += "*%";
-}
-
-std::string TApertureTable::GerberDefinition(int Index) const {
-  std::string S;
-  AppendGerberDefinition(S, Index);
-  return S;
 }
 
 }  // namespace quillon

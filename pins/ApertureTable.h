@@ -28,9 +28,7 @@ class TApertureTable {
 
   void Clear();
   int Count() const { return static_cast<int>(Rows.size()); }
-  const TApertureTableItem& Items(int Index) const {
-    return Rows[static_cast<std::size_t>(Index)];
-  }
+  const TApertureTableItem& Items(int Index) const { return Rows[static_cast<std::size_t>(Index)]; }
 
   // The D-code to draw with; appends a row when no reusable Circle row of the
   // same size key answers (only Circle requests look).
@@ -39,11 +37,6 @@ class TApertureTable {
   bool TakeNew(std::int32_t DCode);
   // The row with that D-code, or nullptr.
   const TApertureTableItem* FindByDCode(std::int32_t DCode) const;
-
-  static char ShapeLetter(std::uint8_t Shape);
-  // "%ADD10C,0.2500X0.0000*%" / "%ADD12R,1.5000X1.5000*%"
-  std::string GerberDefinition(int Index) const;
-  void AppendGerberDefinition(std::string& Out, int Index) const;
 
   // Size x 1000 rounded half to even, saturated to 64 bits.
   static std::int64_t SizeKey(double Size);

@@ -12,7 +12,7 @@
 #include "pins/ParseNumber.h"
 #include "pins/PinRegex.h"
 #include "pins/Pins.h"
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 

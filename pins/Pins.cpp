@@ -1,10 +1,8 @@
 #include "pins/Pins.h"
 
-namespace quillon {
+#include "text/NumberFormat.h"
 
-const TPinUnit PinUnits[PinUnitCount] = {
-    {"MM", 1.0}, {"Inch", 25.4}, {"PInch", 25.0}, {"Net1.25", 0.8}, {"mkm*10", 0.01}, {"mil", 0.0254},
-};
+namespace quillon {
 
 namespace {
 double UnitFactor(std::uint8_t Unit) { return Unit < PinUnitCount ? PinUnits[Unit].Factor : 1.0; }
@@ -58,11 +56,27 @@ void TPins::AssignApertures(TApertureTable& Table) {
 
 std::string TPins::ShapeName(std::uint8_t Shape) {
   switch (Shape) {
-    case shapeNone: return "None";
-    case shapeCircle: return "Circle";
-    case shapeSquare: return "Square";
-    default: return "Undefined";
+    case shapeNone:
+      return "None";
+    case shapeCircle:
+      return "Circle";
+    case shapeSquare:
+      return "Square";
+    default:
+      return "Undefined";
   }
+}
+
+TPinRowTexts TPins::TableHeader() { return {"Pin#", "Hole", "Aper", "Aper Type"}; }
+
+TPinRowTexts TPins::RowTexts(int Index) const {
+  const TPinRecord Row = Get(Index);  // sizes in millimetres
+  TPinRowTexts Texts;
+  fmt::AppendInt(Texts[0], Row.PinNumber);
+  fmt::AppendFixed(Texts[1], Row.Hole, 4, 2);
+  fmt::AppendFixed(Texts[2], Row.Aperture, 4, 2);
+  Texts[3] = ShapeName(Row.Shape);
+  return Texts;
 }
 
 }  // namespace quillon

@@ -3,6 +3,7 @@
 // size, pad size and pad shape, and the D-codes a conversion gives them.
 // A row with PinNumber n describes the flashes whose plot PinNumber is n + 1.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "pins/ApertureTable.h"
+#include "text/Units.h"
 
 namespace quillon {
 
@@ -39,26 +41,17 @@ struct TSkippedPinLine {
   TPinLineSkip Reason;
 };
 
-// Units of the description, in the order of the window's unit lists.
-struct TPinUnit {
-  const char* Name;  // as shown: "MM", "Inch", ...
-  double Factor;     // to millimetres
-};
-constexpr int PinUnitCount = 6;
-extern const TPinUnit PinUnits[PinUnitCount];
+// One row of the pin table as text, column by column: pin number, hole,
+// aperture, aperture type.
+constexpr int PinTableColumns = 4;
+using TPinRowTexts = std::array<std::string, PinTableColumns>;
 
-// A plain grid of texts, filled by FillGrid and copied by the window.
-struct TGrid {
-  int RowCount = 0;
-  int ColCount = 0;
-  int FixedRows = 0;
-  int FixedCols = 0;
-  std::vector<std::string> Cells;  // row-major, RowCount * ColCount
-  const std::string& Cell(int Row, int Col) const {
-    return Cells[static_cast<std::size_t>(Row * ColCount + Col)];
-  }
-  std::string& Cell(int Row, int Col) { return Cells[static_cast<std::size_t>(Row * ColCount + Col)]; }
-};
+// The pin row a flash's pin code refers to: the description counts pins from
+// 0, the plot file from 1. Taken in 64 bits and narrowed with wrap-around, so
+// that no pin code of the model can overflow.
+inline std::int32_t PinRowOf(std::int32_t PinNumber) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(std::int64_t{PinNumber} - 1));
+}
 
 class TPins {
  public:
@@ -80,7 +73,11 @@ class TPins {
   // table leaves Row unchanged.
   void FindByPin(std::int32_t PinNumber, TPinRecord& Row) const;
   void AssignApertures(TApertureTable& Table);
-  void FillGrid(TGrid& Grid) const;
+  // The column titles ("Pin#", "Hole", "Aper", "Aper Type") and row Index
+  // with its sizes in millimetres to four decimals, as the window's grid and
+  // the command line's table show them.
+  static TPinRowTexts TableHeader();
+  TPinRowTexts RowTexts(int Index) const;
   static std::string ShapeName(std::uint8_t Shape);
 
   // Appends a row as stored (description units); Parse uses it.

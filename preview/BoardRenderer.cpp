@@ -138,9 +138,7 @@ void TBoardRenderer::RenderText(const TItemRef& Item, const TPcbText& Text, TPri
 
 void TBoardRenderer::RenderFlash(const TItemRef& Item, const TPcbFlash& Flash,
                                  TPrimitiveSink& Sink) {
-  // Description rows count pins from 0, the plot file from 1.
-  const std::int32_t RowPin =
-      Flash.PinNumber > INT32_MIN ? Flash.PinNumber - 1 : Flash.PinNumber;  // no overflow
+  const std::int32_t RowPin = PinRowOf(Flash.PinNumber);
   const TPointMm Center = Mm(Flash.X, Flash.Y);
   if (!Opt.Pins || !Opt.Pins->Exists(RowPin)) {
     Sink.UndefinedPin({Item, Center, UndefinedPinMarkMm, RowPin});

@@ -5,7 +5,7 @@
 #include "pins/Pins.h"
 #include "preview/ArcGeometry.h"
 #include "preview/TextEncoding.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::preview {
 
@@ -89,16 +89,16 @@ void DescribeText(TDescription& D, const TPcbText& T) {
 }
 
 void DescribeFlash(TDescription& D, const TPcbFlash& F, const TPins* Pins) {
-  const std::int64_t RowPin = static_cast<std::int64_t>(F.PinNumber) - 1;
+  const std::int32_t RowPin = PinRowOf(F.PinNumber);
   D << "pin " << F.PinNumber << " at ";
   D.Point(F.X, F.Y);
   D << ", rotation " << F.Rotation;
-  if (!Pins || RowPin < INT32_MIN || !Pins->Exists(static_cast<std::int32_t>(RowPin))) {
+  if (!Pins || !Pins->Exists(RowPin)) {
     D << "; no description row for Pin# " << RowPin;
     return;
   }
   TPinRecord Row;
-  Pins->FindByPin(static_cast<std::int32_t>(RowPin), Row);
+  Pins->FindByPin(RowPin, Row);
   D << "; Pin# " << RowPin << ": " << TPins::ShapeName(Row.Shape).c_str() << " pad ";
   D.Mm(Row.Aperture);
   D << ", hole ";

@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "preview/TextEncoding.h"
+#include "text/AsciiCase.h"
 
 namespace quillon::preview {
 
 namespace {
-
-std::string Upper(std::string_view S) {
-  std::string U(S);
-  for (char& C : U)
-    if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
-  return U;
-}
 
 std::string_view Trimmed(std::string_view S) {
   while (!S.empty() && (S.front() == ' ' || S.front() == '\t')) S.remove_prefix(1);
@@ -26,10 +20,10 @@ bool AllDigits(std::string_view S) {
 }
 
 int FindByName(const TPcb& Board, std::string_view Name) {
-  const std::string Wanted = Upper(Name);
+  const std::string Wanted = UpperAscii(Name);
   for (int L = 0; L < Board.Layers.Count(); ++L) {
     const std::string& Own = Board.Layers.Items(L).Name;
-    if (Upper(Own) == Wanted || Upper(Utf8FromCp1251(Own)) == Wanted) return L;
+    if (UpperAscii(Own) == Wanted || UpperAscii(Utf8FromCp1251(Own)) == Wanted) return L;
   }
   return -1;
 }

@@ -6,59 +6,32 @@ namespace quillon::preview {
 
 namespace {
 
-bool EqualsUpper(std::string_view Name, std::string_view Upper) {
-  if (Name.size() != Upper.size()) return false;
-  for (std::size_t I = 0; I < Name.size(); ++I) {
-    const char C = Name[I];
-    const char U = C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C;
-    if (U != Upper[I]) return false;
+TRgb RoleColour(TLayerRole Role) {
+  switch (Role) {
+    case TLayerRole::PadTop:
+      return {214, 64, 56};
+    case TLayerRole::PadBottom:
+      return {60, 116, 224};
+    case TLayerRole::Drill:
+      return {236, 236, 236};
+    case TLayerRole::MaskTop:
+      return {48, 170, 88};
+    case TLayerRole::MaskBottom:
+      return {40, 130, 120};
+    case TLayerRole::Other:
+      break;
   }
-  return true;
+  return {};
 }
-
-constexpr TRgb RoleColours[] = {
-    {214, 64, 56},    // copper top
-    {60, 116, 224},   // copper bottom
-    {236, 236, 236},  // drill
-    {48, 170, 88},    // mask top
-    {40, 130, 120},   // mask bottom
-};
 constexpr std::array<TRgb, 4> OtherColours = {TRgb{220, 180, 48}, TRgb{170, 100, 215},
                                               TRgb{64, 196, 200}, TRgb{230, 130, 64}};
 
 }  // namespace
 
-TLayerRole RoleOfLayerName(std::string_view Name) {
-  if (EqualsUpper(Name, "COMP")) return TLayerRole::CopperTop;
-  if (EqualsUpper(Name, "SOLDER")) return TLayerRole::CopperBottom;
-  if (EqualsUpper(Name, "PIN")) return TLayerRole::Drill;
-  if (EqualsUpper(Name, "MSKGTP")) return TLayerRole::MaskTop;
-  if (EqualsUpper(Name, "MSKGBT")) return TLayerRole::MaskBottom;
-  return TLayerRole::Other;
-}
-
-const char* RoleId(TLayerRole Role) {
-  switch (Role) {
-    case TLayerRole::CopperTop:
-      return "copper-top";
-    case TLayerRole::CopperBottom:
-      return "copper-bottom";
-    case TLayerRole::Drill:
-      return "drill";
-    case TLayerRole::MaskTop:
-      return "mask-top";
-    case TLayerRole::MaskBottom:
-      return "mask-bottom";
-    case TLayerRole::Other:
-      return "other";
-  }
-  return "other";
-}
-
 TRgb LayerColour(const TPcb& Board, int L) {
   if (L < 0 || L >= Board.Layers.Count()) return OtherColours[0];
   const TLayerRole Role = RoleOfLayerName(Board.Layers.Items(L).Name);
-  if (Role != TLayerRole::Other) return RoleColours[static_cast<int>(Role)];
+  if (Role != TLayerRole::Other) return RoleColour(Role);
   std::size_t OthersBefore = 0;
   for (int I = 0; I < L; ++I)
     if (RoleOfLayerName(Board.Layers.Items(I).Name) == TLayerRole::Other) ++OthersBefore;
@@ -66,8 +39,8 @@ TRgb LayerColour(const TPcb& Board, int L) {
 }
 
 std::vector<int> StackingOrder(const TPcb& Board) {
-  static constexpr TLayerRole Order[] = {TLayerRole::MaskBottom, TLayerRole::CopperBottom,
-                                         TLayerRole::MaskTop,    TLayerRole::CopperTop,
+  static constexpr TLayerRole Order[] = {TLayerRole::MaskBottom, TLayerRole::PadBottom,
+                                         TLayerRole::MaskTop,    TLayerRole::PadTop,
                                          TLayerRole::Drill,      TLayerRole::Other};
   std::vector<int> Layers;
   for (TLayerRole Role : Order)

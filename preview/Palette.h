@@ -1,6 +1,7 @@
 #pragma once
 // The fixed colours of the preview. A layer's role is found from its name by
-// the same default names the conversion preselects its layers by.
+// the same default names the conversion preselects its layers by
+// (script/LayerRoles.h).
 
 #include <cstdint>
 #include <string>
@@ -8,10 +9,9 @@
 #include <vector>
 
 #include "model/Pcb.h"
+#include "script/LayerRoles.h"
 
 namespace quillon::preview {
-
-enum class TLayerRole : std::uint8_t { CopperTop, CopperBottom, Drill, MaskTop, MaskBottom, Other };
 
 struct TRgb {
   std::uint8_t R = 0, G = 0, B = 0;
@@ -22,11 +22,6 @@ constexpr TRgb BackgroundColour{16, 20, 26};
 constexpr TRgb UndefinedPinColour{255, 0, 255};
 // Layers are laid over each other at this opacity so that lower ones show.
 constexpr double LayerOpacity = 0.75;
-
-// "COMP" top copper, "SOLDER" bottom copper, "PIN" drill, "MSKGTP" and
-// "MSKGBT" masks, compared in upper case; any other name is Other.
-TLayerRole RoleOfLayerName(std::string_view Name);
-const char* RoleId(TLayerRole Role);  // "copper-top", ..., "other"
 
 // The colour of layer L: by role; layers of no role take turns through a few
 // colours in board order, so that neighbours differ.

@@ -6,7 +6,7 @@
 #include "preview/Palette.h"
 #include "preview/PrimitiveBounds.h"
 #include "preview/TextEncoding.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::preview {
 

@@ -1,3 +1,4 @@
+#include "script/GerberApertures.h"
 #include "script/ScriptPcb.h"
 #include "script/cam350/Cam350Syntax.h"
 
@@ -13,7 +14,7 @@ void TScriptingPcb::WriteApertureTable() {
 // Every layer file declares the whole table of the conversion, used or not.
 void TScriptingPcb::WriteGerberApertures() {
   for (int I = 0; I < Apertures.Count(); ++I) {
-    Apertures.AppendGerberDefinition(Output.Open(), I);
+    AppendGerberApertureDefinition(Output.Open(), Apertures.Items(I));
     Output.Close();
   }
 }

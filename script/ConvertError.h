@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon {
 

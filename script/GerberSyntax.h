@@ -7,7 +7,7 @@
 #include <string>
 
 #include "script/GerberCoord.h"
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 

@@ -1,7 +1,7 @@
 #include "script/PinQuestion.h"
 
 #include "pins/Pins.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon {
 

@@ -16,26 +16,6 @@ constexpr std::size_t ChunkBytes = 1 << 20;
 
 std::string SystemReason(int Error) { return std::strerror(Error); }
 
-// The folder part of FileName with its final "/", or nothing.
-std::string FolderOf(const std::string& FileName) {
-  const std::size_t Slash = FileName.rfind('/');
-  return Slash == std::string::npos ? std::string() : FileName.substr(0, Slash + 1);
-}
-
-// A layer name is whatever the plot file holds: a separator, a ".." or a
-// control character in it must not move the file out of the chosen folder or
-// give it a name nobody expects, so each becomes "_" here (only here: the
-// "%LN" line keeps the name as read).
-void AppendFileSafeName(std::string& Out, const std::string& Name) {
-  for (std::size_t I = 0; I < Name.size(); ++I) {
-    const unsigned char C = static_cast<unsigned char>(Name[I]);
-    const bool InDots =
-        C == '.' && ((I > 0 && Name[I - 1] == '.') || (I + 1 < Name.size() && Name[I + 1] == '.'));
-    const bool Unsafe = C == '/' || C == '\\' || C < 0x20 || C == 0x7F || InDots;
-    Out += Unsafe ? '_' : static_cast<char>(C);
-  }
-}
-
 class TFileWriter {
  public:
   explicit TFileWriter(const std::string& FileName) : FileName(FileName) {
@@ -109,35 +89,10 @@ void WriteLines(const TTextLines& Lines, const std::string& FileName, std::strin
 
 }  // namespace
 
-std::vector<std::string> TScriptingPcb::LayerFileNames(const std::string& FileName) const {
-  const std::string Folder = FolderOf(FileName);
-  std::vector<std::string> Names;
-  Names.reserve(LayerOutputs.size());
-  for (std::size_t I = 0; I < LayerOutputs.size(); ++I) {
-    std::string Name = Folder;
-    // After a Gerber conversion the user may open a plot file with fewer
-    // layers before saving: the layers beyond have no name any more.
-    if (I < static_cast<std::size_t>(Layers.Count())) {
-      fmt::AppendInt(Name, static_cast<std::int64_t>(I));
-      AppendFileSafeName(Name, Layers.Items(static_cast<int>(I)).Name);
-    } else {
-      Name += "layer";
-      fmt::AppendInt(Name, static_cast<std::int64_t>(I));
-    }
-    Name += ".gbr";
-    Names.push_back(std::move(Name));
-  }
-  return Names;
-}
-
 void TScriptingPcb::SaveToFile(const std::string& FileName) const {
   std::string Chunk;
   Chunk.reserve(ChunkBytes);
-  WriteLines(Output, FileName, Chunk);
-  const std::vector<std::string> Names = LayerFileNames(FileName);
-  for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
-    WriteLines(LayerOutputs[I], Names[I], Chunk);
-  if (!DrillOutput.Empty()) WriteLines(DrillOutput, DrillFileName(FileName), Chunk);
+  for (const TOutputFile& File : OutputFiles(FileName)) WriteLines(*File.Lines, File.Path, Chunk);
 }
 
 }  // namespace quillon

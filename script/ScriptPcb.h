@@ -12,7 +12,8 @@
 #include "pins/ApertureTable.h"
 #include "pins/Pins.h"
 #include "script/GerberCoord.h"
-#include "script/TextLines.h"
+#include "script/OutputFiles.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 
@@ -64,14 +65,13 @@ class TScriptingPcb : public TPcb {
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
   void BuildApertures();
   void PrepareLayerOutputs(bool Release);
-  // Writes Output to FileName and, after a Gerber conversion, the layer
-  // files beside it (SaveToFile.cpp). Throws TSaveError naming the file.
+  // Every file a save to FileName writes, in order: the main output, then
+  // after a Gerber conversion the layer files beside it, then the drill file
+  // when there is one (OutputFiles.cpp).
+  std::vector<TOutputFile> OutputFiles(const std::string& FileName) const;
+  // Writes every file of OutputFiles(FileName) (SaveToFile.cpp). Throws
+  // TSaveError naming the file.
   void SaveToFile(const std::string& FileName) const;
-  // The file names SaveToFile writes the layer lists to, in order.
-  std::vector<std::string> LayerFileNames(const std::string& FileName) const;
-  // Where SaveToFile writes DrillOutput: FileName's base name + ".drl"
-  // (script/fab/FabGerberLayers.cpp).
-  std::string DrillFileName(const std::string& FileName) const;
 
   // Prologues and tables (Prologues.cpp, LayerTables.cpp, ApertureTables.cpp).
   void WriteProlog(std::uint8_t Kind);

@@ -4,17 +4,6 @@
 
 namespace quillon {
 
-namespace {
-
-// The pin row that describes a flash: the description counts pins from 0,
-// the plot file from 1. Taken in 64 bits and narrowed with wrap-around, so a
-// PinNumber that no plot file can hold still gives a defined row number.
-std::int32_t PinRowOf(std::int32_t PinNumber) {
-  return static_cast<std::int32_t>(std::int64_t{PinNumber} - 1);
-}
-
-}  // namespace
-
 void TScriptingPcb::MakeCam350Pads() {
   TPinQuestion Question(Prompts(), "Via with");
   for (int LayerIndex = 0; LayerIndex < Layers.Count(); ++LayerIndex) {

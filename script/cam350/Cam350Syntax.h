@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "pins/ApertureTable.h"
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 namespace quillon::cam350 {
 

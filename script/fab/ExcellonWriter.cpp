@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::fab {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 namespace quillon::fab {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "script/TextLines.h"
-#include "script/fab/FabLayerRole.h"
+#include "script/fab/FabFunctions.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 class TApertureTable;

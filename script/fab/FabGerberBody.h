@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "script/TextLines.h"
 #include "script/fab/FabGerberSyntax.h"
+#include "text/TextLines.h"
 
 namespace quillon::fab {
 

@@ -20,16 +20,4 @@ void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   if (ExcellonDrill) fab::WriteExcellon(Holes, DrillOutput);
 }
 
-std::string TScriptingPcb::DrillFileName(const std::string& FileName) const {
-  const std::size_t NameStart =
-      FileName.rfind('/') == std::string::npos ? 0 : FileName.rfind('/') + 1;
-  const std::size_t Dot = FileName.rfind('.');
-  // A leading dot starts a name, not an extension.
-  const bool HasExtension = Dot != std::string::npos && Dot > NameStart;
-  std::string Name = FileName.substr(0, HasExtension ? Dot : FileName.size()) + ".drl";
-  // A main file that is itself named ".drl" must not be replaced by the drill file.
-  if (Name == FileName) Name += ".drl";
-  return Name;
-}
-
 }  // namespace quillon

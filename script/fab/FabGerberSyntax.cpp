@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "pins/ApertureTable.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::fab {
 

@@ -150,7 +150,7 @@ void TFabGerberWriter::WriteFlashes(std::vector<TDrillHole>& Holes) {
   // The same question as the legacy layer files, asked again for each layer.
   TPinQuestion Question(Board.Prompts(), "Via which");
   for (const TPcbFlash& Flash : DrillLayer.Flashes) {
-    const std::int32_t PinRow = Flash.PinNumber - 1;
+    const std::int32_t PinRow = PinRowOf(Flash.PinNumber);
     const TPinQuestion::TDecision Decision = Question.Decide(Board.Pins, PinRow);
     if (Decision == TPinQuestion::Stop) return;
     if (Decision == TPinQuestion::Skip || Board.Pins.High() < 0) continue;

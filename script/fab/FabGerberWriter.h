@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "script/TextLines.h"
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabApertures.h"
+#include "script/fab/FabFunctions.h"
 #include "script/fab/FabGerberBody.h"
-#include "script/fab/FabLayerRole.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 class TScriptingPcb;

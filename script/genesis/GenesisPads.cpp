@@ -11,12 +11,6 @@ namespace {
 
 using namespace genesis;
 
-// Description rows number pins from 0, the plot from 1. Computed wide so that
-// no pin code can overflow; no plot has a pin below 0.
-std::int32_t PinRowOf(const TPcbFlash& Flash) {
-  return static_cast<std::int32_t>(static_cast<std::int64_t>(Flash.PinNumber) - 1);
-}
-
 // A chosen pad layer may be an index kept from a plot with more layers: stop
 // the conversion instead of reading beyond the layer list.
 std::string PadLayerName(const TLayers& Layers, std::uint8_t Index) {
@@ -49,10 +43,10 @@ struct TPadsRun {
     DisplayLayer(Out, Bottom, 2);
     LineBuilder(Out) << "COM affected_layer,name=" << Bottom << ",mode=single,affected=yes";
     for (const TPcbFlash& Flash : Flashes) {
-      const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRowOf(Flash));
+      const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRowOf(Flash.PinNumber));
       if (Decision == TPinQuestion::Stop) return false;
       if (Decision == TPinQuestion::Skip) continue;
-      Pins.FindByPin(PinRowOf(Flash), Row);
+      Pins.FindByPin(PinRowOf(Flash.PinNumber), Row);
       LineBuilder(Out) << "# AppertureNumber = " << Flash.PinNumber;
       AddPad(Out, Flash, Scale, PadSymbol(Row.Shape, Row.Aperture));
     }
@@ -67,7 +61,7 @@ struct TPadsRun {
     DisplayLayer(Out, Drill, 3);
     WorkLayer(Out, Drill);
     for (const TPcbFlash& Flash : Flashes) {
-      Pins.FindByPin(PinRowOf(Flash), Row);
+      Pins.FindByPin(PinRowOf(Flash.PinNumber), Row);
       LineBuilder(Out) << "# AppertureNumber (drill) = " << Flash.PinNumber;
       AddPad(Out, Flash, Scale, RoundSymbol(Row.Hole));
     }

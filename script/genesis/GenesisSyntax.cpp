@@ -1,6 +1,7 @@
 #include "script/genesis/GenesisSyntax.h"
 
 #include "pins/ApertureTable.h"
+#include "text/AsciiCase.h"
 
 namespace quillon::genesis {
 
@@ -30,11 +31,8 @@ bool IsPlainByte(unsigned char C) {
 }  // namespace
 
 std::string LayerName(std::string_view Name) {
-  std::string Lower(Name);
-  for (char& C : Lower)
-    if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
   std::string Word;
-  AppendShellWord(Word, Lower);
+  AppendShellWord(Word, LowerAscii(Name));
   return Word;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 namespace quillon::genesis {
 

@@ -14,8 +14,8 @@
 #include "FabBoard.h"
 #include "RenderCompare.h"
 #include "TestFiles.h"
-#include "cli/DbuOption.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
+#include "text/Units.h"
 
 namespace quillon::test {
 namespace {
@@ -92,7 +92,7 @@ TEST_F(FabDemoTest, TheNpmParserReadsEveryFabFileWithoutWarnings) {
 TEST_F(FabDemoTest, FabAndLegacyLayersRenderAlike) {
   TScriptingPcb Board;
   ASSERT_TRUE(Board.LoadFromFile(SourcePath("examples/demo.plt")));
-  const RenderWindow Window = WindowAround(Board, cli::DefaultDbuFactor, 1500);
+  const RenderWindow Window = WindowAround(Board, DefaultDbuFactor, 1500);
   for (const char* Name : LayerFiles) {
     Render(Legacy(Name), Legacy(Name) + ".png", Window, Work());
     Render(Fab(Name), Fab(Name) + ".png", Window, Work());

@@ -9,12 +9,11 @@ namespace quillon::test {
 namespace {
 
 TEST(FabSave, TheDrillFileIsNamedAfterTheMainFile) {
-  TScriptingPcb Board;
-  EXPECT_EQ(Board.DrillFileName("out/board.scr"), "out/board.drl");
-  EXPECT_EQ(Board.DrillFileName("out/board"), "out/board.drl");
-  EXPECT_EQ(Board.DrillFileName("out.v2/board"), "out.v2/board.drl");
-  EXPECT_EQ(Board.DrillFileName("out/.scr"), "out/.scr.drl");
-  EXPECT_EQ(Board.DrillFileName("out/board.drl"), "out/board.drl.drl");  // never the main file
+  EXPECT_EQ(DrillFileName("out/board.scr"), "out/board.drl");
+  EXPECT_EQ(DrillFileName("out/board"), "out/board.drl");
+  EXPECT_EQ(DrillFileName("out.v2/board"), "out.v2/board.drl");
+  EXPECT_EQ(DrillFileName("out/.scr"), "out/.scr.drl");
+  EXPECT_EQ(DrillFileName("out/board.drl"), "out/board.drl.drl");  // never the main file
 }
 
 TEST(FabSave, SavingWritesTheDrillFileBesideTheLayerFilesOnlyAfterAFabConversion) {

@@ -6,8 +6,8 @@
 #include <limits>
 
 #include "ExternalTools.h"
-#include "script/NumberFormat.h"
 #include "script/ScriptPcb.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::test {
 

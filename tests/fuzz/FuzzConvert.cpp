@@ -19,7 +19,9 @@ namespace {
 // comes first.)
 void CheckLayerFileNames(const quillon::TScriptingPcb& Board) {
   const std::string Folder = "/chosen/folder/";
-  for (const std::string& Name : Board.LayerFileNames(Folder + "out.gbr")) {
+  for (const quillon::TOutputFile& File : Board.OutputFiles(Folder + "out.gbr")) {
+    if (File.Role != quillon::TOutputRole::Layer) continue;
+    const std::string& Name = File.Path;
     quillon::fuzz::Check(Name.compare(0, Folder.size(), Folder) == 0,
                          "layer file outside the folder");
     const std::string_view File = std::string_view(Name).substr(Folder.size());

@@ -28,8 +28,8 @@ TEST(PreviewText, XmlTextEscapesWhatMarkupAndAttributesWouldChange) {
 }
 
 TEST(PreviewLayers, RolesComeFromTheDefaultLayerNamesInAnyCase) {
-  EXPECT_EQ(RoleOfLayerName("Comp"), TLayerRole::CopperTop);
-  EXPECT_EQ(RoleOfLayerName("SOLDER"), TLayerRole::CopperBottom);
+  EXPECT_EQ(RoleOfLayerName("Comp"), TLayerRole::PadTop);
+  EXPECT_EQ(RoleOfLayerName("SOLDER"), TLayerRole::PadBottom);
   EXPECT_EQ(RoleOfLayerName("pin"), TLayerRole::Drill);
   EXPECT_EQ(RoleOfLayerName("MskGtp"), TLayerRole::MaskTop);
   EXPECT_EQ(RoleOfLayerName("MSKGBT"), TLayerRole::MaskBottom);

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "script/GerberCoord.h"
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon {
 namespace {

@@ -10,8 +10,9 @@
 #include <filesystem>
 #include <string>
 
-#include "script/TextLines.h"
+#include "support/OutputPaths.h"
 #include "support/TestFiles.h"
+#include "text/TextLines.h"
 
 namespace quillon::test {
 

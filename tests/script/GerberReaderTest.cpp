@@ -68,7 +68,7 @@ TEST(GerberReader, EveryLayerFileOfADemoLikeBoardIsAccepted) {
     TempDir Dir;
     Pcb.Convert(coAll, fmtGerber, Scale);
     Pcb.SaveToFile(Dir.File("demo.gbr"));
-    const std::vector<std::string> Files = Pcb.LayerFileNames(Dir.File("demo.gbr"));
+    const std::vector<std::string> Files = LayerFilePaths(Pcb, Dir.File("demo.gbr"));
     ASSERT_EQ(Files.size(), 6u);
     for (const std::string& File : Files) {
       CheckGerberStructure(File, ReadFile(File));

@@ -6,6 +6,7 @@
 
 #include "ScriptBoards.h"
 #include "script/SaveError.h"
+#include "support/OutputPaths.h"
 #include "support/TestFiles.h"
 
 namespace quillon {
@@ -62,7 +63,7 @@ TEST_F(SaveToFile, LayersBeyondTheBoardAreNamedByIndex) {
   Pcb.Layers.Clear();
   AddLayer(Pcb, "NEW", 1);
   const std::string Main = Dir.File("x.gbr");
-  EXPECT_EQ(Pcb.LayerFileNames(Main),
+  EXPECT_EQ(LayerFilePaths(Pcb, Main),
             (std::vector<std::string>{Dir.File("0NEW.gbr"), Dir.File("layer1.gbr"),
                                       Dir.File("layer2.gbr")}));
   Pcb.SaveToFile(Main);
@@ -73,7 +74,7 @@ TEST_F(SaveToFile, LayersBeyondTheBoardAreNamedByIndex) {
 TEST_F(SaveToFile, FileNameWithoutFolderWritesBesideIt) {
   AddLayer(Pcb, "TOP", 1);
   Pcb.Convert(0, fmtGerber, 1.0);
-  EXPECT_EQ(Pcb.LayerFileNames("plain.gbr"), std::vector<std::string>{"0TOP.gbr"});
+  EXPECT_EQ(LayerFilePaths(Pcb, "plain.gbr"), std::vector<std::string>{"0TOP.gbr"});
 }
 
 TEST_F(SaveToFile, LayerNamesCannotLeaveTheFolderOrSurprise) {
@@ -82,7 +83,7 @@ TEST_F(SaveToFile, LayerNamesCannotLeaveTheFolderOrSurprise) {
   Pcb.Convert(0, fmtGerber, 1.0);
   const std::string Main = Dir.File("m.gbr");
   EXPECT_EQ(
-      Pcb.LayerFileNames(Main),
+      LayerFilePaths(Pcb, Main),
       (std::vector<std::string>{Dir.File("0___x.gbr"), Dir.File("1a_b_c.gbr"), Dir.File("2___.gbr"),
                                 Dir.File("3__.gbr"), Dir.File("4a.b.gbr"), Dir.File("5___.gbr"),
                                 Dir.File("6\xE4.gbr")}));

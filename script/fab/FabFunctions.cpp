@@ -1,18 +1,6 @@
-#include "script/fab/FabLayerRole.h"
-
-#include "script/ScriptPcb.h"
+#include "script/fab/FabFunctions.h"
 
 namespace quillon::fab {
-
-TLayerRole RoleOf(const TScriptingPcb& Board, int L) {
-  TLayerRole Role = TLayerRole::Other;
-  if (L == Board.PadTopLayer) Role = TLayerRole::PadTop;
-  if (L == Board.PadBottomLayer) Role = TLayerRole::PadBottom;
-  if (L == Board.MaskTopLayer) Role = TLayerRole::MaskTop;
-  if (L == Board.MaskBottomLayer) Role = TLayerRole::MaskBottom;
-  if (L == Board.DrillLayer) Role = TLayerRole::Drill;
-  return Role;
-}
 
 std::string_view FileFunction(TLayerRole Role) {
   switch (Role) {
@@ -26,21 +14,6 @@ std::string_view FileFunction(TLayerRole Role) {
       return "Soldermask,Bot";
     default:
       return "Other,Drawing";
-  }
-}
-
-std::int32_t FlashDCode(const TPinRecord& Row, TLayerRole Role) {
-  switch (Role) {
-    case TLayerRole::PadTop:
-    case TLayerRole::PadBottom:
-      return Row.PadDCode;
-    case TLayerRole::MaskTop:
-    case TLayerRole::MaskBottom:
-      return Row.MaskDCode;
-    case TLayerRole::Drill:
-      return Row.HoleDCode;
-    default:
-      return 0;
   }
 }
 

@@ -1,4 +1,4 @@
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,17 +1,22 @@
-#include "cli/DbuOption.h"
+#include "text/Units.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "cli/TextCase.h"
+#include "text/AsciiCase.h"
 
-namespace quillon::cli {
+namespace quillon {
+
+const TPinUnit PinUnits[PinUnitCount] = {
+    {"MM", 1.0},      {"Inch", 25.4},   {"PInch", 25.0},
+    {"Net1.25", 0.8}, {"mkm*10", 0.01}, {"mil", 0.0254},
+};
 
 std::optional<double> ParseDbuFactor(std::string_view Text) {
   const std::string Name = LowerAscii(Text);
-  if (Name == "mm") return 0.01;
-  if (Name == "inch") return 0.0254;
-  if (Name == "pinch") return 0.025;
+  if (Name == "mm") return DbuFactorMm;
+  if (Name == "inch") return DbuFactorInch;
+  if (Name == "pinch") return DbuFactorPInch;
   double Value = 0;
   const char* End = Text.data() + Text.size();
   const auto R = std::from_chars(Text.data(), End, Value);
@@ -20,4 +25,4 @@ std::optional<double> ParseDbuFactor(std::string_view Text) {
   return Value;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon

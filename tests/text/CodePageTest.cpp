@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "pins/CodePage.h"
+#include "text/CodePage.h"
 
 namespace quillon {
 namespace {

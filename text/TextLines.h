@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "script/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 namespace quillon {
 
@@ -38,9 +38,7 @@ class TTextLines {
   std::string Join(std::string_view Eol = "\r\n") const;
   void Reserve(std::size_t Lines, std::size_t Bytes);
 
-  bool operator==(const TTextLines& Other) const {
-    return Buf == Other.Buf && Ends == Other.Ends;
-  }
+  bool operator==(const TTextLines& Other) const { return Buf == Other.Buf && Ends == Other.Ends; }
 
  private:
   std::string Buf;
@@ -56,7 +54,7 @@ struct Fix {  // fixed point: Decimals digits, right-aligned to Width
 inline Fix F42(double V) { return {V, 2, 4}; }  // "%4.2f"
 inline Fix F24(double V) { return {V, 4, 2}; }  // "%2.4f"
 inline Fix F00(double V) { return {V, 0, 0}; }  // "%0.0f"
-struct PaddedInt {  // "%<Width>.<Precision>d"
+struct PaddedInt {                              // "%<Width>.<Precision>d"
   std::int64_t Value;
   int Width;
   int Precision;

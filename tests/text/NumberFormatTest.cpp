@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "script/NumberFormat.h"
-#include "script/TextLines.h"
+#include "text/NumberFormat.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 namespace {

@@ -1,11 +1,13 @@
 #pragma once
-// Letter case of option values and layer names: ASCII letters only, as the
-// window compares layer names.
+// Letter case of option values, layer names and keywords: ASCII letters
+// only. The other bytes are Windows-1251 letters whose case no output or
+// comparison of ours folds, and a locale's tolower would fold them on one
+// machine and not on another.
 
 #include <string>
 #include <string_view>
 
-namespace quillon::cli {
+namespace quillon {
 
 inline std::string LowerAscii(std::string_view Text) {
   std::string S(Text);
@@ -21,4 +23,4 @@ inline std::string UpperAscii(std::string_view Text) {
   return S;
 }
 
-}  // namespace quillon::cli
+}  // namespace quillon

@@ -1,4 +1,4 @@
-#include "script/TextLines.h"
+#include "text/TextLines.h"
 
 #include <sys/mman.h>
 

@@ -1,0 +1,46 @@
+# The core, one static library per folder, each allowed to see only itself and
+# the folders below it:
+#
+#   text  <-  model  <-  pins  <-  script (cam350, genesis, fab)  <-  preview
+#
+# A library compiles against an include root of its own that holds links to
+# exactly those folders, so an include that runs the wrong way (pins/
+# including script/, say) fails the build instead of quietly tying the layers
+# together.
+
+set(QUILLON_CORE_LAYERS text model pins script preview)
+
+function(quillon_core_library name)
+  set(root ${CMAKE_BINARY_DIR}/include-roots/${name})
+  file(MAKE_DIRECTORY ${root})
+  foreach(layer IN LISTS QUILLON_CORE_LAYERS)
+    if(NOT EXISTS ${root}/${layer})
+      file(CREATE_LINK ${CMAKE_SOURCE_DIR}/${layer} ${root}/${layer} SYMBOLIC)
+    endif()
+    if(layer STREQUAL name)
+      break()
+    endif()
+  endforeach()
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  add_library(quillon_${name} STATIC ${sources})
+  target_include_directories(quillon_${name} PUBLIC ${root})
+  target_link_libraries(quillon_${name} PUBLIC ${ARGN})
+endfunction()
+
+quillon_core_library(text)
+target_compile_definitions(quillon_text PUBLIC
+  QUILLON_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+  QUILLON_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  QUILLON_VERSION_PATCH=${PROJECT_VERSION_PATCH}
+  QUILLON_VERSION_TWEAK=${PROJECT_VERSION_TWEAK}
+  QUILLON_VERSION_TEXT="${PROJECT_VERSION}")
+quillon_core_library(model quillon_text)
+quillon_core_library(pins quillon_model PkgConfig::RE2)
+quillon_core_library(script quillon_pins)
+quillon_core_library(preview quillon_script)
+
+# What the front ends, the tests and the tools link: the whole core, and the
+# source tree as include root.
+add_library(quillon_core INTERFACE)
+target_link_libraries(quillon_core INTERFACE quillon_preview)
+target_include_directories(quillon_core INTERFACE ${CMAKE_SOURCE_DIR})

@@ -1,0 +1,33 @@
+#pragma once
+// The set of files one save writes, as a value: computed once from the
+// conversion's outputs and the chosen file name, then checked, written and
+// reported from the same list.
+
+#include <string>
+#include <vector>
+
+#include "text/TextLines.h"
+
+namespace quillon {
+
+enum class TOutputRole : std::uint8_t {
+  Main,   // the macro or script the user named
+  Layer,  // one Gerber file per plot layer, beside the main file
+  Drill,  // the Excellon drill file of the fab profile
+};
+
+struct TOutputFile {
+  std::string Path;
+  TOutputRole Role = TOutputRole::Main;
+  int Layer = -1;  // the plot layer of a Layer file
+  const TTextLines* Lines = nullptr;
+};
+
+// "main", "layer", "drill"
+const char* OutputRoleName(TOutputRole Role);
+
+// Where the drill file of a save to FileName goes: FileName's base name with
+// ".drl"; never FileName itself.
+std::string DrillFileName(const std::string& FileName);
+
+}  // namespace quillon

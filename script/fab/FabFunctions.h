@@ -1,0 +1,27 @@
+#pragma once
+// What a layer's role means in a fab file: its file function attribute and
+// the function attribute of each aperture.
+
+#include <cstdint>
+#include <string_view>
+
+#include "script/LayerRoles.h"
+
+namespace quillon::fab {
+
+// The value of "%TF.FileFunction,...*%".
+std::string_view FileFunction(TLayerRole Role);
+
+enum class TAperFunction : std::uint8_t { None, ComponentPad, Conductor, OtherDrawing };
+constexpr int AperFunctionCount = 4;
+
+// The function of an aperture used for a flash or a stroke on a layer of
+// Role, as far as it is known: the plot file does not tell a via from a
+// component pin, so every pad is a component pad; on the mask layers the
+// purpose of a stroke is unknown and no function is given.
+TAperFunction FunctionOf(TLayerRole Role, bool Flash);
+
+// The value of "%TA.AperFunction,...*%"; empty for None.
+std::string_view AperFunctionText(TAperFunction Function);
+
+}  // namespace quillon::fab
