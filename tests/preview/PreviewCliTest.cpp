@@ -25,7 +25,7 @@ std::string SmallPlot(const TempDir& Dir) {
 TEST(PreviewCli, WritesTheSvgAndSaysWhatItHolds) {
   TempDir Dir;
   const std::string Plot = SmallPlot(Dir), Svg = Dir.File("small.svg");
-  const CommandResult R = RunCli("preview '" + Plot + "' -o '" + Svg + "'");
+  const CommandResult R = RunCli("preview '" + Plot + "' -o '" + Svg + "' --dbu mm");
   EXPECT_EQ(R.ExitCode, 0) << R.Err;
   EXPECT_EQ(R.Out, "Wrote " + Svg + ": 1 layer, 1 item, 12.10 x 7.10 mm\n");
   EXPECT_EQ(R.Err, "");
@@ -35,10 +35,12 @@ TEST(PreviewCli, WritesTheSvgAndSaysWhatItHolds) {
                       "stroke-width=\"0.1\"/>"),
             std::string::npos);
 
-  // Inch database units stretch the same board.
-  const CommandResult Inch = RunCli("preview '" + Plot + "' -o '" + Svg + "' --dbu INCH");
-  EXPECT_EQ(Inch.ExitCode, 0);
-  EXPECT_NE(ReadFile(Svg).find("d=\"M0 0 L25.4 -12.7\""), std::string::npos);
+  // Inch database units stretch the same board; like convert and the window,
+  // preview starts with them.
+  for (const std::string Dbu : {" --dbu INCH", ""}) {
+    EXPECT_EQ(RunCli("preview '" + Plot + "' -o '" + Svg + "'" + Dbu).ExitCode, 0);
+    EXPECT_NE(ReadFile(Svg).find("d=\"M0 0 L25.4 -12.7\""), std::string::npos) << Dbu;
+  }
   EXPECT_EQ(RunCli("preview '" + Plot + "' -o '" + Svg + "' --dbu 0.1").ExitCode, 0);
   EXPECT_NE(ReadFile(Svg).find("d=\"M0 0 L100 -50\""), std::string::npos);
 }
@@ -71,7 +73,8 @@ TEST(PreviewCli, TheDemoBoardWithItsPinsHasOneUndefinedPin) {
 TEST(PreviewCli, PngIsRenderedBesideTheSvg) {
   TempDir Dir;
   const std::string Plot = SmallPlot(Dir), Svg = Dir.File("small.svg");
-  const CommandResult R = RunCli("preview '" + Plot + "' -o '" + Svg + "' --png --dpi 254");
+  const CommandResult R =
+      RunCli("preview '" + Plot + "' -o '" + Svg + "' --png --dpi 254 --dbu mm");
   ASSERT_EQ(R.ExitCode, 0) << R.Err;
   const std::string SvgLine = "Wrote " + Svg + ": 1 layer, 1 item, 12.10 x 7.10 mm\n";
   if (R.Err.empty()) {
