@@ -1,0 +1,36 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks that a desktop finds
+# everything where it looks: programs, guide, icons, entry, file type,
+# metainfo, translations and manual pages; then runs the installed programs.
+# Usage: check_install.sh BUILD_DIR SOURCE_DIR SCRATCH_DIR
+set -eu
+build=$1 src=$2 scratch=$3
+rm -rf "$scratch"
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+. "$src/tests/install/installed_files.sh"
+check_installed_tree "$scratch/usr"
+check_installed_programs "$scratch/usr" "$src" "$scratch"
+
+# The manual pages are well-formed: groff reports no warning for them.
+for page in "$scratch"/usr/share/man/man1/*.1; do
+  out=$(groff -man -ww -z "$page" 2>&1) || fail "groff failed on $page"
+  [ -z "$out" ] || fail "groff warns about $page: $out"
+done
+grep -q '^\.SH' "$scratch/usr/share/man/man1/quillon-cli-convert.1" ||
+  fail "quillon-cli-convert.1 has no sections"
+grep -qF -- '\-\-format' "$scratch/usr/share/man/man1/quillon-cli-convert.1" ||
+  fail "quillon-cli-convert.1 does not describe --format"
+
+# The file type as the desktop compiles it: *.plt, and the signature
+# bytes exactly as a plot file starts with them.
+update-mime-database "$scratch/usr/share/mime" >/dev/null
+grep -q '^50:application/x-pcad-plot:\*\.plt$' "$scratch/usr/share/mime/globs2" ||
+  fail "globs2 does not map *.plt: $(cat "$scratch/usr/share/mime/globs2")"
+expected=$(head -c 2 "$src/examples/demo.plt" | od -An -tx1 | tr -d ' \n')
+magic=$(sed -n '/application\/x-pcad-plot/{n;p;}' "$scratch/usr/share/mime/magic" |
+  od -An -tx1 | tr -d ' \n')
+case $magic in
+  3e303d0002"$expected"*) ;;
+  *) fail "the compiled magic ($magic) does not match the demo's first bytes ($expected)" ;;
+esac
+echo "install check passed"
