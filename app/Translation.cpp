@@ -4,28 +4,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstring>
 #include <stdexcept>
 
 namespace quillon::app {
-
-namespace {
-
-// Qt's translation tools file a class's texts under its bare name: they do
-// not follow "namespace quillon::app {". The window's Q_OBJECT classes ask
-// under their full name, so the namespace is taken off before the look-up.
-class TWindowTranslator final : public QTranslator {
- public:
-  QString translate(const char* Context, const char* Source, const char* Disambiguation,
-                    int N) const override {
-    static constexpr char Namespace[] = "quillon::app::";
-    if (Context && std::strncmp(Context, Namespace, sizeof Namespace - 1) == 0)
-      Context += sizeof Namespace - 1;
-    return QTranslator::translate(Context, Source, Disambiguation, N);
-  }
-};
-
-}  // namespace
 
 const QStringList& WindowLanguages() {
   static const QStringList Languages{QStringLiteral("en"), QStringLiteral("ru")};
@@ -46,7 +27,7 @@ std::unique_ptr<QTranslator> LoadWindowTranslation(const QString& Language,
                                                    const QString& ExeFolder) {
   if (Language == WindowLanguages().first()) return nullptr;
   const QString File = QStringLiteral("quillon_") + Language;
-  auto Translator = std::make_unique<TWindowTranslator>();
+  auto Translator = std::make_unique<QTranslator>();
   const QStringList Folders = TranslationFolders(ExeFolder);
   for (const QString& Folder : Folders)
     if (Translator->load(File, Folder)) return Translator;

@@ -59,19 +59,6 @@ Written by the Quillon developers.</source>
     </message>
 </context>
 <context>
-    <name>TLayersView</name>
-    <message>
-        <source>Fit</source>
-        <translation>Вписать</translation>
-    </message>
-    <message>
-        <source>Wheel: zoom
-Drag: pan</source>
-        <translation>Колесо: масштаб
-Перетаскивание: сдвиг</translation>
-    </message>
-</context>
-<context>
     <name>TOptDlg</name>
     <message>
         <source>Options</source>
@@ -119,7 +106,20 @@ Drag: pan</source>
     </message>
 </context>
 <context>
-    <name>TQuillonMain</name>
+    <name>quillon::app::TLayersView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom
+Drag: pan</source>
+        <translation>Колесо: масштаб
+Перетаскивание: сдвиг</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::app::TQuillonMain</name>
     <message>
         <source>&amp;Open...</source>
         <translation>&amp;Открыть...</translation>

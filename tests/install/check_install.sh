@@ -9,7 +9,7 @@ rm -rf "$scratch"
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 . "$src/tests/install/installed_files.sh"
 check_installed_tree "$scratch/usr"
-check_installed_programs "$scratch/usr" "$src" "$scratch"
+check_installed_programs "$scratch/usr" "$src" "$scratch" "$build"
 
 # The manual pages are well-formed: groff reports no warning for them.
 for page in "$scratch"/usr/share/man/man1/*.1; do
@@ -33,4 +33,7 @@ case $magic in
   3e303d0002"$expected"*) ;;
   *) fail "the compiled magic ($magic) does not match the demo's first bytes ($expected)" ;;
 esac
+# The metainfo, the desktop entry it launches and the icon, as one tree.
+appstreamcli validate-tree --no-net "$scratch" >"$scratch/appstream.txt" 2>&1 ||
+  fail "appstreamcli validate-tree: $(cat "$scratch/appstream.txt")"
 echo "install check passed"

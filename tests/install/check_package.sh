@@ -12,7 +12,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log
 deb=$(ls "$scratch"/out/quillon_*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 check_installed_tree "$scratch/root/usr"
-check_installed_programs "$scratch/root/usr" "$src" "$scratch"
+check_installed_programs "$scratch/root/usr" "$src" "$scratch" "$build"
 
 # The dependencies come from the binaries: Qt and the regular expression
 # library at least.
