@@ -320,5 +320,13 @@ Drag: pan</source>
         <source>Drill</source>
         <translation>Сверловка</translation>
     </message>
+    <message>
+        <source>The user guide quillon-guide.html is not installed beside %1</source>
+        <translation>Руководство пользователя quillon-guide.html не установлено рядом с %1</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1</source>
+        <translation>Ни один веб-браузер не смог открыть %1</translation>
+    </message>
 </context>
 </TS>

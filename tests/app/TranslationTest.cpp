@@ -92,6 +92,18 @@ TEST_F(RussianWindowTest, EveryMenuEntryIsTranslatedWithDistinctAccessKeys) {
   }
 }
 
+// The window's own error messages travel as UTF-8 through the core's text
+// path and must arrive as Russian, not as Windows-1251 mojibake.
+TEST_F(RussianWindowTest, AMissingUserGuideIsReportedInRussian) {
+  // The test program's folder holds no guide, nor does ../share/doc/quillon.
+  ASSERT_EQ(app::TQuillonMain::FindUserGuide(app::TQuillonMain::ExeDir()), "");
+  Window->HomePageExecute();
+  ASSERT_EQ(Boxes->Boxes.size(), 1u);
+  EXPECT_TRUE(Boxes->Boxes[0].Text.startsWith(
+      "Руководство пользователя quillon-guide.html не установлено рядом с "))
+      << Boxes->Boxes[0].Text.toStdString();
+}
+
 TEST(WindowLanguage, ComesFromTheLocaleAndEnglishNeedsNoFile) {
   EXPECT_EQ(app::LanguageOfLocale(QLocale(QLocale::Russian, QLocale::Russia)), "ru");
   EXPECT_EQ(app::LanguageOfLocale(QLocale(QLocale::Russian, QLocale::Ukraine)), "ru");
