@@ -67,15 +67,15 @@ if(QUILLON_HELP2MAN)
     list(GET Fields 2 HelpOption)
     list(GET Fields 3 Description)
     set(Man ${CMAKE_BINARY_DIR}/man/${Name}.1)
-    add_custom_command(OUTPUT ${Man}
+    add_custom_command(OUTPUT ${Man} ${Man}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
       COMMAND ${CMAKE_COMMAND} -DHELP2MAN=${QUILLON_HELP2MAN} -DPROGRAM=$<TARGET_FILE:${Program}>
               -DPAGE=${Name} -DHELP_OPTION=${HelpOption} -DDESCRIPTION=${Description}
               -DDATE=${QUILLON_MAN_DATE} -DOUTPUT=${Man} -P ${CMAKE_CURRENT_LIST_DIR}/ManPage.cmake
-      DEPENDS ${Program} ${CMAKE_CURRENT_LIST_DIR}/ManPage.cmake
+      DEPENDS ${Program} ${CMAKE_CURRENT_LIST_DIR}/ManPage.cmake ${CMAKE_CURRENT_LIST_DIR}/SeeAlso.h2m
       COMMENT "Writing the manual page ${Name}.1" VERBATIM)
-    list(APPEND QUILLON_MAN_PAGES ${Man})
-    install(FILES ${Man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    list(APPEND QUILLON_MAN_PAGES ${Man}.gz)
+    install(FILES ${Man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endforeach()
   add_custom_target(quillon_man_pages ALL DEPENDS ${QUILLON_MAN_PAGES})
 else()

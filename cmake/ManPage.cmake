@@ -12,7 +12,8 @@ set(ENV{QT_QPA_PLATFORM} offscreen)
 set(ENV{ASAN_OPTIONS} detect_leaks=0)
 execute_process(
   COMMAND ${HELP2MAN} --no-info --name=${DESCRIPTION} --help-option=${HELP_OPTION}
-          --version-option=--version --output=${OUTPUT} ${PROGRAM}
+          --version-option=--version --include=${CMAKE_CURRENT_LIST_DIR}/SeeAlso.h2m
+          --output=${OUTPUT} ${PROGRAM}
   RESULT_VARIABLE Result ERROR_VARIABLE Errors)
 if(NOT Result EQUAL 0)
   message(FATAL_ERROR "help2man failed on ${PROGRAM} ${HELP_OPTION}: ${Errors}")
@@ -23,3 +24,10 @@ string(TOUPPER ${PAGE} Title)
 string(REGEX REPLACE "\n\\.TH [^ ]+ " "\n.TH ${Title} " Page "${Page}")
 string(REGEX REPLACE "\n\\.SH NAME\n[^ ]+ " "\n.SH NAME\n${PAGE} " Page "${Page}")
 file(WRITE ${OUTPUT} "${Page}")
+
+# Installed compressed, as Debian keeps its manual pages; -n leaves the time
+# out, so one page always gives the same bytes.
+execute_process(COMMAND gzip -9 -n -f -k ${OUTPUT} RESULT_VARIABLE Result)
+if(NOT Result EQUAL 0)
+  message(FATAL_ERROR "gzip failed on ${OUTPUT}")
+endif()

@@ -12,13 +12,14 @@ check_installed_tree "$scratch/usr"
 check_installed_programs "$scratch/usr" "$src" "$scratch" "$build"
 
 # The manual pages are well-formed: groff reports no warning for them.
-for page in "$scratch"/usr/share/man/man1/*.1; do
-  out=$(groff -man -ww -z "$page" 2>&1) || fail "groff failed on $page"
+for page in "$scratch"/usr/share/man/man1/*.1.gz; do
+  out=$(zcat "$page" | groff -man -ww -z 2>&1) || fail "groff failed on $page"
   [ -z "$out" ] || fail "groff warns about $page: $out"
 done
-grep -q '^\.SH' "$scratch/usr/share/man/man1/quillon-cli-convert.1" ||
-  fail "quillon-cli-convert.1 has no sections"
-grep -qF -- '\-\-format' "$scratch/usr/share/man/man1/quillon-cli-convert.1" ||
+convert_page=$scratch/usr/share/man/man1/quillon-cli-convert.1.gz
+zcat "$convert_page" | grep -q '^\.TH QUILLON-CLI-CONVERT ' ||
+  fail "quillon-cli-convert.1 is not titled after its command"
+zcat "$convert_page" | grep -qF -- '\-\-format' ||
   fail "quillon-cli-convert.1 does not describe --format"
 
 # The file type as the desktop compiles it: *.plt, and the signature

@@ -17,9 +17,9 @@ check_installed_tree() {
       share/icons/hicolor/48x48/apps/quillon.png \
       share/icons/hicolor/256x256/apps/quillon.png \
       share/quillon/translations/quillon_ru.qm \
-      share/man/man1/quillon-cli.1 share/man/man1/quillon-cli-info.1 \
-      share/man/man1/quillon-cli-convert.1 share/man/man1/quillon-cli-pins.1 \
-      share/man/man1/quillon-cli-preview.1 share/man/man1/quillon.1; do
+      share/man/man1/quillon-cli.1.gz share/man/man1/quillon-cli-info.1.gz \
+      share/man/man1/quillon-cli-convert.1.gz share/man/man1/quillon-cli-pins.1.gz \
+      share/man/man1/quillon-cli-preview.1.gz share/man/man1/quillon.1.gz; do
     [ -s "$1/$f" ] || fail "$f is not installed"
   done
   [ -x "$1/bin/quillon" ] && [ -x "$1/bin/quillon-cli" ] || fail "the programs are not executable"
