@@ -59,7 +59,7 @@ QWidget* TQuillonMain::BuildPinsPage() {
     connect(Button, &QPushButton::clicked, this, [this] { OEMBtnClick(); });
   }
   ANSIBtn->setChecked(true);
-  pinFormatCB = DropDown({QStringLiteral("Pin# Hole Aper"), QStringLiteral("Pin# Aper Hole")});
+  pinFormatCB = DropDown({tr("Pin# Hole Aper"), tr("Pin# Aper Hole")});
   HUnitCombo = DropDown(PinUnitNames());
   AUnitCombo = DropDown(PinUnitNames());
   ReadPinBtn = new QPushButton(tr("Read"));
@@ -98,9 +98,9 @@ QWidget* TQuillonMain::BuildPinsPage() {
 }
 
 QWidget* TQuillonMain::BuildPltPage() {
-  RadioMM = new QRadioButton(QStringLiteral("MM"));
-  RadioInch = new QRadioButton(QStringLiteral("Inch"));
-  RadioPINCH = new QRadioButton(QStringLiteral("PInch"));
+  RadioMM = new QRadioButton(tr("MM"));
+  RadioInch = new QRadioButton(tr("Inch"));
+  RadioPINCH = new QRadioButton(tr("PInch"));
   RadioCustom = new QRadioButton(tr("Custom"));
   RadioInch->setChecked(true);
   RadioCustom->setEnabled(false);
@@ -108,7 +108,7 @@ QWidget* TQuillonMain::BuildPltPage() {
       {QStringLiteral("1"), QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100")});
   DBUEdit = new QLineEdit(QStringLiteral("25.4"));
   DBUEdit->setEnabled(false);
-  UnitBox = DropDown({QStringLiteral("mm"), QStringLiteral("inch")});
+  UnitBox = DropDown({tr("mm"), tr("inch")});
 
   auto* Units = new QGroupBox(tr(" Units "));
   auto* Radios = new QHBoxLayout;

@@ -328,5 +328,33 @@ Drag: pan</source>
         <source>No web browser could open %1</source>
         <translation>Ни один веб-браузер не смог открыть %1</translation>
     </message>
+    <message>
+        <source>Pin# Hole Aper</source>
+        <translation>Вывод# Отв Апер</translation>
+    </message>
+    <message>
+        <source>Pin# Aper Hole</source>
+        <translation>Вывод# Апер Отв</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>ММ</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Дюйм</translation>
+    </message>
+    <message>
+        <source>PInch</source>
+        <translation>PInch</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>дюйм</translation>
+    </message>
 </context>
 </TS>

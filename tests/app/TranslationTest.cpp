@@ -70,6 +70,9 @@ TEST_F(RussianWindowTest, MenusAndPinsPageSpeakRussian) {
   for (const QLabel* Label : Window->PinsSheet->findChildren<QLabel*>())
     Labels.append(Label->text());
   EXPECT_EQ(Labels, QStringList({"Отверстие:", "Апертура:"}));
+  EXPECT_EQ(Entries(Window->pinFormatCB), QStringList({"Вывод# Отв Апер", "Вывод# Апер Отв"}));
+  // The code page buttons keep their names.
+  EXPECT_EQ(Window->OEMBtn->text(), "OEM");
 }
 
 // A caption left out of tr() or of the translation shows up here as English.
