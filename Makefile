@@ -44,7 +44,7 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# `make install PREFIX=~/.local` installs without root.
+# `make install PREFIX=$HOME/.local` installs without root.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
