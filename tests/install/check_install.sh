@@ -34,6 +34,19 @@ case $magic in
   3e303d0002"$expected"*) ;;
   *) fail "the compiled magic ($magic) does not match the demo's first bytes ($expected)" ;;
 esac
+# A double-click on a plot reaches the window only when the entry, the file
+# type and the metainfo name the same type, and the entry the installed icon.
+share=$scratch/usr/share
+type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$share/mime/packages/quillon.xml")
+grep -qx "MimeType=$type;" "$share/applications/quillon.desktop" ||
+  fail "the desktop entry does not open $type"
+grep -q "<mediatype>$type</mediatype>" "$share/metainfo/org.quillon.Quillon.metainfo.xml" ||
+  fail "the metainfo does not name $type"
+grep -qx 'Exec=quillon %f' "$share/applications/quillon.desktop" ||
+  fail "the desktop entry does not hand the file to quillon"
+icon=$(sed -n 's/^Icon=//p' "$share/applications/quillon.desktop")
+[ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "the entry's icon $icon is not installed"
+
 # The metainfo, the desktop entry it launches and the icon, as one tree.
 appstreamcli validate-tree --no-net "$scratch" >"$scratch/appstream.txt" 2>&1 ||
   fail "appstreamcli validate-tree: $(cat "$scratch/appstream.txt")"
