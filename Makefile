@@ -9,11 +9,15 @@ FUZZ_SECONDS ?= 60
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3
+  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3 \
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin help2man groff-base \
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build test test-release test-asan demo bench fuzz format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build test test-release test-asan demo bench fuzz format clean install package
 
 all: build
 
@@ -39,6 +43,14 @@ $(BUILD)/build.ninja:
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
+
+# `make install PREFIX=$HOME/.local` installs without root.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package lands in the build folder (quillon_<version>_<arch>.deb).
+package: build
+	cd $(BUILD) && cpack
 
 test-release: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600

@@ -15,19 +15,19 @@ QString TAboutBox::VersionText() {
 }
 
 TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   ProductName = new QLabel(QStringLiteral("Quillon"));
   QFont Big = ProductName->font();
   Big.setPointSizeF(Big.pointSizeF() * 1.8);
   Big.setBold(true);
   ProductName->setFont(Big);
-  Version = new QLabel(QStringLiteral("Version ") + VersionText());
-  Comments = new QLabel(
-      QStringLiteral("Converts P-CAD 4.5 plot files and pin descriptions into CAM350 macros, "
-                     "Genesis scripts and Gerber RS274X files.\n\n"
-                     "Written by the Quillon developers."));
+  Version = new QLabel(tr("Version %1").arg(VersionText()));
+  Comments =
+      new QLabel(tr("Converts P-CAD 4.5 plot files and pin descriptions into CAM350 macros, "
+                    "Genesis scripts and Gerber RS274X files.\n\n"
+                    "Written by the Quillon developers."));
   Comments->setWordWrap(true);
-  OKButton = new QPushButton(QStringLiteral("OK"));
+  OKButton = new QPushButton(tr("OK"));
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

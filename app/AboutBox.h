@@ -1,6 +1,7 @@
 #pragma once
 // The about box: product name, version and credits, closed with OK.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
@@ -9,6 +10,8 @@ class QPushButton;
 namespace quillon::app {
 
 class TAboutBox : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
  public:
   explicit TAboutBox(QWidget* Parent = nullptr);
 

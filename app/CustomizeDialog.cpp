@@ -12,8 +12,8 @@ namespace quillon::app {
 TCustomizeDialog::TCustomizeDialog(const QList<QAction*>& Actions, const QList<bool>& Shown,
                                    QWidget* Parent)
     : QDialog(Parent) {
-  setWindowTitle(QStringLiteral("Customize"));
-  auto* Group = new QGroupBox(QStringLiteral("Tool bar buttons"));
+  setWindowTitle(tr("Customize"));
+  auto* Group = new QGroupBox(tr("Tool bar buttons"));
   auto* Column = new QVBoxLayout(Group);
   for (qsizetype I = 0; I < Actions.size(); ++I) {
     auto* Box = new QCheckBox(Actions[I]->text().remove(u'&'));

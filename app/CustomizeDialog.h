@@ -1,6 +1,7 @@
 #pragma once
 // "Customize": one check box per tool-bar action; checked ones are shown.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QList>
 
@@ -10,6 +11,8 @@ class QCheckBox;
 namespace quillon::app {
 
 class TCustomizeDialog : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TCustomizeDialog)
+
  public:
   // Actions in tool-bar order; Shown[i] tells whether Actions[i] is shown.
   TCustomizeDialog(const QList<QAction*>& Actions, const QList<bool>& Shown,

@@ -54,15 +54,15 @@ TAnswer TGuiPrompts::AskUser(std::string_view Text) {
   // One role for all five keeps them in this order on every desktop; the
   // standard buttons would be rearranged by the platform's button layout.
   constexpr std::array<std::pair<const char*, TAnswer>, 5> Buttons = {{
-      {"&Yes", TAnswer::Yes},
-      {"&No", TAnswer::No},
-      {"Cancel", TAnswer::Cancel},
-      {"N&o to All", TAnswer::NoToAll},
-      {"Yes to &All", TAnswer::YesToAll},
+      {QT_TRANSLATE_NOOP("TGuiPrompts", "&Yes"), TAnswer::Yes},
+      {QT_TRANSLATE_NOOP("TGuiPrompts", "&No"), TAnswer::No},
+      {QT_TRANSLATE_NOOP("TGuiPrompts", "Cancel"), TAnswer::Cancel},
+      {QT_TRANSLATE_NOOP("TGuiPrompts", "N&o to All"), TAnswer::NoToAll},
+      {QT_TRANSLATE_NOOP("TGuiPrompts", "Yes to &All"), TAnswer::YesToAll},
   }};
   std::array<QPushButton*, 5> Pushed{};
   for (std::size_t I = 0; I < Buttons.size(); ++I)
-    Pushed[I] = Box.addButton(QString::fromLatin1(Buttons[I].first), QMessageBox::ActionRole);
+    Pushed[I] = Box.addButton(tr(Buttons[I].first), QMessageBox::ActionRole);
   Box.setDefaultButton(Pushed[0]);
   Box.setEscapeButton(Pushed[2]);
   const QAbstractButton* Pressed = Run(Box);

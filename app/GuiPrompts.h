@@ -3,6 +3,7 @@
 // hook that is handed each box instead of showing it and says which button
 // to press.
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -15,6 +16,8 @@ class QWidget;
 namespace quillon::app {
 
 class TGuiPrompts final : public TUserPrompts {
+  Q_DECLARE_TR_FUNCTIONS(TGuiPrompts)
+
  public:
   explicit TGuiPrompts(QWidget* Parent) : Parent(Parent) {}
 

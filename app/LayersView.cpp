@@ -394,7 +394,7 @@ TLayersView::TLayersView(QWidget* Parent) : QWidget(Parent) {
   List = new QListWidget;
   List->setObjectName(QStringLiteral("LayerList"));
   List->setMaximumWidth(220);
-  FitBtn = new QPushButton(QStringLiteral("Fit"));
+  FitBtn = new QPushButton(tr("Fit"));
   FitBtn->setObjectName(QStringLiteral("FitBtn"));
   Canvas = new TBoardCanvas(this);
   Canvas->setObjectName(QStringLiteral("BoardView"));
@@ -402,7 +402,7 @@ TLayersView::TLayersView(QWidget* Parent) : QWidget(Parent) {
   auto* Side = new QVBoxLayout;
   Side->addWidget(List, 1);
   Side->addWidget(FitBtn);
-  Side->addWidget(new QLabel(QStringLiteral("Wheel: zoom\nDrag: pan")));
+  Side->addWidget(new QLabel(tr("Wheel: zoom\nDrag: pan")));
   auto* Row = new QHBoxLayout(this);
   Row->setContentsMargins(0, 0, 0, 0);
   Row->addLayout(Side);

@@ -13,32 +13,32 @@
 namespace quillon::app {
 
 TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(tr("Options"));
   PageControl = new QTabWidget(this);
   ConversatonPage = new QWidget;
   OptimizationPage = new QWidget;
-  PageControl->addTab(ConversatonPage, QStringLiteral("Conversaton"));
-  PageControl->addTab(OptimizationPage, QStringLiteral("Optimization"));
+  PageControl->addTab(ConversatonPage, tr("Conversaton"));
+  PageControl->addTab(OptimizationPage, tr("Optimization"));
   PageControl->setCurrentWidget(OptimizationPage);
   PageControl->setMinimumSize(360, 240);
 
   GerberProfileBox = new QComboBox;
-  GerberProfileBox->addItems({QStringLiteral("Legacy"), QStringLiteral("Fab")});
+  GerberProfileBox->addItems({tr("Legacy"), tr("Fab")});
   GerberProfileBox->setToolTip(
-      QStringLiteral("Legacy: the classic Gerber files. Fab: Gerber X2 files that board houses "
-                     "accept today."));
-  ExcellonBox = new QCheckBox(QStringLiteral("Excellon drill file"));
+      tr("Legacy: the classic Gerber files. Fab: Gerber X2 files that board houses "
+         "accept today."));
+  ExcellonBox = new QCheckBox(tr("Excellon drill file"));
   auto* Conversion = new QFormLayout(ConversatonPage);
-  Conversion->addRow(QStringLiteral("Gerber profile:"), GerberProfileBox);
+  Conversion->addRow(tr("Gerber profile:"), GerberProfileBox);
   Conversion->addRow(QString(), ExcellonBox);
   ShowGerberChoices();
   connect(GerberProfileBox, &QComboBox::currentIndexChanged, this,
           [this] { GerberChoiceChanged(); });
   connect(ExcellonBox, &QCheckBox::toggled, this, [this] { GerberChoiceChanged(); });
 
-  OKBtn = new QPushButton(QStringLiteral("OK"));
-  CancelBtn = new QPushButton(QStringLiteral("Cancel"));
-  ApplyBtn = new QPushButton(QStringLiteral("&Apply"));
+  OKBtn = new QPushButton(tr("OK"));
+  CancelBtn = new QPushButton(tr("Cancel"));
+  ApplyBtn = new QPushButton(tr("&Apply"));
   OKBtn->setDefault(true);
   ApplyBtn->setEnabled(false);
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });

@@ -3,6 +3,7 @@
 // "Conversaton" page holds the form of the Gerber files (the legacy files or
 // the fab profile, with or without an Excellon drill file).
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "script/ScriptPcb.h"
@@ -15,6 +16,8 @@ class QTabWidget;
 namespace quillon::app {
 
 class TOptDlg : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TOptDlg)
+
  public:
   explicit TOptDlg(QWidget* Parent = nullptr);
 

@@ -30,25 +30,25 @@ QAction* CheckEntry(QObject* Owner, const char* Name, const QString& Caption) {
 }  // namespace
 
 void TQuillonMain::CreateActions() {
-  FileOpen = NewAction(this, "FileOpen", QStringLiteral("&Open..."));
+  FileOpen = NewAction(this, "FileOpen", tr("&Open..."));
   FileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   FileOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  PinFileOpen = NewAction(this, "PinFileOpen", QStringLiteral("O&pen description..."));
+  PinFileOpen = NewAction(this, "PinFileOpen", tr("O&pen description..."));
   // Listed with Ctrl+O too, but the key belongs to FileOpen: bound only to
   // the entry's own widgets, it never competes with it in the window.
   PinFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   PinFileOpen->setShortcutContext(Qt::WidgetShortcut);
   PinFileOpen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-  FileSaveAs = NewAction(this, "FileSaveAs", QStringLiteral("Save &As..."));
+  FileSaveAs = NewAction(this, "FileSaveAs", tr("Save &As..."));
   FileSaveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  FileExit = NewAction(this, "FileExit", QStringLiteral("E&xit"));
+  FileExit = NewAction(this, "FileExit", tr("E&xit"));
   FileExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  ConvertAction = NewAction(this, "ConvertAction", QStringLiteral("&Convert"));
+  ConvertAction = NewAction(this, "ConvertAction", tr("&Convert"));
   ConvertAction->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
 
-  CAM350ScrAct = CheckEntry(this, "CAM350ScrAct", QStringLiteral("&CAM350 Script"));
-  GerberAct = CheckEntry(this, "GerberAct", QStringLiteral("&Gerber RS274X"));
-  GenesisAct = CheckEntry(this, "GenesisAct", QStringLiteral("Genesis Script"));
+  CAM350ScrAct = CheckEntry(this, "CAM350ScrAct", tr("&CAM350 Script"));
+  GerberAct = CheckEntry(this, "GerberAct", tr("&Gerber RS274X"));
+  GenesisAct = CheckEntry(this, "GenesisAct", tr("Genesis Script"));
   GerberAct->setChecked(false);
   GenesisAct->setChecked(false);
   GerberAct->setEnabled(false);
@@ -63,17 +63,17 @@ void TQuillonMain::CreateActions() {
 
   // Checkable entries toggle themselves when chosen from a menu;
   // MakeActExecute is that same step for code.
-  AddViewCommands = CheckEntry(this, "AddViewCommands", QStringLiteral("A&dd View Commands"));
-  MakePadsAct = CheckEntry(this, "MakePadsAct", QStringLiteral("&Pads"));
-  MakeLinesAct = CheckEntry(this, "MakeLinesAct", QStringLiteral("&Lines"));
-  MakeArcsAct = CheckEntry(this, "MakeArcsAct", QStringLiteral("&Arcs"));
-  MakeTextAct = CheckEntry(this, "MakeTextAct", QStringLiteral("&Text"));
-  MakePolyAct = CheckEntry(this, "MakePolyAct", QStringLiteral("P&olygons"));
+  AddViewCommands = CheckEntry(this, "AddViewCommands", tr("A&dd View Commands"));
+  MakePadsAct = CheckEntry(this, "MakePadsAct", tr("&Pads"));
+  MakeLinesAct = CheckEntry(this, "MakeLinesAct", tr("&Lines"));
+  MakeArcsAct = CheckEntry(this, "MakeArcsAct", tr("&Arcs"));
+  MakeTextAct = CheckEntry(this, "MakeTextAct", tr("&Text"));
+  MakePolyAct = CheckEntry(this, "MakePolyAct", tr("P&olygons"));
 
-  OptShowAct = NewAction(this, "OptShowAct", QStringLiteral("&Options..."));
-  CustomizeActionBars = NewAction(this, "CustomizeActionBars", QStringLiteral("&Customize"));
-  HomePageAct = NewAction(this, "HomePageAct", QStringLiteral("&Home Page"));
-  AboutAct = NewAction(this, "AboutAct", QStringLiteral("&About..."));
+  OptShowAct = NewAction(this, "OptShowAct", tr("&Options..."));
+  CustomizeActionBars = NewAction(this, "CustomizeActionBars", tr("&Customize"));
+  HomePageAct = NewAction(this, "HomePageAct", tr("&Home Page"));
+  AboutAct = NewAction(this, "AboutAct", tr("&About..."));
 
   connect(FileOpen, &QAction::triggered, this, [this] {
     if (PlotDialog.Execute(this)) FileOpenAccept(PlotDialog.FileName);
@@ -91,47 +91,46 @@ void TQuillonMain::CreateActions() {
   connect(HomePageAct, &QAction::triggered, this, [this] { HomePageExecute(); });
   connect(AboutAct, &QAction::triggered, this, [this] { AboutActExecute(); });
 
-  PlotDialog.Title = QStringLiteral("Open plot file");
+  PlotDialog.Title = tr("Open plot file");
   PlotDialog.DefaultExt = QStringLiteral("plt");
-  PlotDialog.Filter = QStringLiteral("P-Cad 4.5 PLOT files, *.plt|*.plt|All Files *.*|*.*");
+  PlotDialog.Filter = tr("P-Cad 4.5 PLOT files, *.plt|*.plt|All Files *.*|*.*");
   PinDialog.DefaultExt = QStringLiteral("txt");
-  PinDialog.Filter =
-      QStringLiteral("Description Files, *.txt;*.dat|*.txt;*.dat|All Files, *.*|*.*");
+  PinDialog.Filter = tr("Description Files, *.txt;*.dat|*.txt;*.dat|All Files, *.*|*.*");
   SaveDialog.Kind = TFileDialog::SaveAs;
-  SaveDialog.Title = QStringLiteral("Save CAM350 Script");
+  SaveDialog.Title = tr("Save CAM350 Script");
   SaveDialog.DefaultExt = QStringLiteral("scr");
-  SaveDialog.Filter = QStringLiteral(
-      "Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, "
-      "*.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, "
-      "*csh|*.csh|All Files, *.*|*.*");
+  SaveDialog.Filter =
+      tr("Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, "
+         "*.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, "
+         "*csh|*.csh|All Files, *.*|*.*");
 }
 
 void TQuillonMain::CreateMenus() {
-  FileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+  FileMenu = menuBar()->addMenu(tr("&File"));
   FileMenu->addActions({FileOpen, PinFileOpen, FileSaveAs});
   FileMenu->addSeparator();
   FileMenu->addAction(FileExit);
   RecentSeparator = FileMenu->insertSeparator(FileExit);
   RecentSeparator->setVisible(false);
 
-  ConvertMenu = menuBar()->addMenu(QStringLiteral("&Convert"));
+  ConvertMenu = menuBar()->addMenu(tr("&Convert"));
   ConvertMenu->addAction(ConvertAction);
   ConvertMenu->addSeparator();
-  FormatMenu = ConvertMenu->addMenu(QStringLiteral("&Format"));
+  FormatMenu = ConvertMenu->addMenu(tr("&Format"));
   FormatMenu->addActions({CAM350ScrAct, GerberAct, GenesisAct});
   ConvertMenu->addSeparator();
   ConvertMenu->addAction(AddViewCommands);
   ConvertMenu->addSeparator();
   ConvertMenu->addActions({MakePadsAct, MakeLinesAct, MakeArcsAct, MakeTextAct, MakePolyAct});
 
-  ToolsMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+  ToolsMenu = menuBar()->addMenu(tr("&Tools"));
   ToolsMenu->addActions({OptShowAct, CustomizeActionBars});
-  HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+  HelpMenu = menuBar()->addMenu(tr("&Help"));
   HelpMenu->addAction(HomePageAct);
   HelpMenu->addSeparator();
   HelpMenu->addAction(AboutAct);
 
-  ToolBar = addToolBar(QStringLiteral("Tool bar"));
+  ToolBar = addToolBar(tr("Tool bar"));
   ToolBar->setObjectName(QStringLiteral("ToolBar"));
   ToolBar->setMovable(false);
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

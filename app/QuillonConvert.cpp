@@ -108,7 +108,7 @@ void TQuillonMain::ConvertActionExecute() {
     std::string Text = Board->Output.Join("\n");
     if (!Text.empty()) Text.pop_back();
     MemoLog->setPlainText(FromCp1251(Text));
-    StatusText->setText(QStringLiteral("%1 lines").arg(Board->Output.Count()));
+    StatusText->setText(tr("%1 lines").arg(Board->Output.Count()));
 
     SaveDialog.FileName = SuggestedSaveName(PlotDialog.FileName, OutputFormat);
     // Without a plot file there is no folder to suggest; the last one stays.
@@ -131,7 +131,7 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
   Guarded([&] {
     SaveDialog.FileName = FileName;
     Board->SaveToFile(QFile::encodeName(FileName).toStdString());
-    StatusText->setText(QStringLiteral("Saved %1").arg(QFileInfo(FileName).fileName()));
+    StatusText->setText(tr("Saved %1").arg(QFileInfo(FileName).fileName()));
   });
 }
 

@@ -42,10 +42,11 @@ void TQuillonMain::HomePageExecute() {
   Guarded([&] {
     const QString Guide = FindUserGuide(ExeDir());
     if (Guide.isEmpty())
-      throw std::runtime_error("The user guide quillon-guide.html is not installed beside " +
-                               ExeDir().toStdString());
+      throw std::runtime_error(tr("The user guide quillon-guide.html is not installed beside %1")
+                                   .arg(ExeDir())
+                                   .toStdString());
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Guide)))
-      throw std::runtime_error("No web browser could open " + Guide.toStdString());
+      throw std::runtime_error(tr("No web browser could open %1").arg(Guide).toStdString());
   });
 }
 

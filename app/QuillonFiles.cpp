@@ -72,7 +72,7 @@ void TQuillonMain::FileOpenAccept(const QString& FileName) {
     AddRecentFile(FileName);
     ShowLoadedBoard();
   } else {
-    StatusText->setText(QStringLiteral("Loading stopped"));
+    StatusText->setText(tr("Loading stopped"));
   }
   emit BoardChanged();
 }
@@ -82,7 +82,7 @@ void TQuillonMain::ShowLoadedBoard() {
   for (const TLayer& Layer : Board->Layers)
     Items += Layer.Lines.Count() + Layer.Arcs.Count() + Layer.Texts.Count() +
              Layer.Flashes.Count() + Layer.Polygons.Count();
-  StatusText->setText(QStringLiteral("%1 layers, %2 items").arg(Board->Layers.Count()).arg(Items));
+  StatusText->setText(tr("%1 layers, %2 items").arg(Board->Layers.Count()).arg(Items));
 }
 
 void TQuillonMain::FillLayerLists() {

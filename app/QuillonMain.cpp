@@ -29,10 +29,10 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   LayersSheet = new QWidget;
   new QVBoxLayout(LayersSheet);
   OutputSheet = BuildOutputPage();
-  MPageControl->addTab(PinsSheet, QStringLiteral("Pins"));
-  MPageControl->addTab(PltSheet, QStringLiteral("Plt"));
-  MPageControl->addTab(LayersSheet, QStringLiteral("Layers"));
-  MPageControl->addTab(OutputSheet, QStringLiteral("Output"));
+  MPageControl->addTab(PinsSheet, tr("Pins"));
+  MPageControl->addTab(PltSheet, tr("Plt"));
+  MPageControl->addTab(LayersSheet, tr("Layers"));
+  MPageControl->addTab(OutputSheet, tr("Output"));
   setCentralWidget(MPageControl);
   StatusText = new QLabel;
   statusBar()->addWidget(StatusText, 1);
@@ -100,7 +100,7 @@ void TQuillonMain::Guarded(const std::function<void()>& Steps) {
   } catch (const std::exception& Error) {
     Prompts.ReportError(FromCoreText(Error.what()));
   } catch (...) {
-    Prompts.ReportError(QStringLiteral("Unknown error"));
+    Prompts.ReportError(tr("Unknown error"));
   }
 }
 

@@ -49,7 +49,7 @@ QStringList PinUnitNames() {
 
 QWidget* TQuillonMain::BuildPinsPage() {
   PinMemo = TextPane(false);
-  PinMemo->setPlainText(QStringLiteral("Load File"));
+  PinMemo->setPlainText(tr("Load File"));
   OEMBtn = new QPushButton(QStringLiteral("OEM"));
   ANSIBtn = new QPushButton(QStringLiteral("ANSI"));
   auto* CodePage = new QButtonGroup(this);
@@ -59,10 +59,10 @@ QWidget* TQuillonMain::BuildPinsPage() {
     connect(Button, &QPushButton::clicked, this, [this] { OEMBtnClick(); });
   }
   ANSIBtn->setChecked(true);
-  pinFormatCB = DropDown({QStringLiteral("Pin# Hole Aper"), QStringLiteral("Pin# Aper Hole")});
+  pinFormatCB = DropDown({tr("Pin# Hole Aper"), tr("Pin# Aper Hole")});
   HUnitCombo = DropDown(PinUnitNames());
   AUnitCombo = DropDown(PinUnitNames());
-  ReadPinBtn = new QPushButton(QStringLiteral("Read"));
+  ReadPinBtn = new QPushButton(tr("Read"));
   connect(ReadPinBtn, &QPushButton::clicked, this, [this] { ReadPinBtnClick(); });
 
   PinsStringGrid = new QTableWidget;
@@ -76,10 +76,10 @@ QWidget* TQuillonMain::BuildPinsPage() {
   Controls->addSpacing(16);
   Controls->addWidget(pinFormatCB);
   Controls->addSpacing(16);
-  Controls->addWidget(new QLabel(QStringLiteral("Hole:")));
+  Controls->addWidget(new QLabel(tr("Hole:")));
   Controls->addWidget(HUnitCombo);
   Controls->addSpacing(8);
-  Controls->addWidget(new QLabel(QStringLiteral("Aperture:")));
+  Controls->addWidget(new QLabel(tr("Aperture:")));
   Controls->addWidget(AUnitCombo);
   Controls->addStretch();
   Controls->addWidget(ReadPinBtn);
@@ -98,19 +98,19 @@ QWidget* TQuillonMain::BuildPinsPage() {
 }
 
 QWidget* TQuillonMain::BuildPltPage() {
-  RadioMM = new QRadioButton(QStringLiteral("MM"));
-  RadioInch = new QRadioButton(QStringLiteral("Inch"));
-  RadioPINCH = new QRadioButton(QStringLiteral("PInch"));
-  RadioCustom = new QRadioButton(QStringLiteral("Custom"));
+  RadioMM = new QRadioButton(tr("MM"));
+  RadioInch = new QRadioButton(tr("Inch"));
+  RadioPINCH = new QRadioButton(tr("PInch"));
+  RadioCustom = new QRadioButton(tr("Custom"));
   RadioInch->setChecked(true);
   RadioCustom->setEnabled(false);
   DBUCombo = DropDown(
       {QStringLiteral("1"), QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100")});
   DBUEdit = new QLineEdit(QStringLiteral("25.4"));
   DBUEdit->setEnabled(false);
-  UnitBox = DropDown({QStringLiteral("mm"), QStringLiteral("inch")});
+  UnitBox = DropDown({tr("mm"), tr("inch")});
 
-  auto* Units = new QGroupBox(QStringLiteral(" Units "));
+  auto* Units = new QGroupBox(tr(" Units "));
   auto* Radios = new QHBoxLayout;
   for (QRadioButton* Radio : {RadioMM, RadioInch, RadioPINCH, RadioCustom}) {
     Radios->addWidget(Radio);
@@ -121,7 +121,7 @@ QWidget* TQuillonMain::BuildPltPage() {
   Radios->addStretch();
   auto* Factor = new QHBoxLayout;
   Factor->addWidget(DBUCombo);
-  Factor->addWidget(new QLabel(QStringLiteral("DBU = ")));
+  Factor->addWidget(new QLabel(tr("DBU = ")));
   Factor->addWidget(DBUEdit, 1);
   Factor->addWidget(UnitBox);
   auto* UnitsLayout = new QVBoxLayout(Units);
@@ -140,13 +140,13 @@ QWidget* TQuillonMain::BuildPltPage() {
   DrlCB = new QComboBox;
   AperMskTopCB->setEnabled(false);
   AperMskBotCB->setEnabled(false);
-  auto* Mapping = new QGroupBox(QStringLiteral("Pins Mapping"));
+  auto* Mapping = new QGroupBox(tr("Pins Mapping"));
   auto* MappingLayout = new QFormLayout(Mapping);
-  MappingLayout->addRow(QStringLiteral("Apertures Top"), AperTopCB);
-  MappingLayout->addRow(QStringLiteral("Apertures Bot"), AperBotCB);
-  MappingLayout->addRow(QStringLiteral("Mask Top"), AperMskTopCB);
-  MappingLayout->addRow(QStringLiteral("Mask Bot"), AperMskBotCB);
-  MappingLayout->addRow(QStringLiteral("Drill"), DrlCB);
+  MappingLayout->addRow(tr("Apertures Top"), AperTopCB);
+  MappingLayout->addRow(tr("Apertures Bot"), AperBotCB);
+  MappingLayout->addRow(tr("Mask Top"), AperMskTopCB);
+  MappingLayout->addRow(tr("Mask Bot"), AperMskBotCB);
+  MappingLayout->addRow(tr("Drill"), DrlCB);
   MappingLayout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
 
   auto* Page = new QWidget;
