@@ -41,7 +41,7 @@ TEST(Cam350Padstacks, NothingWithoutPinRowsAndNoOverflowAtTheLargestPin) {
 
 TEST(Cam350Pads, AFlashOfADefinedPinIsPlacedOnItsOwnLayerWithoutAQuestion) {
   TScriptingPcb Board;
-  TScriptedPrompts Prompts({});
+  TScriptedPrompts Prompts;
   Board.SetPrompts(&Prompts);
   AddLayers(Board, 3);
   Board.Scale = 0.01;

@@ -102,7 +102,6 @@ TEST_F(GerberFlashes, ToAllAnswersStandForEveryLaterUndefinedFlashOfTheCall) {
   EXPECT_EQ(Prompts.Asked.size(), 1u);
 
   Prompts.Answers = {TAnswer::YesToAll, TAnswer::YesToAll};
-  Prompts.Next = 0;
   Prompts.Asked.clear();
   EXPECT_EQ(Flashes(0).size(), 8u);
   // The answer is local to the call: the next layer asks again.
