@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "pins/ApertureTable.h"
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabGerberSyntax.h"
 #include "support/OutputLines.h"
