@@ -4,6 +4,19 @@
 
 namespace quillon::test {
 
+namespace {
+
+// Lines and arcs store their ends the same way.
+template <class TItem>
+void SetEnds(TItem& Item, BoardPoint Start, BoardPoint End) {
+  Item.StartX = Start.X;
+  Item.StartY = Start.Y;
+  Item.EndX = End.X;
+  Item.EndY = End.Y;
+}
+
+}  // namespace
+
 TLayer& AddLayer(TPcb& Board, const std::string& Name, std::uint8_t Number) {
   TLayer& Layer = Board.Layers.Add();
   Layer.Name = Name;
@@ -20,10 +33,7 @@ TPcbLine& AddLine(TPcbLines& Lines, std::uint16_t Kind, BoardPoint Start, BoardP
                   std::int32_t Width) {
   TPcbLine& Line = Lines.Add();
   Line.Kind = Kind;
-  Line.StartX = Start.X;
-  Line.StartY = Start.Y;
-  Line.EndX = End.X;
-  Line.EndY = End.Y;
+  SetEnds(Line, Start, End);
   Line.Width = Width;
   return Line;
 }
@@ -38,10 +48,7 @@ TPcbArc& AddArc(TPcbArcs& Arcs, BoardPoint Center, BoardPoint Start, BoardPoint 
   TPcbArc& Arc = Arcs.Add();
   Arc.CenterX = Center.X;
   Arc.CenterY = Center.Y;
-  Arc.StartX = Start.X;
-  Arc.StartY = Start.Y;
-  Arc.EndX = End.X;
-  Arc.EndY = End.Y;
+  SetEnds(Arc, Start, End);
   Arc.Width = Width;
   return Arc;
 }
