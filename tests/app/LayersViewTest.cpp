@@ -16,12 +16,11 @@
 #include "AppTestSupport.h"
 #include "app/LayersView.h"
 #include "preview/Palette.h"
-#include "preview/TestBoards.h"
+#include "script/ScriptPcb.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
-
-using namespace quillon::preview::test;
 
 void Send(QWidget* To, QEvent::Type Type, QPointF At, Qt::MouseButton Button = Qt::NoButton) {
   const Qt::MouseButtons Held = Type == QEvent::MouseButtonRelease ? Qt::NoButton : Button;
@@ -63,9 +62,9 @@ class LayersViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TLayer& Comp = AddLayer(Board, "COMP", 1);
-    AddLine(Comp.Lines, kindFilledRectangle, 0, 0, 1000, 1000);  // 10 x 10 mm
+    AddLine(Comp.Lines, kindFilledRectangle, {0, 0}, {1000, 1000}, 1);  // 10 x 10 mm
     TLayer& Solder = AddLayer(Board, "SOLDER", 2);
-    AddLine(Solder.Lines, kindLine, 2000, 500, 3000, 500, 50);
+    AddLine(Solder.Lines, kindLine, {2000, 500}, {3000, 500}, 50);
     View.resize(700, 400);
     View.show();
     QObject::connect(&View, &app::TLayersView::StatusText,
@@ -159,7 +158,7 @@ TEST_F(LayersViewTest, ANewDbuFactorTakesEffectAtRefresh) {
 // boxes let the view paint in between: the old index must not reach past the
 // items that are left.
 TEST_F(LayersViewTest, ABoardEmptiedBeforeRefreshIsDrawnAndHoveredSafely) {
-  AddFlash(Board.Layers.Items(1), 9, 100, 100);
+  AddFlash(Board.Layers.Items(1), 9, {100, 100});
   View.Refresh();
   Board.Layers.Items(1).Flashes.Clear();
   Board.Layers.Items(0).Lines.Clear();
@@ -189,8 +188,8 @@ TEST(LayersViewBig, AMillionItemsStayResponsive) {
   L.Lines.Reserve(900000);
   for (int Y = 0; Y < 900; ++Y)
     for (int X = 0; X < 1000; ++X)
-      AddLine(L.Lines, kindLine, X * 30, Y * 30, X * 30 + 20, Y * 30 + 10, 4);
-  for (int I = 0; I < 100000; ++I) AddFlash(P, 1 + I % 3, (I % 1000) * 30 + 15, (I / 1000) * 90);
+      AddLine(L.Lines, kindLine, {X * 30, Y * 30}, {X * 30 + 20, Y * 30 + 10}, 4);
+  for (int I = 0; I < 100000; ++I) AddFlash(P, 1 + I % 3, {(I % 1000) * 30 + 15, (I / 1000) * 90});
   Board.Pins.Append(PinRow(0, 0.1, 0.2, shapeCircle));
   Board.Pins.Append(PinRow(1, 0.1, 0.2, shapeSquare));
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Cam350Boards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
 namespace quillon::test {
@@ -35,6 +37,7 @@ TEST(Cam350Demo, TheDemoBoardGivesTheReviewedMacro) {
   }
   EXPECT_EQ(Actual, Golden);
   EXPECT_EQ(Prompts.Asked.size(), 1u);
+  EXPECT_TRUE(Prompts.Notes.empty());
 }
 
 }  // namespace

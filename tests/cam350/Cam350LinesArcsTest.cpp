@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Cam350Boards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -11,7 +13,7 @@ TEST(Cam350Lines, TheFirstLineDefinesAndSelectsItsAperture) {
   Board.Scale = 0.0254;
   Board.Apertures.FindOrAdd(shapeCircle, true, 1.0);  // D-code 10
   Board.Apertures.FindOrAdd(shapeCircle, true, 2.0);  // D-code 11
-  AddLine(Board.Layers.Items(1).Lines, 100, 200, 300, 200, 10, kindLine);
+  AddLine(Board.Layers.Items(1).Lines, kindLine, {100, 200}, {300, 200}, 10);
   Board.MakeCam350Lines();
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"setlayer@ 1", "edit_aperture@ 12,1,0.2540,0.2540,0,\"\"",
@@ -24,11 +26,11 @@ TEST(Cam350Lines, DCodesAreSelectedOnChangeOnlyAndDefinedOnceAcrossLayers) {
   AddLayers(Board, 2);
   Board.Scale = 0.01;
   TPcbLines& First = Board.Layers.Items(0).Lines;
-  AddLine(First, 0, 0, 100, 50, 20, kindRectangle);         // width A
-  AddLine(First, 0, 0, -150, 0, 30, kindLine);              // width B
-  AddLine(First, 10, 10, 20, 20, 20, kindFilledRectangle);  // A again
-  AddLine(First, 5, 5, 6, 6, 20, 0);                        // A, a kind of no record
-  AddLine(Board.Layers.Items(1).Lines, 1, 2, 3, 4, 20, kindLine);
+  AddLine(First, kindRectangle, {0, 0}, {100, 50}, 20);         // width A
+  AddLine(First, kindLine, {0, 0}, {-150, 0}, 30);              // width B
+  AddLine(First, kindFilledRectangle, {10, 10}, {20, 20}, 20);  // A again
+  AddLine(First, 0, {5, 5}, {6, 6}, 20);                        // A, a kind of no record
+  AddLine(Board.Layers.Items(1).Lines, kindLine, {1, 2}, {3, 4}, 20);
   Board.BuildApertures();  // 0.2 is D-code 10, 0.3 is 11, both still to be defined
   Board.MakeCam350Lines();
   EXPECT_EQ(LinesOf(Board.Output),
@@ -69,12 +71,12 @@ TEST(Cam350Arcs, CirclesArcsAndTheApertureMarksTheLinesTook) {
   TScriptingPcb Board;
   AddLayers(Board, 2);
   Board.Scale = 0.001;
-  AddLine(Board.Layers.Items(0).Lines, 0, 0, 1000, 0, 100);
+  AddLine(Board.Layers.Items(0).Lines, kindLine, {0, 0}, {1000, 0}, 100);
   TPcbArcs& Arcs = Board.Layers.Items(1).Arcs;
-  AddArc(Arcs, 0, 0, 1000, 0, 1000, 0, 100);  // full circle
-  AddArc(Arcs, 0, 0, 1000, 0, 1000, 1, 100);  // ends one unit apart: an arc
-  AddArc(Arcs, 0, 0, 0, -2000, 2000, 0, 0);   // width 0
-  Board.BuildApertures();                     // 0.1 is D-code 10, the zero width 11
+  AddArc(Arcs, {0, 0}, {1000, 0}, {1000, 0}, 100);  // full circle
+  AddArc(Arcs, {0, 0}, {1000, 0}, {1000, 1}, 100);  // ends one unit apart: an arc
+  AddArc(Arcs, {0, 0}, {0, -2000}, {2000, 0}, 0);   // width 0
+  Board.BuildApertures();                           // 0.1 is D-code 10, the zero width 11
   Board.MakeCam350Lines();
   Board.MakeCam350Arcs();
   EXPECT_EQ(
@@ -94,8 +96,8 @@ TEST(Cam350Lines, ExtremeCoordinatesPrintWithoutOverflow) {
   TScriptingPcb Board;
   AddLayers(Board, 1);
   Board.Scale = 1.0;
-  AddLine(Board.Layers.Items(0).Lines, -2147483647 - 1, 2147483647, 2147483647, -2147483647 - 1,
-          2147483647);
+  AddLine(Board.Layers.Items(0).Lines, kindLine, {-2147483647 - 1, 2147483647},
+          {2147483647, -2147483647 - 1}, 2147483647);
   Board.BuildApertures();
   Board.MakeCam350Lines();
   const auto Lines = LinesOf(Board.Output);

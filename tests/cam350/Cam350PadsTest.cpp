@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Cam350Boards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -14,9 +17,9 @@ const char* const Question8 =
 
 TEST(Cam350Padstacks, EveryPinRowDefinesItsPadsAndHoleInRowOrder) {
   TScriptingPcb Board;
-  Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
-  Board.Pins.Append(PinRow(7, shapeNone, 13, 0));
-  Board.Pins.Append(PinRow(4, shapeSquare, 14, 15));
+  Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeCircle, 11, 12));
+  Board.Pins.Append(PinRow(7, 0.8, 0, shapeNone, 13, 0));
+  Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeSquare, 14, 15));
   Board.MakeCam350Padstacks(1, 6, 2, 3, 8);
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"edit_padstack_dcode@ 5,1,12", "edit_padstack_dcode@ 5,6,12",
@@ -30,7 +33,7 @@ TEST(Cam350Padstacks, NothingWithoutPinRowsAndNoOverflowAtTheLargestPin) {
   Board.MakeCam350Padstacks(0, 1, 2, 3, 4);
   EXPECT_TRUE(Board.Output.Empty());
 
-  Board.Pins.Append(PinRow(2147483647, shapeNone, 10, 0));
+  Board.Pins.Append(PinRow(2147483647, 0.8, 0, shapeNone, 10, 0));
   Board.MakeCam350Padstacks(0, 1, 2, 3, 255);
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"edit_padstack_dcode@ 2147483648,255,10"}));
@@ -38,23 +41,24 @@ TEST(Cam350Padstacks, NothingWithoutPinRowsAndNoOverflowAtTheLargestPin) {
 
 TEST(Cam350Pads, AFlashOfADefinedPinIsPlacedOnItsOwnLayerWithoutAQuestion) {
   TScriptingPcb Board;
-  TScriptedPrompts Prompts({});
+  TScriptedPrompts Prompts;
   Board.SetPrompts(&Prompts);
   AddLayers(Board, 3);
   Board.Scale = 0.01;
-  Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
-  AddFlash(Board.Layers.Items(2).Flashes, 5, 1000, -325);
+  Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeCircle, 11, 12));
+  AddFlash(Board.Layers.Items(2).Flashes, 5, {1000, -325});
   Board.MakeCam350Pads();
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"setlayer@ 2", "add_padstack@", "setpadstack@ 5",
                                       "axy@ 10.00,-3.25", "back@", "view_all@"}));
   EXPECT_TRUE(Prompts.Asked.empty());
+  EXPECT_TRUE(Prompts.Notes.empty());
 }
 
 TEST(Cam350Pads, ABoardWithoutFlashesGivesNoLineAtAll) {
   TScriptingPcb Board;
   AddLayers(Board, 2);
-  AddLine(Board.Layers.Items(0).Lines, 0, 0, 10, 10);
+  AddLine(Board.Layers.Items(0).Lines, kindLine, {0, 0}, {10, 10}, 1);
   Board.MakeCam350Pads();
   EXPECT_TRUE(Board.Output.Empty());
 }
@@ -65,14 +69,14 @@ TEST(Cam350Pads, NoSkipsOnlyTheFlashThatRaisedTheQuestion) {
   Board.SetPrompts(&Prompts);
   AddLayers(Board, 1);
   Board.Scale = 0.01;
-  Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
+  Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeCircle, 11, 12));
   TPcbFlashes& Flashes = Board.Layers.Items(0).Flashes;
-  AddFlash(Flashes, 7, 100, 0);  // asked: No
-  AddFlash(Flashes, 7, 200, 0);  // same pin right after: added unasked
-  AddFlash(Flashes, 7, 300, 0);
-  AddFlash(Flashes, 8, 400, 0);  // another undefined pin: asked again, Yes
-  AddFlash(Flashes, 5, 500, 0);  // defined
-  AddFlash(Flashes, 7, 600, 0);  // the undefined pin changed: asked, No
+  AddFlash(Flashes, 7, {100, 0});  // asked: No
+  AddFlash(Flashes, 7, {200, 0});  // same pin right after: added unasked
+  AddFlash(Flashes, 7, {300, 0});
+  AddFlash(Flashes, 8, {400, 0});  // another undefined pin: asked again, Yes
+  AddFlash(Flashes, 5, {500, 0});  // defined
+  AddFlash(Flashes, 7, {600, 0});  // the undefined pin changed: asked, No
   Board.MakeCam350Pads();
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"setlayer@ 0", "add_padstack@", "setpadstack@ 7",
@@ -81,6 +85,7 @@ TEST(Cam350Pads, NoSkipsOnlyTheFlashThatRaisedTheQuestion) {
                                       "axy@ 4.00,0.00", "back@", "add_padstack@", "setpadstack@ 5",
                                       "axy@ 5.00,0.00", "back@", "view_all@"}));
   EXPECT_EQ(Prompts.Asked, (std::vector<std::string>{Question6, Question7, Question6}));
+  EXPECT_TRUE(Prompts.Notes.empty());
 }
 
 TEST(Cam350Pads, ToAllAnswersStandForTheRestOfTheRunAcrossLayers) {
@@ -90,11 +95,11 @@ TEST(Cam350Pads, ToAllAnswersStandForTheRestOfTheRunAcrossLayers) {
     Board.SetPrompts(&Prompts);
     AddLayers(Board, 2);
     Board.Scale = 0.01;
-    Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
-    AddFlash(Board.Layers.Items(0).Flashes, 9, 100, 0);
-    AddFlash(Board.Layers.Items(0).Flashes, 5, 200, 0);
-    AddFlash(Board.Layers.Items(1).Flashes, 10, 300, 0);
-    AddFlash(Board.Layers.Items(1).Flashes, 5, 400, 0);
+    Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeCircle, 11, 12));
+    AddFlash(Board.Layers.Items(0).Flashes, 9, {100, 0});
+    AddFlash(Board.Layers.Items(0).Flashes, 5, {200, 0});
+    AddFlash(Board.Layers.Items(1).Flashes, 10, {300, 0});
+    AddFlash(Board.Layers.Items(1).Flashes, 5, {400, 0});
     Board.MakeCam350Pads();
     const bool Yes = Answer == TAnswer::YesToAll;
     std::vector<std::string> Expected{"setlayer@ 0"};
@@ -110,6 +115,7 @@ TEST(Cam350Pads, ToAllAnswersStandForTheRestOfTheRunAcrossLayers) {
                     {"add_padstack@", "setpadstack@ 5", "axy@ 4.00,0.00", "back@", "view_all@"});
     EXPECT_EQ(LinesOf(Board.Output), Expected) << (Yes ? "Yes to All" : "No to All");
     EXPECT_EQ(Prompts.Asked, (std::vector<std::string>{Question8}));
+    EXPECT_TRUE(Prompts.Notes.empty());
   }
 }
 
@@ -119,11 +125,11 @@ TEST(Cam350Pads, CancelEndsTheWriterAtOnceAndTheNextRunAsksAfresh) {
   Board.SetPrompts(&Prompts);
   AddLayers(Board, 3);
   Board.Scale = 0.01;
-  Board.Pins.Append(PinRow(4, shapeCircle, 11, 12));
-  AddFlash(Board.Layers.Items(1).Flashes, 5, 100, 0);
-  AddFlash(Board.Layers.Items(1).Flashes, 9, 200, 0);
-  AddFlash(Board.Layers.Items(1).Flashes, 5, 300, 0);
-  AddFlash(Board.Layers.Items(2).Flashes, 5, 400, 0);
+  Board.Pins.Append(PinRow(4, 0.8, 1.6, shapeCircle, 11, 12));
+  AddFlash(Board.Layers.Items(1).Flashes, 5, {100, 0});
+  AddFlash(Board.Layers.Items(1).Flashes, 9, {200, 0});
+  AddFlash(Board.Layers.Items(1).Flashes, 5, {300, 0});
+  AddFlash(Board.Layers.Items(2).Flashes, 5, {400, 0});
   Board.MakeCam350Pads();
   EXPECT_EQ(LinesOf(Board.Output),
             (std::vector<std::string>{"setlayer@ 1", "add_padstack@", "setpadstack@ 5",
@@ -133,6 +139,7 @@ TEST(Cam350Pads, CancelEndsTheWriterAtOnceAndTheNextRunAsksAfresh) {
   Board.MakeCam350Pads();
   EXPECT_EQ(Board.Output.Count(), 1 + 3 * 4 + 1 + 1 + 4 + 1);
   EXPECT_EQ(Prompts.Asked, (std::vector<std::string>{Question8, Question8}));
+  EXPECT_TRUE(Prompts.Notes.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Cam350Boards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -13,10 +15,6 @@ const std::vector<std::string> PouringStart{
 // Appends lines to Lines: the pouring settings block, or any listed lines.
 void Append(std::vector<std::string>& Lines, const std::vector<std::string>& More) {
   Lines.insert(Lines.end(), More.begin(), More.end());
-}
-
-TPcbArc& AddCircle(TPcbComplexPolygon& Polygon, int CenterX, int CenterY, int OnX, int OnY) {
-  return AddArc(Polygon.Circles, CenterX, CenterY, OnX, OnY, OnX, OnY, 0);
 }
 
 TEST(Cam350Polygons, APolygonWithoutVoidsIsAPouringBracketedByLayerAllOff) {
@@ -46,13 +44,13 @@ TEST(Cam350Polygons, VoidOutlinesAndVoidCirclesWithTheirLeadPoints) {
     AddOutline(Polygon, {});  // a void without points
     AddOutline(Polygon, {{500, 500}, {600, 500}, {600, 600}});
     AddOutline(Polygon, {});
-    AddCircle(Polygon, 300, 300, 350, 300);
-    AddCircle(Polygon, 700, 700, 720, 700);
+    AddVoidCircle(Polygon, {300, 300}, 50);
+    AddVoidCircle(Polygon, {700, 700}, 20);
   }
   {
     TPcbComplexPolygon& Polygon = Polygons.Add();
     AddOutline(Polygon, {{2000, 0}, {3000, 0}, {3000, 1000}});
-    AddCircle(Polygon, 2500, 500, 2600, 500);
+    AddVoidCircle(Polygon, {2500, 500}, 100);
   }
   Board.MakeCam350Polygons();
 
@@ -85,18 +83,18 @@ TEST(Cam350Polygons, PolygonsWithoutAnOuterOutlineArePassedOverWhole) {
   TScriptingPcb Board;
   AddLayers(Board, 2);
   Board.Scale = 0.01;
-  AddCircle(Board.Layers.Items(0).Polygons.Add(), 10, 10, 20, 10);  // no outlines at all
+  AddVoidCircle(Board.Layers.Items(0).Polygons.Add(), {10, 10}, 10);  // no outlines at all
   TPcbComplexPolygons& Polygons = Board.Layers.Items(1).Polygons;
   {
     TPcbComplexPolygon& Polygon = Polygons.Add();
     AddOutline(Polygon, {});  // outer outline without points
     AddOutline(Polygon, {{100, 100}, {200, 100}, {200, 200}});
-    AddCircle(Polygon, 300, 300, 350, 300);
+    AddVoidCircle(Polygon, {300, 300}, 50);
   }
   {
     TPcbComplexPolygon& Polygon = Polygons.Add();
     AddOutline(Polygon, {{0, 0}, {100, 0}});
-    AddCircle(Polygon, 50, 50, 60, 50);
+    AddVoidCircle(Polygon, {50, 50}, 10);
   }
   Board.MakeCam350Polygons();
 
@@ -115,10 +113,10 @@ TEST(Cam350Polygons, FilledRectanglesArePouredInASecondPassOverAllLayers) {
   Board.Scale = 1;
   TLayer& Layer0 = Board.Layers.Items(0);
   AddOutline(Layer0.Polygons.Add(), {{0, 0}, {10, 0}, {0, 10}, {0, 0}});
-  AddLine(Layer0.Lines, 0, 0, 5, 5, 1, kindLine);
-  AddLine(Layer0.Lines, 200, 100, 0, 0, 1, kindFilledRectangle);
-  AddLine(Layer0.Lines, 0, 0, 50, 50, 1, kindRectangle);  // an outline only: not poured
-  AddLine(Board.Layers.Items(1).Lines, 0, 0, 5, 5, 1, kindLine);
+  AddLine(Layer0.Lines, kindLine, {0, 0}, {5, 5}, 1);
+  AddLine(Layer0.Lines, kindFilledRectangle, {200, 100}, {0, 0}, 1);
+  AddLine(Layer0.Lines, kindRectangle, {0, 0}, {50, 50}, 1);  // an outline only: not poured
+  AddLine(Board.Layers.Items(1).Lines, kindLine, {0, 0}, {5, 5}, 1);
   AddOutline(Board.Layers.Items(2).Polygons.Add(), {{1, 1}, {2, 2}});
   Board.MakeCam350Polygons();
 

@@ -1,28 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "Cam350Boards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
 
-TPcbText& AddText(TPcbTexts& Texts, std::string Text, std::uint8_t Justification,
-                  std::uint8_t Mirror, std::int32_t Rotation, std::int32_t Size, std::int32_t X = 0,
-                  std::int32_t Y = 0) {
-  TPcbText& Item = Texts.Add();
-  Item.Text = std::move(Text);
-  Item.Justification = Justification;
-  Item.Mirror = Mirror;
-  Item.Rotation = Rotation;
-  Item.Size = Size;
-  Item.X = X;
-  Item.Y = Y;
-  return Item;
-}
-
 TEST(Cam350Text, ABoardWithoutTextGivesOnlyTheTwoOpeningLines) {
   TScriptingPcb Board;
   AddLayers(Board, 2);
-  AddLine(Board.Layers.Items(0).Lines, 0, 0, 1, 1);
+  AddLine(Board.Layers.Items(0).Lines, kindLine, {0, 0}, {1, 1}, 1);
   Board.MakeCam350Text();
   EXPECT_EQ(LinesOf(Board.Output), (std::vector<std::string>{"textjust@ 4", "textmirror@ 0"}));
 }
@@ -32,9 +20,9 @@ TEST(Cam350Text, SettingsAreWrittenOnlyWhenTheyChange) {
   AddLayers(Board, 3);
   Board.Scale = 0.01;
   TPcbTexts& Texts = Board.Layers.Items(2).Texts;
-  AddText(Texts, "REF1", 27, 0, 0, 100, 500, 250);
-  AddText(Texts, "REF2", 27, 4, 90, 100, 500, 250);
-  AddText(Texts, "REF3", 27, 0, 0, 100, 500, 250);
+  AddText(Texts, "REF1", {500, 250}, 100, 27, 0, 0);
+  AddText(Texts, "REF2", {500, 250}, 100, 27, 90, 4);
+  AddText(Texts, "REF3", {500, 250}, 100, 27, 0, 0);
   Board.BuildApertures();  // the text stroke 0.1 is D-code 10
   Board.MakeCam350Text();
   EXPECT_EQ(LinesOf(Board.Output),
@@ -70,7 +58,8 @@ TEST(Cam350Text, JustificationCodesAndAnUnknownCodeThatKeepsThePrevious) {
       {43, "textjust@ 6"},  {7, nullptr},
   };
   for (const auto& [Justification, Line] : Table)
-    AddText(Board.Layers.Items(0).Texts, "", static_cast<std::uint8_t>(Justification), 0, 0, 0);
+    AddText(Board.Layers.Items(0).Texts, "", {0, 0}, 0, static_cast<std::uint8_t>(Justification), 0,
+            0);
   Board.BuildApertures();
   Board.MakeCam350Text();
 
@@ -90,9 +79,9 @@ TEST(Cam350Text, SettingsCarryOverToTheNextLayer) {
   TScriptingPcb Board;
   AddLayers(Board, 2);
   Board.Scale = 0.01;
-  AddText(Board.Layers.Items(0).Texts, "A", 33, 4, 270, 200, 100, -100);
-  AddText(Board.Layers.Items(1).Texts, "B", 33, 4, 270, 200, 100, -100);
-  AddText(Board.Layers.Items(1).Texts, "C", 33, 4, 270, 250, 100, -100);
+  AddText(Board.Layers.Items(0).Texts, "A", {100, -100}, 200, 33, 270, 4);
+  AddText(Board.Layers.Items(1).Texts, "B", {100, -100}, 200, 33, 270, 4);
+  AddText(Board.Layers.Items(1).Texts, "C", {100, -100}, 250, 33, 270, 4);
   Board.BuildApertures();
   Board.MakeCam350Text();
   EXPECT_EQ(LinesOf(Board.Output),
@@ -124,8 +113,8 @@ TEST(Cam350Text, TextBytesGoOutUnchangedAndATakenApertureIsNotDefinedAgain) {
   TScriptingPcb Board;
   AddLayers(Board, 1);
   Board.Scale = 0.01;
-  AddLine(Board.Layers.Items(0).Lines, 0, 0, 100, 0, 10);  // the text stroke width
-  AddText(Board.Layers.Items(0).Texts, "say \"hi\", \xC0\xE9;", 27, 0, 0, 0);
+  AddLine(Board.Layers.Items(0).Lines, kindLine, {0, 0}, {100, 0}, 10);  // the text stroke width
+  AddText(Board.Layers.Items(0).Texts, "say \"hi\", \xC0\xE9;", {0, 0}, 0, 27, 0, 0);
   Board.BuildApertures();
   Board.MakeCam350Lines();
   Board.Output.Clear();

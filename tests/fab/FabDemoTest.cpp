@@ -11,9 +11,9 @@
 #include <set>
 
 #include "ExternalTools.h"
-#include "FabBoard.h"
 #include "RenderCompare.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
 #include "text/NumberFormat.h"
 #include "text/Units.h"
 

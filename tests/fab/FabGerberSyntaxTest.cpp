@@ -2,9 +2,10 @@
 
 #include <limits>
 
-#include "FabBoard.h"
+#include "pins/ApertureTable.h"
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabGerberSyntax.h"
+#include "support/OutputLines.h"
 
 namespace quillon::test {
 namespace {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "FabBoard.h"
 #include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -9,16 +11,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const std::string Software = "%TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT "*%";
-
-void AddPin(TScriptingPcb& Board, std::int32_t Pin, double Hole, double Aperture,
-            std::uint8_t Shape) {
-  TPinRecord Row;
-  Row.PinNumber = Pin;
-  Row.Hole = Hole;
-  Row.Aperture = Aperture;
-  Row.Shape = Shape;
-  Board.Pins.Append(Row);
-}
 
 Lines Header(const std::string& Function) {
   return {"G04 Plt FileName: t.plt*",
@@ -42,20 +34,15 @@ class FabBoardTest : public ::testing::Test {
   FabBoardTest() {
     Board.Title = "Plt FileName: t.plt";
     Board.GerberProfile = TGerberProfile::Fab;
-    for (const char* Name : {"COMP", "SOLDER", "MSKGTP", "MSKGBT", "PIN"}) AddLayer(Board, Name);
-    Board.PadTopLayer = 0;
-    Board.PadBottomLayer = 1;
-    Board.MaskTopLayer = 2;
-    Board.MaskBottomLayer = 3;
-    Board.DrillLayer = 4;
-    AddPin(Board, 1, 0.8, 1.6, shapeCircle);
-    AddPin(Board, 2, 1.0, 1.8, shapeSquare);
+    AddRoleLayers(Board);
+    AddPin(Board.Pins, 1, 0.8, 1.6, shapeCircle);
+    AddPin(Board.Pins, 2, 1.0, 1.8, shapeSquare);
     TLayer& Drill = Board.Layers.Items(4);
-    AddFlash(Drill, 2, 100, 100);
-    AddFlash(Drill, 3, 200, 100);
-    AddFlash(Drill, 2, 300, 100);
+    AddFlash(Drill, 2, {100, 100});
+    AddFlash(Drill, 3, {200, 100});
+    AddFlash(Drill, 2, {300, 100});
   }
-  void Convert(std::uint8_t Options = coAll) { Board.Convert(Options, fmtGerber, FabScale); }
+  void Convert(std::uint8_t Options = coAll) { Board.Convert(Options, fmtGerber, MillimetreScale); }
   Lines File(int L) const { return LinesOf(Board.LayerOutputs[static_cast<std::size_t>(L)]); }
 
   TScriptingPcb Board;
@@ -63,12 +50,12 @@ class FabBoardTest : public ::testing::Test {
 
 TEST_F(FabBoardTest, CopperLayerHoldsPadsLinesAndArcsWithModalCodesOnce) {
   TLayer& Top = Board.Layers.Items(0);
-  AddLine(Top, 0, 0, 1000, 0, 25);
-  AddLine(Top, 1000, 0, 1000, 500, 25);
-  AddLine(Top, 200, 200, 200, 200, 25);  // a dot
-  AddLine(Top, 0, 0, 300, 200, 10, kindRectangle);
-  AddArc(Top, 500, 500, 600, 500, 500, 600, 25);
-  AddArc(Top, 600, 500, 700, 500, 700, 500, 25);  // full circle
+  AddLine(Top, kindLine, {0, 0}, {1000, 0}, 25);
+  AddLine(Top, kindLine, {1000, 0}, {1000, 500}, 25);
+  AddLine(Top, kindLine, {200, 200}, {200, 200}, 25);  // a dot
+  AddLine(Top, kindRectangle, {0, 0}, {300, 200}, 10);
+  AddArc(Top, {500, 500}, {600, 500}, {500, 600}, 25);
+  AddArc(Top, {600, 500}, {700, 500}, {700, 500}, 25);  // full circle
   Convert();
   // Table: D10 0.25 and D11 0.1 (strokes, also the default), D12/D13 pin 1
   // hole/pad, D14/D15 pin 2 hole/pad.
@@ -112,7 +99,7 @@ TEST_F(FabBoardTest, CopperLayerHoldsPadsLinesAndArcsWithModalCodesOnce) {
 }
 
 TEST_F(FabBoardTest, EachLayerRoleHasItsFileFunctionAndFlashes) {
-  AddLine(Board.Layers.Items(2), 0, 0, 100, 0, 10);
+  AddLine(Board.Layers.Items(2), kindLine, {0, 0}, {100, 0}, 10);
   Convert();
   // Table: D10 0.1 (the stroke and the default), D11/D12 pin 1, D13/D14 pin 2.
   EXPECT_EQ(File(1), Join(Header("Copper,L2,Bot"),
@@ -157,8 +144,8 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
   }
   TPcbComplexPolygon& Plain = Top.Polygons.Add();
   AddOutline(Plain, {{5000, 0}, {5100, 0}, {5100, 100}, {5000, 0}});
-  AddLine(Top, 2000, 0, 2500, 300, 1, kindFilledRectangle);
-  AddLine(Top, 3000, 0, 3000, 300, 1, kindFilledRectangle);  // encloses nothing
+  AddLine(Top, kindFilledRectangle, {2000, 0}, {2500, 300}, 1);
+  AddLine(Top, kindFilledRectangle, {3000, 0}, {3000, 300}, 1);  // encloses nothing
   Convert(coPolygons);
   // Regions draw with no aperture: the file defines the default D11, unused.
   // Each region states its interpolation mode, G75 comes once.
@@ -214,8 +201,8 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
 
 TEST_F(FabBoardTest, APadOfAStrokesSizeGetsADCodeOfItsOwnOnCopper) {
   Board.Pins.Clear();
-  AddPin(Board, 1, 0.8, 0.25, shapeCircle);  // round pad of the stroke's 0.25
-  AddLine(Board.Layers.Items(0), 0, 0, 100, 0, 25);
+  AddPin(Board.Pins, 1, 0.8, 0.25, shapeCircle);  // round pad of the stroke's 0.25
+  AddLine(Board.Layers.Items(0), kindLine, {0, 0}, {100, 0}, 25);
   Convert(coPads | coLines);
   // D10 0.25 stroke, D11 default, D12 hole; the pad shares D10 in the
   // table. The pads come first and keep D10; the strokes get D13, after the
@@ -246,12 +233,12 @@ TEST_F(FabBoardTest, UndefinedPinsAreAskedAboutPerLayerAndTheDrillFileFollowsThe
   // it follows without a question and takes the first row's apertures.
   TLayer& Drill = Board.Layers.Items(4);
   Drill.Flashes.Clear();
-  AddFlash(Drill, 9, 100, 100);
-  AddFlash(Drill, 9, 200, 100);
-  AddFlash(Drill, 2, 300, 100);
+  AddFlash(Drill, 9, {100, 100});
+  AddFlash(Drill, 9, {200, 100});
+  AddFlash(Drill, 2, {300, 100});
   // Layers 0 and 1 ask once each; the masks ask too; Cancel on the drill layer.
-  ScriptedPrompts Prompts(
-      {TAnswer::No, TAnswer::Cancel, TAnswer::Yes, TAnswer::Yes, TAnswer::Cancel});
+  TScriptedPrompts Prompts(
+      {TAnswer::No, TAnswer::Cancel, TAnswer::Yes, TAnswer::Yes, TAnswer::Cancel}, TAnswer::Yes);
   Board.SetPrompts(&Prompts);
   Board.ExcellonDrill = true;
   Convert(coPads);
@@ -286,7 +273,7 @@ TEST_F(FabBoardTest, DrillFileHasOneToolPerHoleSizeAndOnlyWhenAskedFor) {
 }
 
 TEST_F(FabBoardTest, RepeatedConversionsGiveTheSameFiles) {
-  AddLine(Board.Layers.Items(0), 0, 0, 100, 0, 25);
+  AddLine(Board.Layers.Items(0), kindLine, {0, 0}, {100, 0}, 25);
   Board.ExcellonDrill = true;
   Convert();
   const auto First = Board.LayerOutputs;
@@ -299,8 +286,8 @@ TEST_F(FabBoardTest, RepeatedConversionsGiveTheSameFiles) {
 TEST_F(FabBoardTest, StrokesMarkTheirAperturesTakenAsTheLegacyWriterDoes) {
   // The text macro after the layer files declares an aperture only while it
   // is still new, so both profiles must leave the marks alike.
-  AddLine(Board.Layers.Items(0), 0, 0, 100, 0, 25);
-  AddArc(Board.Layers.Items(1), 0, 0, 100, 0, 0, 100, 30);
+  AddLine(Board.Layers.Items(0), kindLine, {0, 0}, {100, 0}, 25);
+  AddArc(Board.Layers.Items(1), {0, 0}, {100, 0}, {0, 100}, 30);
   Convert(coLines | coArcs);
   EXPECT_FALSE(Board.Apertures.Items(0).IsNew);  // 0.25
   EXPECT_FALSE(Board.Apertures.Items(1).IsNew);  // 0.3

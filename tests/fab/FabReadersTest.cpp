@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ExternalTools.h"
-#include "FabBoard.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -11,12 +12,12 @@ namespace {
 class FabReadersTest : public ::testing::Test {
  protected:
   void Write(bool X2AsComments) {
-    MakeRichBoard(Board);
+    BuildRichBoard(Board);
     Board.Title = "Plt FileName: rich.plt";
     Board.GerberProfile = TGerberProfile::Fab;
     Board.ExcellonDrill = true;
     Board.X2AsComments = X2AsComments;
-    Board.Convert(coAll, fmtGerber, FabScale);
+    Board.Convert(coAll, fmtGerber, MillimetreScale);
     for (int L = 0; L < Board.Layers.Count(); ++L) {
       Files.push_back(Dir.File(std::to_string(L) + Board.Layers.Items(L).Name + ".gbr"));
       WriteFile(Files.back(), Board.LayerOutputs[static_cast<std::size_t>(L)].Join());

@@ -4,9 +4,10 @@
 #include <iostream>
 
 #include "ExternalTools.h"
-#include "FabBoard.h"
 #include "RenderCompare.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -16,13 +17,13 @@ namespace {
 // geometry.
 TEST(FabRender, FabAndLegacyLayersLookTheSame) {
   TScriptingPcb Board;
-  MakeRichBoard(Board);
+  BuildRichBoard(Board);
   TempDir Dir;
-  Board.Convert(coAll, fmtGerber, FabScale);
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
   const auto Legacy = Board.LayerOutputs;
   Board.GerberProfile = TGerberProfile::Fab;
-  Board.Convert(coAll, fmtGerber, FabScale);
-  const RenderWindow Window = WindowAround(Board, FabScale, 1200);
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
+  const RenderWindow Window = WindowAround(Board, MillimetreScale, 1200);
   for (int L = 0; L < Board.Layers.Count(); ++L) {
     const std::string Base = Dir.File(std::to_string(L));
     WriteFile(Base + "-legacy.gbr", Legacy[static_cast<std::size_t>(L)].Join());

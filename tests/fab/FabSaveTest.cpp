@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
-#include "FabBoard.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -18,10 +19,10 @@ TEST(FabSave, TheDrillFileIsNamedAfterTheMainFile) {
 
 TEST(FabSave, SavingWritesTheDrillFileBesideTheLayerFilesOnlyAfterAFabConversion) {
   TScriptingPcb Board;
-  MakeRichBoard(Board);
+  BuildRichBoard(Board);
   Board.GerberProfile = TGerberProfile::Fab;
   Board.ExcellonDrill = true;
-  Board.Convert(coAll, fmtGerber, FabScale);
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
   TempDir Dir;
   Board.SaveToFile(Dir.File("board.scr"));
   EXPECT_EQ(ReadFile(Dir.File("board.drl")), Board.DrillOutput.Join());
@@ -30,7 +31,7 @@ TEST(FabSave, SavingWritesTheDrillFileBesideTheLayerFilesOnlyAfterAFabConversion
 
   TempDir Again;
   Board.GerberProfile = TGerberProfile::Legacy;
-  Board.Convert(coAll, fmtGerber, FabScale);
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
   Board.SaveToFile(Again.File("board.scr"));
   EXPECT_FALSE(std::filesystem::exists(Again.File("board.drl")));
   EXPECT_TRUE(std::filesystem::exists(Again.File("0COMP.gbr")));
@@ -38,12 +39,12 @@ TEST(FabSave, SavingWritesTheDrillFileBesideTheLayerFilesOnlyAfterAFabConversion
 
 TEST(FabSave, TheFabSwitchesLeaveTheLegacyOutputAlone) {
   TScriptingPcb Plain, Switched;
-  MakeRichBoard(Plain);
-  MakeRichBoard(Switched);
+  BuildRichBoard(Plain);
+  BuildRichBoard(Switched);
   Switched.ExcellonDrill = true;
   Switched.X2AsComments = true;
-  Plain.Convert(coAll, fmtGerber, FabScale);
-  Switched.Convert(coAll, fmtGerber, FabScale);
+  Plain.Convert(coAll, fmtGerber, MillimetreScale);
+  Switched.Convert(coAll, fmtGerber, MillimetreScale);
   EXPECT_EQ(Switched.LayerOutputs, Plain.LayerOutputs);
   EXPECT_EQ(Switched.Output, Plain.Output);
   EXPECT_TRUE(Switched.DrillOutput.Empty());
@@ -51,16 +52,16 @@ TEST(FabSave, TheFabSwitchesLeaveTheLegacyOutputAlone) {
 
 TEST(FabSave, BothProfilesGiveTheSameTextMacro) {
   TScriptingPcb Legacy, Fab;
-  MakeRichBoard(Legacy);
-  MakeRichBoard(Fab);
+  BuildRichBoard(Legacy);
+  BuildRichBoard(Fab);
   TPcbText& Text = Legacy.Layers.Items(0).Texts.Add();
   Text.Text = "Q1";
   Text.Size = 100;
   Text.Justification = 25;
   Fab.Layers.Items(0).Texts.Add() = Text;
   Fab.GerberProfile = TGerberProfile::Fab;
-  Legacy.Convert(coAll, fmtGerber, FabScale);
-  Fab.Convert(coAll, fmtGerber, FabScale);
+  Legacy.Convert(coAll, fmtGerber, MillimetreScale);
+  Fab.Convert(coAll, fmtGerber, MillimetreScale);
   EXPECT_EQ(Fab.Output, Legacy.Output);
 }
 

@@ -6,8 +6,9 @@
 
 #include <cstdlib>
 
-#include "GenesisTestBoard.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
+#include "support/ScriptedPrompts.h"
 
 namespace quillon::test {
 namespace {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "GenesisTestBoard.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -9,12 +11,12 @@ using Lines = std::vector<std::string>;
 
 TEST(GenesisLines, SegmentRectangleAndSkippedLinesOfOneLayer) {
   TScriptingPcb Pcb;
-  for (const char* Name : {"L0", "L1", "L2", "L3"}) AddLayer(Pcb, Name);
-  TLayer& Layer = AddLayer(Pcb, "L4");
-  AddLine(Layer, kindLine, 100, 200, 300, 200, 10);
-  AddLine(Layer, kindRectangle, 100, 200, 300, 400, 20);
-  AddLine(Layer, kindFilledRectangle, 0, 0, 50, 50);
-  AddLine(Layer, 0x1234, 0, 0, 50, 50);
+  for (const char* Name : {"L0", "L1", "L2", "L3"}) AddLayer(Pcb, Name, 0);
+  TLayer& Layer = AddLayer(Pcb, "L4", 0);
+  AddLine(Layer, kindLine, {100, 200}, {300, 200}, 10);
+  AddLine(Layer, kindRectangle, {100, 200}, {300, 400}, 20);
+  AddLine(Layer, kindFilledRectangle, {0, 0}, {50, 50}, 1);
+  AddLine(Layer, 0x1234, {0, 0}, {50, 50}, 1);
   Pcb.Scale = 0.0254;
   Pcb.MakeGenesisLines();
   EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
@@ -33,9 +35,9 @@ TEST(GenesisLines, SegmentRectangleAndSkippedLinesOfOneLayer) {
 
 TEST(GenesisLines, LayersWithoutLinesAndArcsWithoutLinesWriteNothing) {
   TScriptingPcb Pcb;
-  TLayer& Top = AddLayer(Pcb, "TOP");
-  AddLine(Top, kindLine, -1, 0, 0, -100, 0);
-  AddArc(AddLayer(Pcb, "BOT").Arcs, 0, 0, 10, 0, 0, 10, 1);
+  TLayer& Top = AddLayer(Pcb, "TOP", 0);
+  AddLine(Top, kindLine, {-1, 0}, {0, -100}, 0);
+  AddArc(AddLayer(Pcb, "BOT", 0).Arcs, {0, 0}, {10, 0}, {0, 10}, 1);
   Pcb.Scale = 0.001;
   Pcb.AddViewCommands = false;
   Pcb.MakeGenesisLines();
@@ -56,14 +58,14 @@ TEST(GenesisLines, LayersWithoutLinesAndArcsWithoutLinesWriteNothing) {
 // does: D10 for 0.254 mm, D11 for 0.508 mm.
 TEST(GenesisArcs, CommentLinesFollowTheApertureSequence) {
   TScriptingPcb Pcb;
-  AddLayer(Pcb, "TOP");
-  AddLayer(Pcb, "BOT");
+  AddLayer(Pcb, "TOP", 0);
+  AddLayer(Pcb, "BOT", 0);
   TLayer& Top = Pcb.Layers.Items(0);
   TLayer& Bot = Pcb.Layers.Items(1);
-  AddArc(Top.Arcs, 0, 0, 100, 0, 0, 100, 10);
-  AddArc(Top.Arcs, 0, 0, 0, 100, -100, 0, 10);
-  AddArc(Top.Arcs, 500, 500, 600, 500, 600, 500, 20);
-  AddArc(Bot.Arcs, 0, 0, 100, 0, 0, -100, 10);
+  AddArc(Top.Arcs, {0, 0}, {100, 0}, {0, 100}, 10);
+  AddArc(Top.Arcs, {0, 0}, {0, 100}, {-100, 0}, 10);
+  AddArc(Top.Arcs, {500, 500}, {600, 500}, {600, 500}, 20);
+  AddArc(Bot.Arcs, {0, 0}, {100, 0}, {0, -100}, 10);
   Pcb.Scale = 0.0254;
   Pcb.BuildApertures();
   Pcb.MakeGenesisArcs();
@@ -128,7 +130,7 @@ TEST(GenesisArcs, CommentLinesFollowTheApertureSequence) {
 
 TEST(GenesisArcs, ZeroWidthArcGetsSymbolR0AndTheSmallestAperture) {
   TScriptingPcb Pcb;
-  AddArc(AddLayer(Pcb, "TOP").Arcs, 0, 0, 100, 0, 0, 100, 0);
+  AddArc(AddLayer(Pcb, "TOP", 0).Arcs, {0, 0}, {100, 0}, {0, 100}, 0);
   Pcb.Scale = 0.01;
   Pcb.AddViewCommands = false;
   Pcb.BuildApertures();

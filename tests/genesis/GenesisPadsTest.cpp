@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
-#include "GenesisTestBoard.h"
 #include "script/ConvertError.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -63,13 +66,13 @@ class GenesisPads : public ::testing::Test {
 };
 
 TEST_F(GenesisPads, BoardWithoutFlashesWritesNothing) {
-  AddLine(Drill(), kindLine, 0, 0, 10, 10);
+  AddLine(Drill(), kindLine, {0, 0}, {10, 10}, 1);
   EXPECT_TRUE(Run().empty());
 }
 
 TEST_F(GenesisPads, WorkedExampleGivesPadAndDrillSymbols) {
   Pcb.Pins.Append(PinRow(4, 0.8, 1.5, shapeCircle));
-  AddFlash(Drill(), 5, 1000, -325);
+  AddFlash(Drill(), 5, {1000, -325});
   EXPECT_EQ(Joined(Run()),
             Joined(Join({
                 TopBottomHead,
@@ -90,9 +93,9 @@ TEST_F(GenesisPads, SymbolFollowsShapeAndPinUnits) {
   Pcb.Pins.Append(PinRow(1, 1.0, 0, shapeNone));
   Pcb.Pins.Append(PinRow(2, 0.5, 1.2, shapeNone));
   Pcb.Pins.SetUnits(1, 1);
-  AddFlash(Drill(), 1, 0, 0);
-  AddFlash(Drill(), 2, 1234, -5678);
-  AddFlash(Drill(), 3, -4, 4000);  // -0.004 rounds to zero and loses its sign
+  AddFlash(Drill(), 1, {0, 0});
+  AddFlash(Drill(), 2, {1234, -5678});
+  AddFlash(Drill(), 3, {-4, 4000});  // -0.004 rounds to zero and loses its sign
   Pcb.Scale = 0.001;
   Pcb.AddViewCommands = false;
   EXPECT_EQ(Joined(Run()), Joined(Join({
@@ -110,9 +113,9 @@ TEST_F(GenesisPads, SymbolFollowsShapeAndPinUnits) {
 TEST_F(GenesisPads, EveryLayerWithFlashesRepeatsTheWholeBlock) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
   Pcb.Pins.Append(PinRow(1, 0.9, 1.6, shapeSquare));
-  AddFlash(Pcb.Layers.Items(0), 1, 100, 200);
-  AddFlash(Drill(), 2, 300, 400);
-  AddFlash(Drill(), 1, 500, 600);
+  AddFlash(Pcb.Layers.Items(0), 1, {100, 200});
+  AddFlash(Drill(), 2, {300, 400});
+  AddFlash(Drill(), 1, {500, 600});
   EXPECT_EQ(Joined(Run()),
             Joined(Join({
                 TopBottomHead,
@@ -130,7 +133,7 @@ TEST_F(GenesisPads, EveryLayerWithFlashesRepeatsTheWholeBlock) {
 
 TEST_F(GenesisPads, SameTopAndBottomLayerIsWrittenAsItIs) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  AddFlash(Drill(), 1, 0, 0);
+  AddFlash(Drill(), 1, {0, 0});
   Pcb.PadBottomLayer = 0;
   Pcb.AddViewCommands = false;
   const Lines Out = Run();
@@ -143,7 +146,7 @@ TEST_F(GenesisPads, SameTopAndBottomLayerIsWrittenAsItIs) {
 
 TEST_F(GenesisPads, NoSkipsOnlyTheFlashThatRaisedTheQuestion) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  for (int X : {1, 2, 3}) AddFlash(Drill(), 7, X * 100, 0);  // row 6 is undefined
+  for (int X : {1, 2, 3}) AddFlash(Drill(), 7, {X * 100, 0});  // row 6 is undefined
   Prompts.Answers = {TAnswer::No};
   Pcb.AddViewCommands = false;
   EXPECT_EQ(Joined(Run()), Joined(Join({
@@ -162,11 +165,11 @@ TEST_F(GenesisPads, NoSkipsOnlyTheFlashThatRaisedTheQuestion) {
 
 TEST_F(GenesisPads, QuestionComesAgainWhenTheUndefinedPinChanges) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  AddFlash(Drill(), 7, 100, 0);
-  AddFlash(Drill(), 1, 200, 0);  // defined: no question, state kept
-  AddFlash(Drill(), 7, 300, 0);  // same undefined pin as last asked: added
-  AddFlash(Drill(), 9, 400, 0);
-  AddFlash(Drill(), 7, 500, 0);
+  AddFlash(Drill(), 7, {100, 0});
+  AddFlash(Drill(), 1, {200, 0});  // defined: no question, state kept
+  AddFlash(Drill(), 7, {300, 0});  // same undefined pin as last asked: added
+  AddFlash(Drill(), 9, {400, 0});
+  AddFlash(Drill(), 7, {500, 0});
   Prompts.Answers = {TAnswer::No, TAnswer::Yes, TAnswer::No};
   Pcb.AddViewCommands = false;
   const Lines Out = Run();
@@ -189,10 +192,10 @@ TEST_F(GenesisPads, QuestionComesAgainWhenTheUndefinedPinChanges) {
 
 TEST_F(GenesisPads, NoToAllSkipsEveryLaterUndefinedFlashWithoutAsking) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  AddFlash(Drill(), 7, 100, 0);
-  AddFlash(Drill(), 1, 200, 0);
-  AddFlash(Drill(), 9, 300, 0);
-  AddFlash(Drill(), 7, 400, 0);
+  AddFlash(Drill(), 7, {100, 0});
+  AddFlash(Drill(), 1, {200, 0});
+  AddFlash(Drill(), 9, {300, 0});
+  AddFlash(Drill(), 7, {400, 0});
   Prompts.Answers = {TAnswer::NoToAll};
   Pcb.AddViewCommands = false;
   const Lines Out = Run();
@@ -204,8 +207,8 @@ TEST_F(GenesisPads, NoToAllSkipsEveryLaterUndefinedFlashWithoutAsking) {
 }
 
 TEST_F(GenesisPads, YesToAllAddsEveryUndefinedFlashWithoutAsking) {
-  AddFlash(Drill(), 7, 100, 0);
-  AddFlash(Drill(), 9, 300, 0);
+  AddFlash(Drill(), 7, {100, 0});
+  AddFlash(Drill(), 9, {300, 0});
   Prompts.Answers = {TAnswer::YesToAll};
   Pcb.AddViewCommands = false;
   // An empty pin table leaves the previous lookup's values: zero at first.
@@ -222,10 +225,10 @@ TEST_F(GenesisPads, YesToAllAddsEveryUndefinedFlashWithoutAsking) {
 
 TEST_F(GenesisPads, CancelEndsTheWriterAtOnce) {
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  AddFlash(Pcb.Layers.Items(0), 1, 100, 0);
-  AddFlash(Pcb.Layers.Items(0), 5, 200, 0);
-  AddFlash(Pcb.Layers.Items(0), 1, 300, 0);
-  AddFlash(Drill(), 1, 400, 0);
+  AddFlash(Pcb.Layers.Items(0), 1, {100, 0});
+  AddFlash(Pcb.Layers.Items(0), 5, {200, 0});
+  AddFlash(Pcb.Layers.Items(0), 1, {300, 0});
+  AddFlash(Drill(), 1, {400, 0});
   Prompts.Answers = {TAnswer::Cancel};
   EXPECT_EQ(Joined(Run()), Joined(Join({
                                TopBottomHead,
@@ -234,8 +237,8 @@ TEST_F(GenesisPads, CancelEndsTheWriterAtOnce) {
 }
 
 TEST_F(GenesisPads, CancelLetsTheConversionGoOn) {
-  AddFlash(Drill(), 5, 0, 0);
-  AddLine(Drill(), kindLine, 0, 0, 100, 0, 10);
+  AddFlash(Drill(), 5, {0, 0});
+  AddLine(Drill(), kindLine, {0, 0}, {100, 0}, 10);
   Prompts.Answers = {TAnswer::Cancel};
   Pcb.Convert(coPads | coLines, fmtGenesis, 0.01);
   const Lines Out = LinesOf(Pcb.Output);
@@ -244,7 +247,7 @@ TEST_F(GenesisPads, CancelLetsTheConversionGoOn) {
 }
 
 TEST_F(GenesisPads, LayerIndexBeyondTheBoardStopsTheConversion) {
-  AddFlash(Drill(), 1, 0, 0);
+  AddFlash(Drill(), 1, {0, 0});
   for (std::uint8_t* Index : {&Pcb.PadTopLayer, &Pcb.PadBottomLayer, &Pcb.DrillLayer}) {
     const std::uint8_t Kept = *Index;
     *Index = 3;
@@ -272,7 +275,7 @@ TEST_F(GenesisPads, LayerNamesAreLowerCasedForAsciiLettersOnly) {
   Pcb.Layers.Items(0).Name = "TOP";
   Pcb.Layers.Items(1).Name = "B\xC4_2";  // an 8-bit capital stays as it is
   Pcb.Pins.Append(PinRow(0, 0.3, 0.6, shapeCircle));
-  AddFlash(Drill(), 1, 0, 0);
+  AddFlash(Drill(), 1, {0, 0});
   const Lines Out = Run();
   EXPECT_EQ(Out[1], "COM display_layer,name=top,display=yes,number=1");
   EXPECT_EQ(Out[4], "COM affected_layer,name=b\xC4_2,mode=single,affected=yes");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "GenesisTestBoard.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -9,9 +11,9 @@ using Lines = std::vector<std::string>;
 
 TEST(GenesisPolygons, BoardWithoutPolygonsAndLinesWritesNothing) {
   TScriptingPcb Pcb;
-  TLayer& Layer = AddLayer(Pcb, "TOP");
-  AddFlash(Layer, 1, 0, 0);
-  AddArc(Layer.Arcs, 0, 0, 10, 0, 10, 0);
+  TLayer& Layer = AddLayer(Pcb, "TOP", 0);
+  AddFlash(Layer, 1, {0, 0});
+  AddArc(Layer.Arcs, {0, 0}, {10, 0}, {10, 0}, 0);
   Pcb.Scale = 0.01;
   Pcb.MakeGenesisPolygons();
   EXPECT_TRUE(LinesOf(Pcb.Output).empty());
@@ -22,23 +24,23 @@ TEST(GenesisPolygons, BoardWithoutPolygonsAndLinesWritesNothing) {
 // a filled rectangle given end corner first.
 TEST(GenesisPolygons, SurfacesVoidsAndRectanglesInTwoPasses) {
   TScriptingPcb Pcb;
-  AddLayer(Pcb, "TOP");
-  AddLayer(Pcb, "GND");
+  AddLayer(Pcb, "TOP", 0);
+  AddLayer(Pcb, "GND", 0);
   TLayer& Top = Pcb.Layers.Items(0);
   TLayer& Gnd = Pcb.Layers.Items(1);
-  AddLine(Top, kindLine, 0, 0, 100, 0, 5);
+  AddLine(Top, kindLine, {0, 0}, {100, 0}, 5);
   AddOutline(Gnd.Polygons.Add(), {{0, 0}, {100, 0}, {100, 100}, {0, 100}});
   TPcbComplexPolygon& Square = Gnd.Polygons.Add();
   AddOutline(Square, {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}, {0, 0}});
   AddOutline(Square, {{100, 100}, {200, 100}, {200, 200}});
   Square.OutLines.Add();
   AddOutline(Square, {{300, 300}, {400, 300}});
-  AddArc(Square.Circles, 500, 500, 550, 500, 550, 500);
-  AddArc(Square.Circles, 700, 700, 700, 750, 700, 750);
-  AddArc(Square.Circles, -900, 900, -900, 800, -900, 800);
-  AddArc(Gnd.Polygons.Add().Circles, 0, 0, 10, 0, 10, 0);
-  AddLine(Gnd, kindFilledRectangle, 200, 300, 100, 50);
-  AddLine(Gnd, kindRectangle, 0, 0, 10, 10);
+  AddArc(Square.Circles, {500, 500}, {550, 500}, {550, 500}, 0);
+  AddArc(Square.Circles, {700, 700}, {700, 750}, {700, 750}, 0);
+  AddArc(Square.Circles, {-900, 900}, {-900, 800}, {-900, 800}, 0);
+  AddArc(Gnd.Polygons.Add().Circles, {0, 0}, {10, 0}, {10, 0}, 0);
+  AddLine(Gnd, kindFilledRectangle, {200, 300}, {100, 50}, 1);
+  AddLine(Gnd, kindRectangle, {0, 0}, {10, 10}, 1);
   Pcb.Scale = 0.01;
   Pcb.MakeGenesisPolygons();
   const Lines Expected = {
@@ -128,7 +130,7 @@ TEST(GenesisPolygons, SurfacesVoidsAndRectanglesInTwoPasses) {
 
 TEST(GenesisPolygons, OuterOutlineWithoutSegmentsIsPassedOver) {
   TScriptingPcb Pcb;
-  TPcbComplexPolygon& Polygon = AddLayer(Pcb, "GND").Polygons.Add();
+  TPcbComplexPolygon& Polygon = AddLayer(Pcb, "GND", 0).Polygons.Add();
   Polygon.OutLines.Add();
   AddOutline(Polygon, {{0, 0}, {100, 0}});
   Pcb.Scale = 0.01;

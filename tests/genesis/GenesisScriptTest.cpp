@@ -8,8 +8,11 @@
 #include <filesystem>
 #include <limits>
 
-#include "GenesisTestBoard.h"
 #include "TestFiles.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -35,26 +38,26 @@ TShellRun CheckSyntax(const TempDir& Dir, const std::string& Script) {
 // A board with every kind of item on it, texts with csh metacharacters among
 // them, and pin rows for some of its flashes.
 void FillBoard(TScriptingPcb& Pcb) {
-  for (const char* Name : {"COMP", "SOLDER", "PIN", "SILK"}) AddLayer(Pcb, Name);
+  for (const char* Name : {"COMP", "SOLDER", "PIN", "SILK"}) AddLayer(Pcb, Name, 0);
   TLayer& Comp = Pcb.Layers.Items(0);
-  AddLine(Comp, kindLine, 100, 200, 300, 200, 10);
-  AddLine(Comp, kindRectangle, 0, 0, 500, 400, 5);
-  AddLine(Comp, kindFilledRectangle, 600, 600, 700, 650);
-  AddArc(Comp.Arcs, 0, 0, 100, 0, 0, 100, 8);
-  AddArc(Comp.Arcs, 50, 50, 60, 50, 60, 50, 0);
+  AddLine(Comp, kindLine, {100, 200}, {300, 200}, 10);
+  AddLine(Comp, kindRectangle, {0, 0}, {500, 400}, 5);
+  AddLine(Comp, kindFilledRectangle, {600, 600}, {700, 650}, 1);
+  AddArc(Comp.Arcs, {0, 0}, {100, 0}, {0, 100}, 8);
+  AddArc(Comp.Arcs, {50, 50}, {60, 50}, {60, 50}, 0);
   TPcbComplexPolygon& Polygon = Comp.Polygons.Add();
   AddOutline(Polygon, {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}});
   AddOutline(Polygon, {{100, 100}, {200, 100}, {200, 200}});
-  AddArc(Polygon.Circles, 500, 500, 550, 500, 550, 500);
+  AddArc(Polygon.Circles, {500, 500}, {550, 500}, {550, 500}, 0);
   TLayer& Pin = Pcb.Layers.Items(2);
-  AddFlash(Pin, 1, 100, 100);
-  AddFlash(Pin, 2, -200, 300);
-  AddFlash(Pin, 9, 400, -500);  // undefined
+  AddFlash(Pin, 1, {100, 100});
+  AddFlash(Pin, 2, {-200, 300});
+  AddFlash(Pin, 9, {400, -500});  // undefined
   TLayer& Silk = Pcb.Layers.Items(3);
-  AddText(Silk, "U1", 100, 100, 60, 34);
-  AddText(Silk, "R* it's", 200, 100, 60, 42, 90);
-  AddText(Silk, "$HOME `touch pwned`; a#b", 300, 100, 60, 26, 180, 4);
-  AddText(Silk, "", 400, 100, 60, 43, 270);
+  AddText(Silk, "U1", {100, 100}, 60, 34);
+  AddText(Silk, "R* it's", {200, 100}, 60, 42, 90);
+  AddText(Silk, "$HOME `touch pwned`; a#b", {300, 100}, 60, 26, 180, 4);
+  AddText(Silk, "", {400, 100}, 60, 43, 270);
   Pcb.Pins.Append(PinRow(0, 0.8, 1.5, shapeCircle));
   Pcb.Pins.Append(PinRow(1, 0.6, 1.2, shapeSquare));
   Pcb.PadTopLayer = 0;
@@ -101,8 +104,8 @@ TEST(GenesisScript, CommandsReceiveTextsExactlyAsPlotted) {
                                           "{a,b} ~x \"q\" \\",
                                           "\xCF\xEB\xE0\xF2\xE0"};
   TScriptingPcb Pcb;
-  TLayer& Layer = AddLayer(Pcb, "SILK");
-  for (const std::string& Text : Texts) AddText(Layer, Text, 1000, 2000, 100, 34);
+  TLayer& Layer = AddLayer(Pcb, "SILK", 0);
+  for (const std::string& Text : Texts) AddText(Layer, Text, {1000, 2000}, 100, 34);
   Pcb.Scale = 0.01;
   Pcb.AddViewCommands = false;
   Pcb.MakeGenesisText();
@@ -131,11 +134,11 @@ TEST(GenesisScript, ExtremeItemValuesAreWrittenWithoutFault) {
   constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
   constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
   TScriptingPcb Pcb;
-  TLayer& Layer = AddLayer(Pcb, "TOP");
-  AddFlash(Layer, Min, Min, Max);
-  AddText(Layer, "X", Min, Max, Max, 255, Min, 255);
-  AddLine(Layer, kindLine, Min, Max, Max, Min, Max);
-  AddArc(Layer.Arcs, Min, Min, Max, Max, Min, Max, Min);
+  TLayer& Layer = AddLayer(Pcb, "TOP", 0);
+  AddFlash(Layer, Min, {Min, Max});
+  AddText(Layer, "X", {Min, Max}, Max, 255, Min, 255);
+  AddLine(Layer, kindLine, {Min, Max}, {Max, Min}, Max);
+  AddArc(Layer.Arcs, {Min, Min}, {Max, Max}, {Min, Max}, Min);
   TScriptedPrompts Prompts({TAnswer::Yes});
   Pcb.SetPrompts(&Prompts);
   Pcb.Convert(coAll, fmtGenesis, 0.0254);

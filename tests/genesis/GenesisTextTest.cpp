@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "GenesisTestBoard.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon::test {
 namespace {
@@ -22,7 +24,7 @@ class GenesisText : public ::testing::Test {
                       std::uint8_t Mirror = 0, const std::string& Text = "ABC") {
     TScriptingPcb Board;
     Board.Scale = 0.01;
-    AddText(AddLayer(Board, "SILK"), Text, 1000, 2000, 100, Justification, Rotation, Mirror);
+    AddText(AddLayer(Board, "SILK", 0), Text, {1000, 2000}, 100, Justification, Rotation, Mirror);
     Board.MakeGenesisText();
     return std::string(Board.Output[4]);
   }
@@ -30,8 +32,8 @@ class GenesisText : public ::testing::Test {
 };
 
 TEST_F(GenesisText, WorkedExampleWithItsLayerBlock) {
-  AddLayer(Pcb, "COMP");
-  AddText(AddLayer(Pcb, "SILK"), "ABC", 1000, 2000, 100, 34);
+  AddLayer(Pcb, "COMP", 0);
+  AddText(AddLayer(Pcb, "SILK", 0), "ABC", {1000, 2000}, 100, 34);
   Pcb.MakeGenesisText();
   EXPECT_EQ(Joined(LinesOf(Pcb.Output)),
             Joined({"echo Adding text for layer: 1",
@@ -58,10 +60,10 @@ TEST_F(GenesisText, JustificationMovesTheAnchorToTheLowerLeftCorner) {
 
 TEST_F(GenesisText, UnknownJustificationIsPlacedAtTheAnchor) {
   // Not at the corner the previous text (justification 42) was moved to.
-  TLayer& Layer = AddLayer(Pcb, "SILK");
-  AddText(Layer, "ABC", 1000, 2000, 100, 42);
-  AddText(Layer, "ABC", 1000, 2000, 100, 0);
-  AddText(Layer, "ABC", 1000, 2000, 100, 36);
+  TLayer& Layer = AddLayer(Pcb, "SILK", 0);
+  AddText(Layer, "ABC", {1000, 2000}, 100, 42);
+  AddText(Layer, "ABC", {1000, 2000}, 100, 0);
+  AddText(Layer, "ABC", {1000, 2000}, 100, 36);
   Pcb.MakeGenesisText();
   EXPECT_EQ(Pcb.Output[4], TextLine("8.42", "20.00", "ABC", "0", "no"));
   EXPECT_EQ(Pcb.Output[6], TextLine("10.00", "20.00", "ABC", "0", "no"));
@@ -89,7 +91,7 @@ TEST_F(GenesisText, RotationTurnsTheAnchorAndSetsTheAngle) {
 TEST_F(GenesisText, EmptyTextHasNoCharactersAndANegativeLength) {
   TScriptingPcb Board;
   Board.Scale = 0.01;
-  AddText(AddLayer(Board, "SILK"), "", 1000, 2000, 100, 42);
+  AddText(AddLayer(Board, "SILK", 0), "", {1000, 2000}, 100, 42);
   Board.MakeGenesisText();
   EXPECT_EQ(Board.Output[3],
             "echo XOrg=10.00,YOrg=20.00,GetSymbWidth=0.61,GetSymbHeight=0.81,GetTextCharCount=0");

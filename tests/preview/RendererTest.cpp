@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "RecordingSink.h"
-#include "TestBoards.h"
 #include "preview/ArcGeometry.h"
 #include "preview/BoardRenderer.h"
 #include "preview/HitTest.h"
 #include "preview/PrimitiveBounds.h"
+#include "support/TestBoards.h"
 
 namespace quillon::preview::test {
 namespace {
+
+using namespace quillon::test;
 
 constexpr double Eps = 1e-9;
 
@@ -33,10 +35,10 @@ bool Hits(const TPcb& Board, const TItemRef& Item, TPointMm P, TRenderOptions Op
 
 TEST(PreviewRenderer, LinesAndRectanglesAreStrokesOfTheirScaledWidth) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  AddLine(L.Lines, kindLine, 100, 200, 300, 200, 25);
-  AddLine(L.Lines, kindRectangle, 100, 100, 400, 300, 10);
-  AddLine(L.Lines, kindFilledRectangle, 0, 0, 50, 20, 1);
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  AddLine(L.Lines, kindLine, {100, 200}, {300, 200}, 25);
+  AddLine(L.Lines, kindRectangle, {100, 100}, {400, 300}, 10);
+  AddLine(L.Lines, kindFilledRectangle, {0, 0}, {50, 20}, 1);
   const auto All = Render(Board);
   ASSERT_EQ(All.size(), 3u);
   // The filled rectangle comes first: fills lie under the strokes.
@@ -65,10 +67,10 @@ TEST(PreviewRenderer, LinesAndRectanglesAreStrokesOfTheirScaledWidth) {
 
 TEST(PreviewRenderer, WidthsUnderOneHundredthOfAMillimetreAreHairlines) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  AddLine(L.Lines, kindLine, 0, 0, 10, 0, 9);   // 0.009 mm
-  AddLine(L.Lines, kindLine, 0, 0, 10, 0, 10);  // 0.010 mm
-  AddArc(L.Arcs, 0, 0, 10, 0, 10, 0, 0);
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  AddLine(L.Lines, kindLine, {0, 0}, {10, 0}, 9);   // 0.009 mm
+  AddLine(L.Lines, kindLine, {0, 0}, {10, 0}, 10);  // 0.010 mm
+  AddArc(L.Arcs, {0, 0}, {10, 0}, {10, 0}, 0);
   const auto All = Render(Board, {0.001, nullptr});
   ASSERT_EQ(All.size(), 3u);
   EXPECT_EQ(All[0].Width, 0.0);
@@ -78,10 +80,10 @@ TEST(PreviewRenderer, WidthsUnderOneHundredthOfAMillimetreAreHairlines) {
 
 TEST(PreviewRenderer, ArcsRunCounterClockwiseFromStartToEnd) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  AddArc(L.Arcs, 0, 0, 100, 0, 0, 100, 20);      // a quarter from 0 to 90 degrees
-  AddArc(L.Arcs, 0, 0, 0, 100, 100, 0);          // the other three quarters
-  AddArc(L.Arcs, 500, 500, 500, 400, 500, 400);  // start = end: a full circle
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  AddArc(L.Arcs, {0, 0}, {100, 0}, {0, 100}, 20);         // a quarter from 0 to 90 degrees
+  AddArc(L.Arcs, {0, 0}, {0, 100}, {100, 0}, 0);          // the other three quarters
+  AddArc(L.Arcs, {500, 500}, {500, 400}, {500, 400}, 0);  // start = end: a full circle
   const auto All = Render(Board);
   ASSERT_EQ(All.size(), 3u);
 
@@ -121,7 +123,7 @@ TEST(PreviewRenderer, ArcsRunCounterClockwiseFromStartToEnd) {
 
 TEST(PreviewRenderer, AnArcOfRadiusZeroIsADotOfItsWidth) {
   TPcb Board;
-  AddArc(AddLayer(Board, "COMP").Arcs, 7, 7, 7, 7, 7, 7, 30);
+  AddArc(AddLayer(Board, "COMP", 1).Arcs, {7, 7}, {7, 7}, {7, 7}, 30);
   const auto All = Render(Board);
   ASSERT_EQ(All.size(), 1u);
   EXPECT_EQ(All[0].What, TRecorded::Stroke);
@@ -133,11 +135,11 @@ TEST(PreviewRenderer, AnArcOfRadiusZeroIsADotOfItsWidth) {
 
 TEST(PreviewRenderer, PolygonVoidsAreCutOutEvenOdd) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
+  TLayer& L = AddLayer(Board, "COMP", 1);
   TPcbComplexPolygon& P = L.Polygons.Add();
   AddOutline(P, {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}, {0, 0}});
   AddOutline(P, {{100, 100}, {300, 100}, {300, 300}, {100, 300}, {100, 100}});
-  AddVoidCircle(P, 700, 700, 100);
+  AddVoidCircle(P, {700, 700}, 100);
   const auto All = Render(Board);
   ASSERT_EQ(All.size(), 1u);
   const TRecorded& R = All[0];
@@ -158,10 +160,10 @@ TEST(PreviewRenderer, PolygonVoidsAreCutOutEvenOdd) {
 
 TEST(PreviewRenderer, APolygonWithoutAnOuterOutlineDrawsNothing) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
+  TLayer& L = AddLayer(Board, "COMP", 1);
   TPcbComplexPolygon& P = L.Polygons.Add();
   AddOutline(P, {{500, 500}});  // the reader's lone first point before circles
-  AddVoidCircle(P, 500, 500, 100);
+  AddVoidCircle(P, {500, 500}, 100);
   EXPECT_TRUE(Render(Board).empty());
   TBoardRenderer R(Board, {});
   EXPECT_TRUE(R.ItemBounds({0, TItemKind::Polygon, 0}).Empty());
@@ -169,7 +171,7 @@ TEST(PreviewRenderer, APolygonWithoutAnOuterOutlineDrawsNothing) {
 
 TEST(PreviewRenderer, AMirroredRotatedTextBoxTurnsAboutItsAnchor) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "SILK");
+  TLayer& L = AddLayer(Board, "SILK", 1);
   TPcbText& T = L.Texts.Add();
   T.X = 1000, T.Y = 500, T.Size = 100, T.Text = "AB", T.Rotation = 90, T.Mirror = 4;
   T.Justification = 33;  // the string starts at the anchor, whose line is its top
@@ -206,7 +208,7 @@ TEST(PreviewRenderer, TextJustificationMovesTheBoxAsTheTextWritersDo) {
       {43, -Len, -H / 2}, {7, 0, 0}};  // an unknown code starts at the anchor on the foot line
   for (const Case& C : Cases) {
     TPcb Board;
-    TPcbText& T = AddLayer(Board, "SILK").Texts.Add();
+    TPcbText& T = AddLayer(Board, "SILK", 1).Texts.Add();
     T.Size = 100, T.Text = "AB", T.Justification = C.Code;
     const auto All = Render(Board);
     SCOPED_TRACE(C.Code);
@@ -217,10 +219,10 @@ TEST(PreviewRenderer, TextJustificationMovesTheBoxAsTheTextWritersDo) {
 
 TEST(PreviewRenderer, FlashesArePadsOfTheirPinRowOrMarkedWhenTheRowIsMissing) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "PIN");
-  AddFlash(L, 3, 1000, 0);  // row of pin 2
-  AddFlash(L, 7, 2000, 0);  // pin 6 has no row
-  AddFlash(L, 1, 3000, 0);  // row of pin 0: no pad
+  TLayer& L = AddLayer(Board, "PIN", 1);
+  AddFlash(L, 3, {1000, 0});  // row of pin 2
+  AddFlash(L, 7, {2000, 0});  // pin 6 has no row
+  AddFlash(L, 1, {3000, 0});  // row of pin 0: no pad
   TPins Pins;
   Pins.Append(PinRow(2, 0.04, 1.6, shapeSquare));
   Pins.Append(PinRow(0, 0.8, 0, shapeNone));
@@ -251,7 +253,7 @@ TEST(PreviewRenderer, FlashesArePadsOfTheirPinRowOrMarkedWhenTheRowIsMissing) {
 
 TEST(PreviewRenderer, UnbelievablePinSizesAreDrawnAsNothing) {
   TPcb Board;
-  AddFlash(AddLayer(Board, "PIN"), 1, 0, 0);
+  AddFlash(AddLayer(Board, "PIN", 1), 1, {0, 0});
   TPins Pins;
   Pins.Append(PinRow(0, 1e300, -1, shapeCircle));
   const auto All = Render(Board, {0.01, &Pins});
@@ -262,12 +264,12 @@ TEST(PreviewRenderer, UnbelievablePinSizesAreDrawnAsNothing) {
 
 TEST(PreviewRenderer, ALayerDrawsInTheGerberOrderAndBadReferencesDrawNothing) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
+  TLayer& L = AddLayer(Board, "COMP", 1);
   L.Texts.Add().Size = 10;
-  AddArc(L.Arcs, 0, 0, 10, 0, 0, 10);
-  AddLine(L.Lines, kindLine, 0, 0, 1, 1);
-  AddFlash(L, 1, 0, 0);
-  AddLine(L.Lines, kindFilledRectangle, 0, 0, 1, 1);
+  AddArc(L.Arcs, {0, 0}, {10, 0}, {0, 10}, 0);
+  AddLine(L.Lines, kindLine, {0, 0}, {1, 1}, 1);
+  AddFlash(L, 1, {0, 0});
+  AddLine(L.Lines, kindFilledRectangle, {0, 0}, {1, 1}, 1);
   AddOutline(L.Polygons.Add(), {{0, 0}, {10, 0}, {0, 10}});
   std::vector<TItemKind> Kinds;
   for (const TRecorded& R : Render(Board)) Kinds.push_back(R.Item.Kind);

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <random>
 
-#include "TestBoards.h"
 #include "preview/HitTest.h"
 #include "preview/SpatialIndex.h"
+#include "support/TestBoards.h"
 
 namespace quillon::preview::test {
 namespace {
+
+using namespace quillon::test;
 
 // A layer of many small lines and pads, a few long ones across the board
 // and a polygon over all of it.
@@ -16,12 +18,12 @@ void FillRandomLayer(TLayer& L, std::mt19937& Rng, int Count) {
   std::uniform_int_distribution<int> Pos(-30000, 30000), Len(-300, 300), Width(1, 40);
   for (int I = 0; I < Count; ++I) {
     const int X = Pos(Rng), Y = Pos(Rng);
-    AddLine(L.Lines, I % 7 == 0 ? kindRectangle : kindLine, X, Y, X + Len(Rng), Y + Len(Rng),
+    AddLine(L.Lines, I % 7 == 0 ? kindRectangle : kindLine, {X, Y}, {X + Len(Rng), Y + Len(Rng)},
             Width(Rng));
-    if (I % 5 == 0) AddFlash(L, 1 + I % 4, X, Y);
-    if (I % 11 == 0) AddArc(L.Arcs, X, Y, X + 50, Y, X, Y + 50, 5);
+    if (I % 5 == 0) AddFlash(L, 1 + I % 4, {X, Y});
+    if (I % 11 == 0) AddArc(L.Arcs, {X, Y}, {X + 50, Y}, {X, Y + 50}, 5);
   }
-  AddLine(L.Lines, kindLine, -30000, -30000, 30000, 30000, 10);
+  AddLine(L.Lines, kindLine, {-30000, -30000}, {30000, 30000}, 10);
   AddOutline(L.Polygons.Add(), {{-32000, -32000}, {32000, -32000}, {0, 32000}});
 }
 
@@ -37,9 +39,9 @@ std::vector<std::uint64_t> Sorted(std::vector<TItemRef> Items) {
 TEST(PreviewSpatialIndex, AQueryFindsExactlyTheItemsWhoseBoxesMeetIt) {
   std::mt19937 Rng(7);
   TPcb Board;
-  FillRandomLayer(AddLayer(Board, "COMP"), Rng, 3000);
-  AddLayer(Board, "EMPTY");
-  FillRandomLayer(AddLayer(Board, "SOLDER"), Rng, 500);
+  FillRandomLayer(AddLayer(Board, "COMP", 1), Rng, 3000);
+  AddLayer(Board, "EMPTY", 1);
+  FillRandomLayer(AddLayer(Board, "SOLDER", 1), Rng, 500);
   const TRenderOptions Options{0.01, nullptr};
   TBoardIndex Index;
   Index.Build(Board, Options);
@@ -67,9 +69,9 @@ TEST(PreviewSpatialIndex, AQueryFindsExactlyTheItemsWhoseBoxesMeetIt) {
 
 TEST(PreviewSpatialIndex, ItemsAllInOnePointOrOnALineAreStillFound) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  for (int I = 0; I < 50; ++I) AddFlash(L, 1, 100, 100);
-  for (int I = 0; I < 50; ++I) AddLine(L.Lines, kindLine, I * 10, 0, I * 10, 0, 0);
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  for (int I = 0; I < 50; ++I) AddFlash(L, 1, {100, 100});
+  for (int I = 0; I < 50; ++I) AddLine(L.Lines, kindLine, {I * 10, 0}, {I * 10, 0}, 0);
   TBoardIndex Index;
   Index.Build(Board, {});
   int Found = 0;
@@ -82,11 +84,11 @@ TEST(PreviewSpatialIndex, ItemsAllInOnePointOrOnALineAreStillFound) {
 
 TEST(PreviewHitTest, TheTopmostVisibleItemUnderThePointIsFound) {
   TPcb Board;
-  TLayer& Bottom = AddLayer(Board, "SOLDER");
+  TLayer& Bottom = AddLayer(Board, "SOLDER", 1);
   AddOutline(Bottom.Polygons.Add(), {{0, 0}, {1000, 0}, {1000, 1000}, {0, 1000}});
-  TLayer& Top = AddLayer(Board, "COMP");
-  AddLine(Top.Lines, kindLine, 0, 500, 1000, 500, 20);
-  AddArc(Top.Arcs, 500, 500, 600, 500, 600, 500, 20);
+  TLayer& Top = AddLayer(Board, "COMP", 1);
+  AddLine(Top.Lines, kindLine, {0, 500}, {1000, 500}, 20);
+  AddArc(Top.Arcs, {500, 500}, {600, 500}, {600, 500}, 20);
   TBoardIndex Index;
   Index.Build(Board, {});
   TBoardRenderer Renderer(Board, {});

@@ -4,12 +4,14 @@
 #include <QXmlStreamReader>
 #include <set>
 
-#include "TestBoards.h"
 #include "preview/Palette.h"
 #include "preview/SvgWriter.h"
+#include "support/TestBoards.h"
 
 namespace quillon::preview::test {
 namespace {
+
+using namespace quillon::test;
 
 struct TParsed {
   bool Ok = false;
@@ -54,8 +56,8 @@ std::string ElementWithId(const std::string& Svg, const std::string& Id) {
 
 TEST(PreviewSvg, NamesAndTextsOfAnyBytesGiveWellFormedUtf8) {
   TPcb Board;
-  AddLayer(Board, "A&<\">");
-  TLayer& L = AddLayer(Board, std::string("\xCF\xC5\xD7", 3));  // Cyrillic, Windows-1251
+  AddLayer(Board, "A&<\">", 1);
+  TLayer& L = AddLayer(Board, std::string("\xCF\xC5\xD7", 3), 1);  // Cyrillic, Windows-1251
   TPcbText& T = L.Texts.Add();
   T.Size = 100;
   T.Text =
@@ -80,9 +82,9 @@ TEST(PreviewSvg, NamesAndTextsOfAnyBytesGiveWellFormedUtf8) {
 TEST(PreviewSvg, OneGroupPerLayerWithItsRoleColourAndStableIds) {
   TPcb Board;
   for (const char* Name : {"comp", "SOLDER", "PIN", "MSKGTP", "MSKGBT", "SILK", "DIM"}) {
-    TLayer& L = AddLayer(Board, Name);
-    AddLine(L.Lines, kindLine, 0, 0, 100, 0, 10);
-    AddLine(L.Lines, kindLine, 0, 10, 100, 10, 10);
+    TLayer& L = AddLayer(Board, Name, 1);
+    AddLine(L.Lines, kindLine, {0, 0}, {100, 0}, 10);
+    AddLine(L.Lines, kindLine, {0, 10}, {100, 10}, 10);
   }
   const TSvgPicture First = WriteSvg(Board, {});
   const TParsed P = Parse(First.Text);
@@ -108,7 +110,7 @@ TEST(PreviewSvg, OneGroupPerLayerWithItsRoleColourAndStableIds) {
 
 TEST(PreviewSvg, TheLayerGroupCarriesIndexNameRoleAndColour) {
   TPcb Board;
-  AddLayer(Board, "COMP");
+  AddLayer(Board, "COMP", 1);
   const std::string Svg = WriteSvg(Board, {}).Text;
   EXPECT_NE(Svg.find("<g id=\"layer-0\" data-index=\"0\" data-name=\"COMP\" "
                      "data-role=\"copper-top\" fill=\"#d64038\" stroke=\"#d64038\" "
@@ -120,16 +122,16 @@ TEST(PreviewSvg, TheLayerGroupCarriesIndexNameRoleAndColour) {
 
 TEST(PreviewSvg, ItemsAreWrittenInMillimetresWithYFlipped) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  AddLine(L.Lines, kindLine, 100, 200, 300, 200, 25);
-  AddLine(L.Lines, kindRectangle, 100, 100, 400, 300, 0);
-  AddLine(L.Lines, kindFilledRectangle, -50, 0, 50, 20);
-  AddArc(L.Arcs, 0, 0, 100, 0, 0, 100, 20);
-  AddArc(L.Arcs, 0, 0, 0, 100, 100, 0, 20);
-  AddArc(L.Arcs, 500, 500, 600, 500, 600, 500, 5);
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  AddLine(L.Lines, kindLine, {100, 200}, {300, 200}, 25);
+  AddLine(L.Lines, kindRectangle, {100, 100}, {400, 300}, 0);
+  AddLine(L.Lines, kindFilledRectangle, {-50, 0}, {50, 20}, 1);
+  AddArc(L.Arcs, {0, 0}, {100, 0}, {0, 100}, 20);
+  AddArc(L.Arcs, {0, 0}, {0, 100}, {100, 0}, 20);
+  AddArc(L.Arcs, {500, 500}, {600, 500}, {600, 500}, 5);
   TPcbComplexPolygon& Poly = L.Polygons.Add();
   AddOutline(Poly, {{0, 0}, {1000, 0}, {0, 1000}});
-  AddVoidCircle(Poly, 200, 200, 50);
+  AddVoidCircle(Poly, {200, 200}, 50);
   const std::string Svg = WriteSvg(Board, {}).Text;
 
   EXPECT_EQ(ElementWithId(Svg, "l0-line-0"),
@@ -157,11 +159,11 @@ TEST(PreviewSvg, ItemsAreWrittenInMillimetresWithYFlipped) {
 
 TEST(PreviewSvg, PadsCutTheirHoleAndMissingPinsAreMarked) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "PIN");
-  AddFlash(L, 1, 1000, 1000);
-  AddFlash(L, 2, 2000, 1000);
-  AddFlash(L, 3, 3000, 1000);
-  AddFlash(L, 9, 4000, 1000);
+  TLayer& L = AddLayer(Board, "PIN", 1);
+  AddFlash(L, 1, {1000, 1000});
+  AddFlash(L, 2, {2000, 1000});
+  AddFlash(L, 3, {3000, 1000});
+  AddFlash(L, 9, {4000, 1000});
   TPins Pins;
   Pins.Append(PinRow(0, 0.5, 2, shapeSquare));
   Pins.Append(PinRow(1, 0.8, 0, shapeNone));
@@ -191,7 +193,7 @@ TEST(PreviewSvg, PadsCutTheirHoleAndMissingPinsAreMarked) {
 
 TEST(PreviewSvg, TheViewBoxIsTheDrawnAreaWithAMargin) {
   TPcb Board;
-  AddLine(AddLayer(Board, "COMP").Lines, kindLine, 0, 0, 10000, 5000, 0);
+  AddLine(AddLayer(Board, "COMP", 1).Lines, kindLine, {0, 0}, {10000, 5000}, 0);
   const TSvgPicture Picture = WriteSvg(Board, {});
   // 100 x 50 mm and 2 mm around; Y flipped, so the top edge is at -52.
   EXPECT_NE(Picture.Text.find("<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "TestBoards.h"
 #include "preview/ItemDescription.h"
 #include "preview/LayerSelection.h"
 #include "preview/Palette.h"
 #include "preview/TextEncoding.h"
+#include "support/TestBoards.h"
 
 namespace quillon::preview::test {
 namespace {
+
+using namespace quillon::test;
 
 TEST(PreviewText, Windows1251BytesBecomeUtf8) {
   // The square word of pin descriptions, then the bytes 0x80 to 0xBF that do
@@ -39,7 +41,7 @@ TEST(PreviewLayers, RolesComeFromTheDefaultLayerNamesInAnyCase) {
 
 TEST(PreviewLayers, AListNamesLayersByIndexOrName) {
   TPcb Board;
-  for (const char* Name : {"COMP", "SOLDER", "12", "\xCF\xC8\xCD"}) AddLayer(Board, Name);
+  for (const char* Name : {"COMP", "SOLDER", "12", "\xCF\xC8\xCD"}) AddLayer(Board, Name, 1);
   std::vector<int> Layers;
   std::string Error;
   ASSERT_TRUE(SelectLayers(Board, " solder ,0,comp,3", Layers, Error)) << Error;
@@ -61,19 +63,19 @@ TEST(PreviewLayers, AListNamesLayersByIndexOrName) {
 
 TEST(PreviewDescription, TellsKindIndexLayerAndFieldsInMillimetres) {
   TPcb Board;
-  TLayer& L = AddLayer(Board, "COMP");
-  AddLine(L.Lines, kindLine, 100, 200, 300, 200, 25);
-  AddLine(L.Lines, kindFilledRectangle, 0, 0, 50, 20);
-  AddArc(L.Arcs, 0, 0, 100, 0, 0, 100, 20);
-  AddArc(L.Arcs, 0, 0, 100, 0, 100, 0, 0);
+  TLayer& L = AddLayer(Board, "COMP", 1);
+  AddLine(L.Lines, kindLine, {100, 200}, {300, 200}, 25);
+  AddLine(L.Lines, kindFilledRectangle, {0, 0}, {50, 20}, 1);
+  AddArc(L.Arcs, {0, 0}, {100, 0}, {0, 100}, 20);
+  AddArc(L.Arcs, {0, 0}, {100, 0}, {100, 0}, 0);
   TPcbText& T = L.Texts.Add();
   T.X = 10, T.Y = -20, T.Size = 150, T.Rotation = 270, T.Mirror = 4, T.Justification = 42;
   T.Text = "R\xC1";
-  AddFlash(L, 3, 500, 600);
-  AddFlash(L, 9, 0, 0);
+  AddFlash(L, 3, {500, 600});
+  AddFlash(L, 9, {0, 0});
   TPcbComplexPolygon& P = L.Polygons.Add();
   AddOutline(P, {{0, 0}, {10, 0}, {0, 10}});
-  AddVoidCircle(P, 2, 2, 1);
+  AddVoidCircle(P, {2, 2}, 1);
   TPins Pins;
   Pins.Append(PinRow(2, 0.9, 1.6, shapeCircle));
   const TRenderOptions Options{0.01, &Pins};

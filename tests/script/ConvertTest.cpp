@@ -2,7 +2,9 @@
 
 #include <set>
 
-#include "ScriptBoards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon {
 namespace {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ScriptBoards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon {
 namespace {
@@ -38,12 +41,12 @@ class GerberFlashes : public ::testing::Test {
     return LinesOf(Pcb.Output);
   }
   TScriptingPcb Pcb;
-  TScriptedPrompts Prompts;
+  TScriptedPrompts Prompts{{}, TAnswer::Yes};
 };
 
 TEST_F(GerberFlashes, EachRoleTakesItsApertureAndTheDrillRoleWins) {
-  AddFlash(Drill(), 1, 1000, 2000);
-  AddFlash(Drill(), 2, 3000, 4000);
+  AddFlash(Drill(), 1, {1000, 2000});
+  AddFlash(Drill(), 2, {3000, 4000});
   EXPECT_EQ(Flashes(0), (Lines{"G54D12*", "X1000000Y2000000D03*"}));  // no pad for row 1
   EXPECT_EQ(Flashes(1), (Lines{"G54D12*", "X1000000Y2000000D03*"}));
   EXPECT_EQ(Flashes(2), Lines{});
@@ -56,12 +59,12 @@ TEST_F(GerberFlashes, EachRoleTakesItsApertureAndTheDrillRoleWins) {
   Pcb.PadTopLayer = 0;
   Pcb.MaskTopLayer = 0;
   EXPECT_EQ(Flashes(0), Lines{});
-  EXPECT_TRUE(Prompts.Questions.empty());
+  EXPECT_TRUE(Prompts.Asked.empty());
 }
 
 TEST_F(GerberFlashes, DrillLayerWithoutFlashesOrOutOfRangeWritesNothing) {
   EXPECT_EQ(Flashes(3), Lines{});
-  AddFlash(Drill(), 1, 0, 0);
+  AddFlash(Drill(), 1, {0, 0});
   Pcb.DrillLayer = 4;
   EXPECT_EQ(Flashes(0), Lines{});
   Pcb.DrillLayer = 255;
@@ -69,48 +72,47 @@ TEST_F(GerberFlashes, DrillLayerWithoutFlashesOrOutOfRangeWritesNothing) {
 }
 
 TEST_F(GerberFlashes, NoSkipsOnlyTheAskedFlashAndARepeatIsNotAskedAgain) {
-  AddFlash(Drill(), 9, 1, 1);  // row 8: undefined
-  AddFlash(Drill(), 9, 2, 2);  // the same pin right after: no question, written
-  AddFlash(Drill(), 1, 3, 3);
-  AddFlash(Drill(), 9, 4, 4);  // still the last pin asked about: no question
+  AddFlash(Drill(), 9, {1, 1});  // row 8: undefined
+  AddFlash(Drill(), 9, {2, 2});  // the same pin right after: no question, written
+  AddFlash(Drill(), 1, {3, 3});
+  AddFlash(Drill(), 9, {4, 4});  // still the last pin asked about: no question
   Prompts.Answers = {TAnswer::No, TAnswer::Yes};
   // A missing pin takes the apertures of the first row.
   EXPECT_EQ(Flashes(0), (Lines{"G54D12*", "X002000Y002000D03*", "G54D12*", "X003000Y003000D03*",
                                "G54D12*", "X004000Y004000D03*"}));
-  EXPECT_EQ(Prompts.Questions, (Lines{Question(8)}));
+  EXPECT_EQ(Prompts.Asked, (Lines{Question(8)}));
 }
 
 TEST_F(GerberFlashes, ADifferentMissingPinIsAskedAboutAgain) {
-  AddFlash(Drill(), 9, 1, 1);
-  AddFlash(Drill(), 7, 2, 2);
-  AddFlash(Drill(), 9, 3, 3);
+  AddFlash(Drill(), 9, {1, 1});
+  AddFlash(Drill(), 7, {2, 2});
+  AddFlash(Drill(), 9, {3, 3});
   Prompts.Answers = {TAnswer::No, TAnswer::No, TAnswer::Yes};
   EXPECT_EQ(Flashes(0), (Lines{"G54D12*", "X003000Y003000D03*"}));
-  EXPECT_EQ(Prompts.Questions, (Lines{Question(8), Question(6), Question(8)}));
+  EXPECT_EQ(Prompts.Asked, (Lines{Question(8), Question(6), Question(8)}));
 }
 
 TEST_F(GerberFlashes, ToAllAnswersStandForEveryLaterUndefinedFlashOfTheCall) {
-  AddFlash(Drill(), 9, 1, 1);
-  AddFlash(Drill(), 9, 2, 2);
-  AddFlash(Drill(), 7, 3, 3);
-  AddFlash(Drill(), 1, 4, 4);
+  AddFlash(Drill(), 9, {1, 1});
+  AddFlash(Drill(), 9, {2, 2});
+  AddFlash(Drill(), 7, {3, 3});
+  AddFlash(Drill(), 1, {4, 4});
   Prompts.Answers = {TAnswer::NoToAll};
   EXPECT_EQ(Flashes(0), (Lines{"G54D12*", "X004000Y004000D03*"}));
-  EXPECT_EQ(Prompts.Questions.size(), 1u);
+  EXPECT_EQ(Prompts.Asked.size(), 1u);
 
   Prompts.Answers = {TAnswer::YesToAll, TAnswer::YesToAll};
-  Prompts.Next = 0;
-  Prompts.Questions.clear();
+  Prompts.Asked.clear();
   EXPECT_EQ(Flashes(0).size(), 8u);
   // The answer is local to the call: the next layer asks again.
   EXPECT_EQ(Flashes(1).size(), 8u);
-  EXPECT_EQ(Prompts.Questions, (Lines{Question(8), Question(8)}));
+  EXPECT_EQ(Prompts.Asked, (Lines{Question(8), Question(8)}));
 }
 
 TEST_F(GerberFlashes, CancelEndsTheLayerAndTheNextLayersAskAgain) {
-  AddFlash(Drill(), 1, 1, 1);
-  AddFlash(Drill(), 9, 2, 2);
-  AddFlash(Drill(), 1, 3, 3);
+  AddFlash(Drill(), 1, {1, 1});
+  AddFlash(Drill(), 9, {2, 2});
+  AddFlash(Drill(), 1, {3, 3});
   // Layer 2 has no role but still asks; layer 3 answers No.
   Prompts.Answers = {TAnswer::Yes, TAnswer::Cancel, TAnswer::Yes, TAnswer::No};
   Pcb.Convert(coPads, fmtGerber, 1.0);
@@ -124,15 +126,15 @@ TEST_F(GerberFlashes, CancelEndsTheLayerAndTheNextLayersAskAgain) {
   EXPECT_EQ(Body(2), (Lines{"M02*"}));                                   // mask: nothing
   EXPECT_EQ(Body(3),
             (Lines{"G54D11*", "X001000Y001000D03*", "G54D11*", "X003000Y003000D03*", "M02*"}));
-  EXPECT_EQ(Prompts.Questions, (Lines(4, Question(8))));
+  EXPECT_EQ(Prompts.Asked, (Lines(4, Question(8))));
 }
 
 TEST_F(GerberFlashes, EmptyPinTableAsksButHasNoRowToFlash) {
   Pcb.Pins.Clear();
-  AddFlash(Drill(), 1, 1, 1);
-  AddFlash(Drill(), 2, 2, 2);
+  AddFlash(Drill(), 1, {1, 1});
+  AddFlash(Drill(), 2, {2, 2});
   EXPECT_EQ(Flashes(3), Lines{});
-  EXPECT_EQ(Prompts.Questions, (Lines{Question(0), Question(1)}));
+  EXPECT_EQ(Prompts.Asked, (Lines{Question(0), Question(1)}));
 }
 
 }  // namespace

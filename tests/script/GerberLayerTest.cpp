@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ScriptBoards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 
 namespace quillon {
 namespace {
@@ -33,7 +36,7 @@ class GerberLayer : public ::testing::Test {
     Pcb.SetPrompts(&Prompts);
   }
   TScriptingPcb Pcb;
-  TScriptedPrompts Prompts;
+  TScriptedPrompts Prompts{{}, TAnswer::Yes};
 };
 
 TEST_F(GerberLayer, EveryItemKindInOrderPolygonsFlashesLinesArcs) {
@@ -69,7 +72,7 @@ TEST_F(GerberLayer, EveryItemKindInOrderPolygonsFlashesLinesArcs) {
                      // the drill layer flashes the hole aperture
                      "G54D14*", "X005000Y005000D03*", "G54D14*", "X006000Y006000D03*", "M02*"}}));
   // Each layer's call asks on its own.
-  EXPECT_EQ(Prompts.Questions,
+  EXPECT_EQ(Prompts.Asked,
             (Lines(2,
                    "Via which undefined Pin# (8) found in PLT file!\n\rDo you want to add it "
                    "anyway?")));
@@ -89,7 +92,7 @@ TEST_F(GerberLayer, NothingSwitchedOnGivesHeaderNameAndEnd) {
     EXPECT_EQ(LinesOf(Pcb.LayerOutputs[1]), Concat({SampleHeader, {"%LNPIN*%", "%LPD*%", "M02*"}}));
     EXPECT_EQ(Pcb.Output[0], "; Macro for CAM350 V5.0");  // the text macro is written all the same
   }
-  EXPECT_TRUE(Prompts.Questions.empty());
+  EXPECT_TRUE(Prompts.Asked.empty());
 }
 
 TEST_F(GerberLayer, ArcOffsetsAreTwoScaledProductsSubtracted) {
@@ -97,7 +100,7 @@ TEST_F(GerberLayer, ArcOffsetsAreTwoScaledProductsSubtracted) {
   TLayer& Layer = AddLayer(Board, "A", 1);
   // With a factor of 0.0005, 1 * f - 22 * f is just below -0.0105 while
   // (1 - 22) * f is just beyond it; likewise 2 * f - 11 * f and -0.0045.
-  AddArc(Layer.Arcs, 1, 2, 22, 11, 0, 0, 1);
+  AddArc(Layer.Arcs, {1, 2}, {22, 11}, {0, 0}, 1);
   Board.Scale = 0.0005;
   Board.WriteGerberArcs(0);
   EXPECT_EQ(LinesOf(Board.Output), (Lines{"G54D10*", "G75*", "G01X000011Y000005D02*",
@@ -107,12 +110,12 @@ TEST_F(GerberLayer, ArcOffsetsAreTwoScaledProductsSubtracted) {
 TEST_F(GerberLayer, SelectionsRestartInEveryCallAndChangeWithTheWidth) {
   TScriptingPcb Board;
   TLayer& Layer = AddLayer(Board, "A", 1);
-  AddLine(Layer, kindLine, 0, 0, 1, 0, 10);
-  AddLine(Layer, kindLine, 0, 0, 2, 0, 10);
-  AddLine(Layer, kindLine, 0, 0, 3, 0, 20);
-  AddLine(Layer, kindLine, 0, 0, 4, 0, 10);
-  AddArc(Layer.Arcs, 0, 0, 1, 0, 0, 1, 10);
-  AddArc(Layer.Arcs, 0, 0, 2, 0, 0, 2, 10);
+  AddLine(Layer, kindLine, {0, 0}, {1, 0}, 10);
+  AddLine(Layer, kindLine, {0, 0}, {2, 0}, 10);
+  AddLine(Layer, kindLine, {0, 0}, {3, 0}, 20);
+  AddLine(Layer, kindLine, {0, 0}, {4, 0}, 10);
+  AddArc(Layer.Arcs, {0, 0}, {1, 0}, {0, 1}, 10);
+  AddArc(Layer.Arcs, {0, 0}, {2, 0}, {0, 2}, 10);
   Board.Convert(coLines | coArcs, fmtGerber, 1.0);
   Lines Selections;
   for (const std::string& L : LinesOf(Board.LayerOutputs[0]))
@@ -127,7 +130,7 @@ TEST_F(GerberLayer, PolygonWithoutOutlinesOrWithEmptyOutlinesHasNoRegion) {
   TLayer& Layer = AddLayer(Board, "A", 1);
   Board.Scale = 1.0;
   TPcbComplexPolygon& Bare = Layer.Polygons.Add();  // no outline at all
-  AddArc(Bare.Circles, 5, 5, 6, 5, 6, 5, 0);
+  AddArc(Bare.Circles, {5, 5}, {6, 5}, {6, 5}, 0);
   TPcbComplexPolygon& Empty = Layer.Polygons.Add();
   AddOutline(Empty, {{7, 7}});                          // a first point, no segment
   AddOutline(Empty, {{1, 1}, {2, 1}, {2, 2}, {1, 1}});  // a hole with segments
@@ -173,7 +176,7 @@ TEST_F(GerberLayer, LayerWithoutItemsHasOnlyTheClosingPolarity) {
 TEST_F(GerberLayer, EveryLayerFileHoldsItsOwnTextAndTheLastIsFinished) {
   TScriptingPcb Board;
   for (const char* Name : {"L0", "L1", "L2"}) AddLayer(Board, Name, 1);
-  AddLine(Board.Layers.Items(1), kindLine, 0, 0, 1, 1, 1);
+  AddLine(Board.Layers.Items(1), kindLine, {0, 0}, {1, 1}, 1);
   Board.Convert(coAll, fmtGerber, 1.0);
   ASSERT_EQ(Board.LayerOutputs.size(), 3u);
   for (int L = 0; L < 3; ++L) {

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ScriptBoards.h"
 #include "script/GerberFileChecks.h"
+#include "script/ScriptPcb.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestBoards.h"
 #include "support/TestFiles.h"
 
 namespace quillon {
@@ -24,29 +26,29 @@ void BuildDemoLikeBoard(TScriptingPcb& Pcb) {
   TLayer& Pin = Pcb.Layers.Items(4);
   TLayer& Silk = Pcb.Layers.Items(5);
   for (TLayer* L : {&Comp, &Solder}) {
-    AddLine(*L, kindLine, 0, 0, 2000, 0, 12);
-    AddLine(*L, kindLine, 2000, 0, 2000, -1500, 12);
-    AddLine(*L, kindLine, -500, 300, 800, 900, 25);
-    AddLine(*L, kindRectangle, -1000, -1000, 3000, 2000, 8);
-    AddLine(*L, kindFilledRectangle, 100, 100, 400, 250, 1);
-    AddArc(L->Arcs, 1000, 1000, 1200, 1000, 1000, 1200, 10);  // a quarter
-    AddArc(L->Arcs, 500, -500, 600, -500, 600, -500, 6);      // a full circle
-    AddArc(L->Arcs, 0, 0, 0, 0, 0, 0, 0);                     // degenerate, width 0
+    AddLine(*L, kindLine, {0, 0}, {2000, 0}, 12);
+    AddLine(*L, kindLine, {2000, 0}, {2000, -1500}, 12);
+    AddLine(*L, kindLine, {-500, 300}, {800, 900}, 25);
+    AddLine(*L, kindRectangle, {-1000, -1000}, {3000, 2000}, 8);
+    AddLine(*L, kindFilledRectangle, {100, 100}, {400, 250}, 1);
+    AddArc(L->Arcs, {1000, 1000}, {1200, 1000}, {1000, 1200}, 10);  // a quarter
+    AddArc(L->Arcs, {500, -500}, {600, -500}, {600, -500}, 6);      // a full circle
+    AddArc(L->Arcs, {0, 0}, {0, 0}, {0, 0}, 0);                     // degenerate, width 0
     TPcbComplexPolygon& Pour = L->Polygons.Add();
     AddOutline(Pour, {{2200, 200}, {2900, 200}, {2900, 900}, {2200, 900}, {2200, 200}});
     AddOutline(Pour, {{2300, 300}, {2400, 300}, {2400, 400}, {2300, 300}});
-    AddArc(Pour.Circles, 2700, 700, 2760, 700, 2760, 700, 0);
+    AddArc(Pour.Circles, {2700, 700}, {2760, 700}, {2760, 700}, 0);
     TPcbComplexPolygon& Open = L->Polygons.Add();  // not closed by the file
     AddOutline(Open, {{-900, -900}, {-600, -900}, {-600, -600}});
   }
   // Two strokes: gerbv cannot export a picture that is less than a pixel high.
-  AddLine(Silk, kindLine, -1000, 2100, 3000, 2100, 5);
-  AddLine(Silk, kindLine, -1000, 2100, -1000, 2500, 5);
+  AddLine(Silk, kindLine, {-1000, 2100}, {3000, 2100}, 5);
+  AddLine(Silk, kindLine, {-1000, 2100}, {-1000, 2500}, 5);
   TPcbText& Text = Silk.Texts.Add();
   Text.Text = "DEMO";
   Text.Size = 100;
   const int Pins[] = {1, 2, 3, 1, 2, 40};  // 40: no description row
-  for (int I = 0; I < 6; ++I) AddFlash(Pin, Pins[I], 300 * I, 1500);
+  for (int I = 0; I < 6; ++I) AddFlash(Pin, Pins[I], {300 * I, 1500});
   AddPin(Pcb.Pins, 0, 0.8, 1.6, shapeCircle);
   AddPin(Pcb.Pins, 1, 1.0, 2.0, shapeSquare);
   AddPin(Pcb.Pins, 2, 0.5, 0, shapeNone);
@@ -62,7 +64,7 @@ TEST(GerberReader, EveryLayerFileOfADemoLikeBoardIsAccepted) {
   ASSERT_TRUE(HaveGerbv()) << "gerbv is missing: run make deps";
   TScriptingPcb Pcb;
   BuildDemoLikeBoard(Pcb);
-  TScriptedPrompts Prompts;  // Yes to every undefined pin
+  TScriptedPrompts Prompts{{}, TAnswer::Yes};  // Yes to every undefined pin
   Pcb.SetPrompts(&Prompts);
   for (double Scale : {0.0254, 0.01}) {
     TempDir Dir;
@@ -75,7 +77,7 @@ TEST(GerberReader, EveryLayerFileOfADemoLikeBoardIsAccepted) {
       CheckWithGerbv(File);
     }
   }
-  EXPECT_FALSE(Prompts.Questions.empty());
+  EXPECT_FALSE(Prompts.Asked.empty());
 }
 
 }  // namespace

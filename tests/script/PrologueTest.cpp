@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ScriptBoards.h"
+#include "script/ScriptPcb.h"
+#include "support/OutputLines.h"
+#include "support/TestBoards.h"
 
 namespace quillon {
 namespace {

@@ -4,9 +4,10 @@
 #include <csignal>
 #include <filesystem>
 
-#include "ScriptBoards.h"
 #include "script/SaveError.h"
+#include "script/ScriptPcb.h"
 #include "support/OutputPaths.h"
+#include "support/TestBoards.h"
 #include "support/TestFiles.h"
 
 namespace quillon {
@@ -138,7 +139,7 @@ class FileSizeLimit {
 TEST_F(SaveToFile, FailedWriteLeavesNoHalfFileAndKeepsTheFilesBefore) {
   for (const char* Name : {"A", "B", "C"}) AddLayer(Pcb, Name, 1);
   // Layer B is big enough to break the limit.
-  for (int I = 0; I < 50000; ++I) AddLine(Pcb.Layers.Items(1), kindLine, I, I, I + 1, I + 1, 1);
+  for (int I = 0; I < 50000; ++I) AddLine(Pcb.Layers.Items(1), kindLine, {I, I}, {I + 1, I + 1}, 1);
   Pcb.Convert(coLines, fmtGerber, 1.0);
   const std::string Main = Dir.File("m.gbr");
   WriteFile(Dir.File("1B.gbr"), "the old file");

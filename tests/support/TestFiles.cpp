@@ -49,8 +49,8 @@ CommandResult RunCli(const std::string& Args, const std::string& StdinText) {
   TempDir Tmp;
   const std::string In = Tmp.File("stdin"), Out = Tmp.File("stdout"), Err = Tmp.File("stderr");
   WriteFile(In, StdinText);
-  const std::string Cmd = std::string("'") + QUILLON_CLI_PATH + "' " + Args + " <'" + In +
-                          "' >'" + Out + "' 2>'" + Err + "'";
+  const std::string Cmd = std::string("'") + QUILLON_CLI_PATH + "' " + Args + " <'" + In + "' >'" +
+                          Out + "' 2>'" + Err + "'";
   const int Status = std::system(Cmd.c_str());
   CommandResult R;
   R.ExitCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
