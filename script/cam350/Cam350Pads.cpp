@@ -18,6 +18,7 @@ std::int32_t PinRowOf(std::int32_t PinNumber) {
 void TScriptingPcb::MakeCam350Pads() {
   TPinQuestion Question(Prompts(), "Via with");
   for (int LayerIndex = 0; LayerIndex < Layers.Count(); ++LayerIndex) {
+    Checkpoint("CAM350: pads", -1, LayerIndex);
     const TLayer& Layer = Layers.Items(LayerIndex);
     if (Layer.Flashes.Empty()) continue;
     // Pads stay on the layer they were read from.
