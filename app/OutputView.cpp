@@ -27,9 +27,8 @@ constexpr int Margin = 4;
 char AsciiLower(char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C; }
 
 bool Holds(std::string_view Line, std::string_view Folded) {
-  return std::search(Line.begin(), Line.end(), Folded.begin(), Folded.end(), [](char A, char B) {
-           return AsciiLower(A) == B;
-         }) != Line.end();
+  return std::search(Line.begin(), Line.end(), Folded.begin(), Folded.end(),
+                     [](char A, char B) { return AsciiLower(A) == B; }) != Line.end();
 }
 
 }  // namespace

@@ -230,11 +230,11 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
     LastSaveFolder = QFileInfo(FileName).absolutePath();
     // The macro or script, the layer files of a Gerber conversion and the
     // drill file when one was made.
-    const auto Count = static_cast<int>(1 + Board->LayerOutputs.size() +
-                                        (Board->DrillOutput.Empty() ? 0 : 1));
-    StatusText->setText(Count == 1 ? tr("Saved %1 in %2")
-                                         .arg(QFileInfo(FileName).fileName(), LastSaveFolder)
-                                   : tr("Saved %1 files in %2").arg(Count).arg(LastSaveFolder));
+    const auto Count =
+        static_cast<int>(1 + Board->LayerOutputs.size() + (Board->DrillOutput.Empty() ? 0 : 1));
+    StatusText->setText(
+        Count == 1 ? tr("Saved %1 in %2").arg(QFileInfo(FileName).fileName(), LastSaveFolder)
+                   : tr("Saved %1 files in %2").arg(Count).arg(LastSaveFolder));
     OpenFolderAct->setVisible(true);
   });
 }

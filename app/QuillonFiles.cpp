@@ -111,7 +111,8 @@ void TQuillonMain::FileOpenAccept(const QString& FileName) {
   bool Cancelled = false;
   Guarded([&] {
     try {
-      Cancelled = !Runner->Run([&] { Fresh.LoadFromFile(QFile::encodeName(FileName).toStdString()); });
+      Cancelled =
+          !Runner->Run([&] { Fresh.LoadFromFile(QFile::encodeName(FileName).toStdString()); });
     } catch (...) {
       AdoptLoad(*Board, Fresh);  // what was read before the error stays, as it always did
       throw;

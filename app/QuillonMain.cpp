@@ -152,8 +152,8 @@ void TQuillonMain::SetBusy(bool On) {
   ProgressBar->setVisible(On);
   CancelButton->setVisible(On);
   CancelButton->setEnabled(On);
-  for (QAction* Command : {FileOpen, PinFileOpen, ConvertAction, OptShowAct, CAM350ScrAct,
-                           GerberAct, GenesisAct})
+  for (QAction* Command :
+       {FileOpen, PinFileOpen, ConvertAction, OptShowAct, CAM350ScrAct, GerberAct, GenesisAct})
     Command->setEnabled(!On);
   for (QAction* Entry : RecentActions) Entry->setEnabled(!On);
   PinsSheet->setEnabled(!On);

@@ -229,7 +229,7 @@ class TQuillonMain : public QMainWindow {
   TWorkRunner* Runner;
   bool CloseWhenIdle = false;
   std::uint8_t ConvertedFormat = fmtCam350Macro;  // of the output shown
-  QString LastSaveName;  // empty until the output shown was saved
+  QString LastSaveName;                           // empty until the output shown was saved
   QString LastSaveFolder;
   bool Destroyed = false;
   bool Shown = false;

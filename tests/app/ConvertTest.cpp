@@ -9,8 +9,8 @@
 #include <QTabWidget>
 
 #include "AppTestSupport.h"
-#include "app/OutputView.h"
 #include "app/Cp1251.h"
+#include "app/OutputView.h"
 
 namespace quillon::test {
 namespace {

@@ -11,8 +11,8 @@
 #include <QTextDocument>
 
 #include "AppTestSupport.h"
-#include "app/OutputView.h"
 #include "app/Cp1251.h"
+#include "app/OutputView.h"
 
 namespace quillon::test {
 namespace {

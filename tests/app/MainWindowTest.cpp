@@ -16,8 +16,8 @@
 #include <QToolBar>
 
 #include "AppTestSupport.h"
-#include "app/OutputView.h"
 #include "app/FileDialogs.h"
+#include "app/OutputView.h"
 
 namespace quillon::test {
 namespace {
@@ -82,8 +82,8 @@ TEST_F(WindowTest, MenusHoldTheirEntriesInOrder) {
   QStringList Titles;
   for (const QAction* A : Window->menuBar()->actions()) Titles.append(A->text());
   EXPECT_EQ(Titles, QStringList({"&File", "&Convert", "&Tools", "&Help"}));
-  EXPECT_EQ(MenuEntries(Window->FileMenu),
-            QStringList({"&Open...", "O&pen description...", "&Save", "Save &As...", "-", "E&xit"}));
+  EXPECT_EQ(MenuEntries(Window->FileMenu), QStringList({"&Open...", "O&pen description...", "&Save",
+                                                        "Save &As...", "-", "E&xit"}));
   EXPECT_EQ(MenuEntries(Window->ConvertMenu),
             QStringList({"&Convert", "-", "&Format", "-", "A&dd View Commands", "-", "&Pads",
                          "&Lines", "&Arcs", "&Text", "P&olygons"}));
