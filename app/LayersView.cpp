@@ -1,7 +1,10 @@
 #include "app/LayersView.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -9,6 +12,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTransform>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -42,6 +46,11 @@ constexpr double MaxBoardPixels = 1e7;
 constexpr double HoverPixels = 3.0;
 // The smallest an undefined pin's mark is drawn, in pixels: it is a warning.
 constexpr double MinMarkPixels = 10.0;
+// Below this height in pixels a text is only its box: no letter would read.
+constexpr double MinTextPixels = 5.0;
+// What one key press of +, - or an arrow does.
+constexpr double KeyZoomFactor = 1.25;
+constexpr double KeyPanShare = 0.125;
 
 QColor ToQColor(preview::TRgb C) { return QColor(C.R, C.G, C.B); }
 
@@ -92,6 +101,7 @@ class TPainterSink final : public preview::TPrimitiveSink {
   }
 
   void TextBox(const preview::TTextBox& T) override {
+    if (T.Height * Zoom >= MinTextPixels && DrawLetters(T)) return;
     P.setPen(StrokePen(0));
     P.setBrush(Qt::NoBrush);
     P.drawPolygon(Polygon(T.Corners));
@@ -137,6 +147,30 @@ class TPainterSink final : public preview::TPrimitiveSink {
 
  private:
   QPointF Px(TPointMm Mm) const { return {Mm.X * Zoom + Offset.x(), -Mm.Y * Zoom + Offset.y()}; }
+  // The letters stretched onto the text's box: its corners already carry
+  // size, rotation, mirror and justification, so one mapping of the string's
+  // own rectangle onto them draws all four.
+  bool DrawLetters(const preview::TTextBox& T) {
+    const QString Text = FromCp1251(T.Text);
+    if (Text.trimmed().isEmpty()) return false;
+    QFont Font = P.font();
+    Font.setPixelSize(64);
+    const QFontMetricsF Metrics(Font);
+    const double Width = std::max(Metrics.horizontalAdvance(Text), 1.0);
+    const double Height = std::max(Metrics.capHeight(), 1.0);
+    const QPolygonF Own(
+        {QPointF(0, 0), QPointF(Width, 0), QPointF(Width, -Height), QPointF(0, -Height)});
+    QTransform Onto;
+    if (!QTransform::quadToQuad(Own, Polygon(T.Corners), Onto)) return false;
+    P.save();
+    P.setTransform(Onto, true);
+    P.setFont(Font);
+    P.setPen(Colour);
+    P.drawText(QPointF(0, 0), Text);
+    P.restore();
+    return true;
+  }
+
   QPolygonF Polygon(std::span<const TPointMm> Points) const {
     QPolygonF Poly;
     Poly.reserve(static_cast<qsizetype>(Points.size()));
@@ -166,6 +200,7 @@ class TBoardCanvas final : public QWidget {
     setMinimumSize(200, 150);
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
   }
 
   // Indexes the board anew. Returns whether its layers differ from before.
@@ -225,6 +260,13 @@ class TBoardCanvas final : public QWidget {
     Redraw();
   }
 
+  // Moves the board by Delta pixels (an arrow key: the view's eighth).
+  void PanBy(QPointF Delta) {
+    AutoFit = false;
+    Offset += Delta;
+    Redraw();
+  }
+
   void Redraw() {
     CacheValid = false;
     update();
@@ -257,7 +299,31 @@ class TBoardCanvas final : public QWidget {
     E->accept();
   }
 
+  void keyPressEvent(QKeyEvent* E) override {
+    const QPointF Centre(width() / 2.0, height() / 2.0);
+    const double StepX = width() * KeyPanShare, StepY = height() * KeyPanShare;
+    if (E->key() == Qt::Key_0 && E->modifiers().testFlag(Qt::ControlModifier)) return Fit();
+    switch (E->key()) {
+      case Qt::Key_Plus:
+      case Qt::Key_Equal:
+        return ZoomAbout(Centre, KeyZoomFactor);
+      case Qt::Key_Minus:
+        return ZoomAbout(Centre, 1 / KeyZoomFactor);
+      case Qt::Key_Left:
+        return PanBy(QPointF(StepX, 0));
+      case Qt::Key_Right:
+        return PanBy(QPointF(-StepX, 0));
+      case Qt::Key_Up:
+        return PanBy(QPointF(0, StepY));
+      case Qt::Key_Down:
+        return PanBy(QPointF(0, -StepY));
+      default:
+        QWidget::keyPressEvent(E);
+    }
+  }
+
   void mousePressEvent(QMouseEvent* E) override {
+    setFocus(Qt::MouseFocusReason);
     if (E->button() != Qt::LeftButton) return;
     Dragging = true;
     AutoFit = false;
@@ -267,6 +333,9 @@ class TBoardCanvas final : public QWidget {
   }
 
   void mouseMoveEvent(QMouseEvent* E) override {
+    const TPointMm At = ToMm(E->position());
+    emit Owner->CursorText(
+        TLayersView::tr("X %1  Y %2 mm").arg(At.X, 0, 'f', 3).arg(At.Y, 0, 'f', 3));
     if (Dragging) {
       // The rendered picture moves along; the board is drawn again on release.
       Offset = DragOffset + (E->position() - DragStart);
@@ -283,7 +352,10 @@ class TBoardCanvas final : public QWidget {
     Redraw();
   }
 
-  void leaveEvent(QEvent*) override { Tell(std::nullopt); }
+  void leaveEvent(QEvent*) override {
+    Tell(std::nullopt);
+    emit Owner->CursorText(QString());
+  }
 
  private:
   double ClampZoom(double Z) const {
@@ -402,7 +474,7 @@ TLayersView::TLayersView(QWidget* Parent) : QWidget(Parent) {
   auto* Side = new QVBoxLayout;
   Side->addWidget(List, 1);
   Side->addWidget(FitBtn);
-  Side->addWidget(new QLabel(QStringLiteral("Wheel: zoom\nDrag: pan")));
+  Side->addWidget(new QLabel(tr("Wheel, +, -: zoom\nDrag, arrows: pan\nCtrl+0: fit")));
   auto* Row = new QHBoxLayout(this);
   Row->setContentsMargins(0, 0, 0, 0);
   Row->addLayout(Side);

@@ -1,8 +1,9 @@
 #pragma once
 // The "Layers" page: the board's layers, each with a visibility check box and
 // its colour, beside a view of the board that zooms with the mouse wheel about
-// the cursor, pans by dragging and fits the board with "Fit". Hovering an
-// item tells its kind and fields through StatusText.
+// the cursor, pans by dragging and fits the board with "Fit"; the keys +, -,
+// Ctrl+0 and the arrows do the same. Hovering an item tells its kind and
+// fields through StatusText, the position under the mouse through CursorText.
 //
 // The view draws from the core's spatial index, only what is on screen, and
 // items smaller than a pixel as single pixels, so a board of a million items
@@ -55,6 +56,8 @@ class TLayersView : public QWidget {
  signals:
   // What lies under the mouse, or an empty text when nothing does.
   void StatusText(const QString& Text);
+  // The board position under the mouse in millimetres; empty when it left.
+  void CursorText(const QString& Text);
 
  private:
   void LayerItemChanged(QListWidgetItem* Item);

@@ -54,6 +54,7 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   LayersView = new TLayersView;
   LayersSheet->layout()->addWidget(LayersView);
   connect(LayersView, &TLayersView::StatusText, StatusText, &QLabel::setText);
+  connect(LayersView, &TLayersView::CursorText, CursorLabel, &QLabel::setText);
   connect(this, &TQuillonMain::BoardChanged, LayersView, [this] {
     LayersView->SetBoard(Board.get());
     LayersView->SetDbuFactor(DbuFactor);
@@ -113,6 +114,8 @@ void TQuillonMain::showEvent(QShowEvent* Event) {
 void TQuillonMain::BuildStatusBar() {
   StatusText = new QLabel;
   statusBar()->addWidget(StatusText, 1);
+  CursorLabel = new QLabel;
+  statusBar()->addPermanentWidget(CursorLabel);
   OpenFolderButton = new QToolButton;
   OpenFolderButton->setAutoRaise(true);
   statusBar()->addPermanentWidget(OpenFolderButton);

@@ -155,6 +155,7 @@ class TQuillonMain : public QMainWindow {
   QComboBox* DrlCB;
   TOutputView* MemoLog;
   QLabel* StatusText;
+  QLabel* CursorLabel;  // the board position under the mouse on "Layers"
   QProgressBar* ProgressBar;
   QPushButton* CancelButton;
   QToolButton* OpenFolderButton;
