@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QTransform>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -51,6 +52,8 @@ constexpr double MinTextPixels = 5.0;
 // What one key press of +, - or an arrow does.
 constexpr double KeyZoomFactor = 1.25;
 constexpr double KeyPanShare = 0.125;
+// How long zoom and pan steps must pause before the board is drawn again.
+constexpr int SharpDelayMs = 150;
 
 QColor ToQColor(preview::TRgb C) { return QColor(C.R, C.G, C.B); }
 
@@ -201,6 +204,14 @@ class TBoardCanvas final : public QWidget {
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    SharpTimer.setSingleShot(true);
+    SharpTimer.setInterval(SharpDelayMs);
+    connect(&SharpTimer, &QTimer::timeout, this, [this] { Redraw(); });
+  }
+
+  // The picture drawn again now when a step left it scaled or moved.
+  void Sharpen() {
+    if (SharpTimer.isActive()) Redraw();
   }
 
   // Indexes the board anew. Returns whether its layers differ from before.
@@ -257,17 +268,27 @@ class TBoardCanvas final : public QWidget {
     AutoFit = false;
     Zoom = ClampZoom(Zoom * Factor);
     Offset = QPointF(At.x() - Mm.X * Zoom, At.y() + Mm.Y * Zoom);
-    Redraw();
+    RedrawSoon();
   }
 
   // Moves the board by Delta pixels (an arrow key: the view's eighth).
   void PanBy(QPointF Delta) {
     AutoFit = false;
     Offset += Delta;
-    Redraw();
+    RedrawSoon();
+  }
+
+  // A zoom or pan step shows the last picture moved and scaled at once; the
+  // board is drawn again when the steps pause, so that a run of wheel turns
+  // or key presses costs one drawing, not one each.
+  void RedrawSoon() {
+    if (!CacheValid) return Redraw();
+    update();
+    SharpTimer.start();
   }
 
   void Redraw() {
+    SharpTimer.stop();
     CacheValid = false;
     update();
   }
@@ -283,7 +304,11 @@ class TBoardCanvas final : public QWidget {
     if (!CacheValid && !Dragging) RenderCache();
     QPainter P(this);
     P.fillRect(rect(), ToQColor(preview::BackgroundColour));
-    P.drawImage(Offset - CacheOffset, Cache);
+    // Cache pixel c shows the board point that now lies at
+    // Offset + (c - CacheOffset) * Zoom / CacheZoom.
+    P.translate(Offset);
+    P.scale(Zoom / CacheZoom, Zoom / CacheZoom);
+    P.drawImage(-CacheOffset, Cache);
   }
 
   // Until the user zooms or pans, the board stays fitted to the view.
@@ -389,6 +414,7 @@ class TBoardCanvas final : public QWidget {
     Cache.setDevicePixelRatio(Ratio);
     Cache.fill(ToQColor(preview::BackgroundColour));
     CacheOffset = Offset;
+    CacheZoom = Zoom;
     CacheValid = true;
     if (!Board || Pixels.isEmpty()) return;
     QImage Layer(Pixels, QImage::Format_ARGB32_Premultiplied);
@@ -455,6 +481,8 @@ class TBoardCanvas final : public QWidget {
   bool AutoFit = true;
   QImage Cache;
   QPointF CacheOffset;
+  double CacheZoom = 10;
+  QTimer SharpTimer;
   bool CacheValid = false;
   bool Dragging = false;
   QPointF DragStart, DragOffset;
@@ -522,6 +550,8 @@ void TLayersView::Refresh() {
 }
 
 void TLayersView::Fit() { Canvas->Fit(); }
+
+void TLayersView::Sharpen() { Canvas->Sharpen(); }
 
 void TLayersView::LayerItemChanged(QListWidgetItem* Item) {
   Canvas->SetLayerVisible(List->row(Item), Item->checkState() == Qt::Checked);

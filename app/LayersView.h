@@ -8,7 +8,8 @@
 // The view draws from the core's spatial index, only what is on screen, and
 // items smaller than a pixel as single pixels, so a board of a million items
 // stays responsive. What it draws is rendered once into an image; panning
-// moves that image and the board is drawn again when the drag ends.
+// and zooming move and scale that image, and the board is drawn again when
+// the drag ends or the steps pause.
 
 #include <QPointF>
 #include <QWidget>
@@ -45,6 +46,9 @@ class TLayersView : public QWidget {
   void Refresh();
   // Zooms and pans so that the whole board is in view.
   void Fit();
+  // Zoom and pan steps show the last picture scaled or moved and draw the
+  // board again once they pause; this draws it at once.
+  void Sharpen();
 
   // The parts, for the window's tests.
   QListWidget* LayerList() const { return List; }
