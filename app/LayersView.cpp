@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,11 +58,41 @@ constexpr int SharpDelayMs = 150;
 
 QColor ToQColor(preview::TRgb C) { return QColor(C.R, C.G, C.B); }
 
+// The outlines of each text string met, at one size: a board repeats few
+// strings many times, and laying out the letters anew for each would cost
+// more than filling them.
+class TLetterCache {
+ public:
+  struct TLetters {
+    QPainterPath Outline;
+    QRectF Own;  // baseline from (0, 0) to (Width, 0), cap height upwards
+  };
+  const TLetters& Of(std::string_view Bytes) {
+    const QByteArray Key(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
+    auto Found = Cache.constFind(Key);
+    if (Found != Cache.constEnd()) return *Found;
+    QFont Font;
+    Font.setPixelSize(64);
+    const QFontMetricsF Metrics(Font);
+    const QString Text = FromCp1251(Bytes);
+    TLetters Letters;
+    Letters.Outline.addText(QPointF(0, 0), Font, Text);
+    Letters.Own =
+        QRectF(0, -std::max(Metrics.capHeight(), 1.0),
+               std::max(Metrics.horizontalAdvance(Text), 1.0), std::max(Metrics.capHeight(), 1.0));
+    return *Cache.insert(Key, std::move(Letters));
+  }
+  void Clear() { Cache.clear(); }
+
+ private:
+  QHash<QByteArray, TLetters> Cache;
+};
+
 // Draws primitives with a painter, board millimetres (Y up) to widget pixels.
 class TPainterSink final : public preview::TPrimitiveSink {
  public:
-  TPainterSink(QPainter& Painter, double Zoom, QPointF Offset, QColor Colour)
-      : P(Painter), Zoom(Zoom), Offset(Offset), Colour(Colour) {}
+  TPainterSink(QPainter& Painter, double Zoom, QPointF Offset, QColor Colour, TLetterCache& Letters)
+      : P(Painter), Zoom(Zoom), Offset(Offset), Colour(Colour), Letters(Letters) {}
 
   void Stroke(const preview::TStroke& S) override {
     P.setPen(StrokePen(S.Width));
@@ -154,22 +185,15 @@ class TPainterSink final : public preview::TPrimitiveSink {
   // size, rotation, mirror and justification, so one mapping of the string's
   // own rectangle onto them draws all four.
   bool DrawLetters(const preview::TTextBox& T) {
-    const QString Text = FromCp1251(T.Text);
-    if (Text.trimmed().isEmpty()) return false;
-    QFont Font = P.font();
-    Font.setPixelSize(64);
-    const QFontMetricsF Metrics(Font);
-    const double Width = std::max(Metrics.horizontalAdvance(Text), 1.0);
-    const double Height = std::max(Metrics.capHeight(), 1.0);
-    const QPolygonF Own(
-        {QPointF(0, 0), QPointF(Width, 0), QPointF(Width, -Height), QPointF(0, -Height)});
+    const TLetterCache::TLetters& Shape = Letters.Of(T.Text);
+    if (Shape.Outline.isEmpty()) return false;
+    const QRectF& Own = Shape.Own;
+    const QPolygonF From({Own.bottomLeft(), Own.bottomRight(), Own.topRight(), Own.topLeft()});
     QTransform Onto;
-    if (!QTransform::quadToQuad(Own, Polygon(T.Corners), Onto)) return false;
+    if (!QTransform::quadToQuad(From, Polygon(T.Corners), Onto)) return false;
     P.save();
     P.setTransform(Onto, true);
-    P.setFont(Font);
-    P.setPen(Colour);
-    P.drawText(QPointF(0, 0), Text);
+    P.fillPath(Shape.Outline, Colour);
     P.restore();
     return true;
   }
@@ -191,6 +215,7 @@ class TPainterSink final : public preview::TPrimitiveSink {
   double Zoom;
   QPointF Offset;
   QColor Colour;
+  TLetterCache& Letters;
 };
 
 }  // namespace
@@ -224,6 +249,7 @@ class TBoardCanvas final : public QWidget {
     Board = NewBoard;
     Options = {Dbu, Board ? &Board->Pins : nullptr};
     Index.Clear();
+    Letters.Clear();
     Order.clear();
     Colours.clear();
     if (Board) {
@@ -429,7 +455,7 @@ class TBoardCanvas final : public QWidget {
       {
         QPainter P(&Layer);
         P.setRenderHint(QPainter::Antialiasing);
-        TPainterSink Sink(P, Zoom, Offset, Colours[static_cast<std::size_t>(L)]);
+        TPainterSink Sink(P, Zoom, Offset, Colours[static_cast<std::size_t>(L)], Letters);
         Index.Layer(L).Query(View, [&](const TItemRef& Item, const preview::TBoxF& Box) {
           if (Box.Width() * Zoom < 1 && Box.Height() * Zoom < 1 && !UndefinedFlash(Item)) {
             const double X = ((Box.Left + Box.Right) / 2.0 * Zoom + Offset.x()) * Ratio;
@@ -482,6 +508,7 @@ class TBoardCanvas final : public QWidget {
   QImage Cache;
   QPointF CacheOffset;
   double CacheZoom = 10;
+  TLetterCache Letters;
   QTimer SharpTimer;
   bool CacheValid = false;
   bool Dragging = false;

@@ -169,9 +169,10 @@ int main(int Argc, char** Argv) {
     Canvas->repaint();
   });
   const double PanSharp = Sharpen();
-  std::printf("layers: first paint %.2f s; sharp picture after a zoom step %.0f ms, after a pan "
-              "step %.0f ms\n",
-              Layers, ZoomSharp * 1000, PanSharp * 1000);
+  std::printf(
+      "layers: first paint %.2f s; sharp picture after a zoom step %.0f ms, after a pan "
+      "step %.0f ms\n",
+      Layers, ZoomSharp * 1000, PanSharp * 1000);
   quillon::app::TGuiPrompts::SetBoxHook({});
 
   std::printf(
