@@ -225,6 +225,7 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
   Guarded([&] {
     SaveDialog.FileName = FileName;
     const std::string Name = QFile::encodeName(FileName).toStdString();
+    StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
     Runner->Run([&] { Board->SaveToFile(Name); });
     LastSaveName = FileName;
     LastSaveFolder = QFileInfo(FileName).absolutePath();
