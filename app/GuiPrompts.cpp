@@ -1,7 +1,9 @@
 #include "app/GuiPrompts.h"
 
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPushButton>
+#include <QThread>
 #include <array>
 
 #include "app/Cp1251.h"
@@ -39,7 +41,16 @@ QAbstractButton* TGuiPrompts::Run(QMessageBox& Box) {
   return Box.clickedButton();
 }
 
+bool TGuiPrompts::OnWindowThread(const std::function<void()>& Ask) {
+  if (!Parent || QThread::currentThread() == Parent->thread()) return false;
+  // The worker waits while the window's thread asks: boxes stay modal,
+  // come one at a time and in the order the core asks them.
+  QMetaObject::invokeMethod(Parent, Ask, Qt::BlockingQueuedConnection);
+  return true;
+}
+
 void TGuiPrompts::NotifyUser(std::string_view Text) {
+  if (OnWindowThread([&] { NotifyUser(Text); })) return;
   ShowOk(Parent, QMessageBox::Information, DisplayText(Text),
          [this](QMessageBox& Box) { return Run(Box); });
 }
@@ -49,6 +60,8 @@ void TGuiPrompts::ReportError(const QString& Text) {
 }
 
 TAnswer TGuiPrompts::AskUser(std::string_view Text) {
+  TAnswer Answer = TAnswer::Cancel;
+  if (OnWindowThread([&] { Answer = AskUser(Text); })) return Answer;
   QMessageBox Box(QMessageBox::Critical, QStringLiteral("Quillon"), DisplayText(Text),
                   QMessageBox::NoButton, Parent);
   // One role for all five keeps them in this order on every desktop; the

@@ -1,7 +1,8 @@
 #pragma once
 // The user prompts of the window: modal message boxes. A test installs a
 // hook that is handed each box instead of showing it and says which button
-// to press.
+// to press. Called from a worker thread, a prompt is shown on the window's
+// thread while the worker waits for the answer.
 
 #include <QCoreApplication>
 #include <QString>
@@ -39,6 +40,9 @@ class TGuiPrompts final : public TUserPrompts {
 
  private:
   QAbstractButton* Run(QMessageBox& Box);
+  // Runs Ask on the parent's thread and returns true when the caller is on
+  // another thread; false: the caller is there already and asks itself.
+  bool OnWindowThread(const std::function<void()>& Ask);
   QWidget* Parent;
 };
 

@@ -1,7 +1,11 @@
 #include "app/LayersView.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -9,6 +13,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
+#include <QTransform>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -42,14 +48,51 @@ constexpr double MaxBoardPixels = 1e7;
 constexpr double HoverPixels = 3.0;
 // The smallest an undefined pin's mark is drawn, in pixels: it is a warning.
 constexpr double MinMarkPixels = 10.0;
+// Below this height in pixels a text is only its box: no letter would read.
+constexpr double MinTextPixels = 5.0;
+// What one key press of +, - or an arrow does.
+constexpr double KeyZoomFactor = 1.25;
+constexpr double KeyPanShare = 0.125;
+// How long zoom and pan steps must pause before the board is drawn again.
+constexpr int SharpDelayMs = 150;
 
 QColor ToQColor(preview::TRgb C) { return QColor(C.R, C.G, C.B); }
+
+// The outlines of each text string met, at one size: a board repeats few
+// strings many times, and laying out the letters anew for each would cost
+// more than filling them.
+class TLetterCache {
+ public:
+  struct TLetters {
+    QPainterPath Outline;
+    QRectF Own;  // baseline from (0, 0) to (Width, 0), cap height upwards
+  };
+  const TLetters& Of(std::string_view Bytes) {
+    const QByteArray Key(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
+    auto Found = Cache.constFind(Key);
+    if (Found != Cache.constEnd()) return *Found;
+    QFont Font;
+    Font.setPixelSize(64);
+    const QFontMetricsF Metrics(Font);
+    const QString Text = FromCp1251(Bytes);
+    TLetters Letters;
+    Letters.Outline.addText(QPointF(0, 0), Font, Text);
+    Letters.Own =
+        QRectF(0, -std::max(Metrics.capHeight(), 1.0),
+               std::max(Metrics.horizontalAdvance(Text), 1.0), std::max(Metrics.capHeight(), 1.0));
+    return *Cache.insert(Key, std::move(Letters));
+  }
+  void Clear() { Cache.clear(); }
+
+ private:
+  QHash<QByteArray, TLetters> Cache;
+};
 
 // Draws primitives with a painter, board millimetres (Y up) to widget pixels.
 class TPainterSink final : public preview::TPrimitiveSink {
  public:
-  TPainterSink(QPainter& Painter, double Zoom, QPointF Offset, QColor Colour)
-      : P(Painter), Zoom(Zoom), Offset(Offset), Colour(Colour) {}
+  TPainterSink(QPainter& Painter, double Zoom, QPointF Offset, QColor Colour, TLetterCache& Letters)
+      : P(Painter), Zoom(Zoom), Offset(Offset), Colour(Colour), Letters(Letters) {}
 
   void Stroke(const preview::TStroke& S) override {
     P.setPen(StrokePen(S.Width));
@@ -92,6 +135,7 @@ class TPainterSink final : public preview::TPrimitiveSink {
   }
 
   void TextBox(const preview::TTextBox& T) override {
+    if (T.Height * Zoom >= MinTextPixels && DrawLetters(T)) return;
     P.setPen(StrokePen(0));
     P.setBrush(Qt::NoBrush);
     P.drawPolygon(Polygon(T.Corners));
@@ -137,6 +181,23 @@ class TPainterSink final : public preview::TPrimitiveSink {
 
  private:
   QPointF Px(TPointMm Mm) const { return {Mm.X * Zoom + Offset.x(), -Mm.Y * Zoom + Offset.y()}; }
+  // The letters stretched onto the text's box: its corners already carry
+  // size, rotation, mirror and justification, so one mapping of the string's
+  // own rectangle onto them draws all four.
+  bool DrawLetters(const preview::TTextBox& T) {
+    const TLetterCache::TLetters& Shape = Letters.Of(T.Text);
+    if (Shape.Outline.isEmpty()) return false;
+    const QRectF& Own = Shape.Own;
+    const QPolygonF From({Own.bottomLeft(), Own.bottomRight(), Own.topRight(), Own.topLeft()});
+    QTransform Onto;
+    if (!QTransform::quadToQuad(From, Polygon(T.Corners), Onto)) return false;
+    P.save();
+    P.setTransform(Onto, true);
+    P.fillPath(Shape.Outline, Colour);
+    P.restore();
+    return true;
+  }
+
   QPolygonF Polygon(std::span<const TPointMm> Points) const {
     QPolygonF Poly;
     Poly.reserve(static_cast<qsizetype>(Points.size()));
@@ -154,6 +215,7 @@ class TPainterSink final : public preview::TPrimitiveSink {
   double Zoom;
   QPointF Offset;
   QColor Colour;
+  TLetterCache& Letters;
 };
 
 }  // namespace
@@ -166,6 +228,15 @@ class TBoardCanvas final : public QWidget {
     setMinimumSize(200, 150);
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    SharpTimer.setSingleShot(true);
+    SharpTimer.setInterval(SharpDelayMs);
+    connect(&SharpTimer, &QTimer::timeout, this, [this] { Redraw(); });
+  }
+
+  // The picture drawn again now when a step left it scaled or moved.
+  void Sharpen() {
+    if (SharpTimer.isActive()) Redraw();
   }
 
   // Indexes the board anew. Returns whether its layers differ from before.
@@ -178,6 +249,7 @@ class TBoardCanvas final : public QWidget {
     Board = NewBoard;
     Options = {Dbu, Board ? &Board->Pins : nullptr};
     Index.Clear();
+    Letters.Clear();
     Order.clear();
     Colours.clear();
     if (Board) {
@@ -222,10 +294,27 @@ class TBoardCanvas final : public QWidget {
     AutoFit = false;
     Zoom = ClampZoom(Zoom * Factor);
     Offset = QPointF(At.x() - Mm.X * Zoom, At.y() + Mm.Y * Zoom);
-    Redraw();
+    RedrawSoon();
+  }
+
+  // Moves the board by Delta pixels (an arrow key: the view's eighth).
+  void PanBy(QPointF Delta) {
+    AutoFit = false;
+    Offset += Delta;
+    RedrawSoon();
+  }
+
+  // A zoom or pan step shows the last picture moved and scaled at once; the
+  // board is drawn again when the steps pause, so that a run of wheel turns
+  // or key presses costs one drawing, not one each.
+  void RedrawSoon() {
+    if (!CacheValid) return Redraw();
+    update();
+    SharpTimer.start();
   }
 
   void Redraw() {
+    SharpTimer.stop();
     CacheValid = false;
     update();
   }
@@ -241,7 +330,11 @@ class TBoardCanvas final : public QWidget {
     if (!CacheValid && !Dragging) RenderCache();
     QPainter P(this);
     P.fillRect(rect(), ToQColor(preview::BackgroundColour));
-    P.drawImage(Offset - CacheOffset, Cache);
+    // Cache pixel c shows the board point that now lies at
+    // Offset + (c - CacheOffset) * Zoom / CacheZoom.
+    P.translate(Offset);
+    P.scale(Zoom / CacheZoom, Zoom / CacheZoom);
+    P.drawImage(-CacheOffset, Cache);
   }
 
   // Until the user zooms or pans, the board stays fitted to the view.
@@ -257,7 +350,31 @@ class TBoardCanvas final : public QWidget {
     E->accept();
   }
 
+  void keyPressEvent(QKeyEvent* E) override {
+    const QPointF Centre(width() / 2.0, height() / 2.0);
+    const double StepX = width() * KeyPanShare, StepY = height() * KeyPanShare;
+    if (E->key() == Qt::Key_0 && E->modifiers().testFlag(Qt::ControlModifier)) return Fit();
+    switch (E->key()) {
+      case Qt::Key_Plus:
+      case Qt::Key_Equal:
+        return ZoomAbout(Centre, KeyZoomFactor);
+      case Qt::Key_Minus:
+        return ZoomAbout(Centre, 1 / KeyZoomFactor);
+      case Qt::Key_Left:
+        return PanBy(QPointF(StepX, 0));
+      case Qt::Key_Right:
+        return PanBy(QPointF(-StepX, 0));
+      case Qt::Key_Up:
+        return PanBy(QPointF(0, StepY));
+      case Qt::Key_Down:
+        return PanBy(QPointF(0, -StepY));
+      default:
+        QWidget::keyPressEvent(E);
+    }
+  }
+
   void mousePressEvent(QMouseEvent* E) override {
+    setFocus(Qt::MouseFocusReason);
     if (E->button() != Qt::LeftButton) return;
     Dragging = true;
     AutoFit = false;
@@ -267,6 +384,9 @@ class TBoardCanvas final : public QWidget {
   }
 
   void mouseMoveEvent(QMouseEvent* E) override {
+    const TPointMm At = ToMm(E->position());
+    emit Owner->CursorText(
+        TLayersView::tr("X %1  Y %2 mm").arg(At.X, 0, 'f', 3).arg(At.Y, 0, 'f', 3));
     if (Dragging) {
       // The rendered picture moves along; the board is drawn again on release.
       Offset = DragOffset + (E->position() - DragStart);
@@ -283,7 +403,10 @@ class TBoardCanvas final : public QWidget {
     Redraw();
   }
 
-  void leaveEvent(QEvent*) override { Tell(std::nullopt); }
+  void leaveEvent(QEvent*) override {
+    Tell(std::nullopt);
+    emit Owner->CursorText(QString());
+  }
 
  private:
   double ClampZoom(double Z) const {
@@ -317,6 +440,7 @@ class TBoardCanvas final : public QWidget {
     Cache.setDevicePixelRatio(Ratio);
     Cache.fill(ToQColor(preview::BackgroundColour));
     CacheOffset = Offset;
+    CacheZoom = Zoom;
     CacheValid = true;
     if (!Board || Pixels.isEmpty()) return;
     QImage Layer(Pixels, QImage::Format_ARGB32_Premultiplied);
@@ -331,7 +455,7 @@ class TBoardCanvas final : public QWidget {
       {
         QPainter P(&Layer);
         P.setRenderHint(QPainter::Antialiasing);
-        TPainterSink Sink(P, Zoom, Offset, Colours[static_cast<std::size_t>(L)]);
+        TPainterSink Sink(P, Zoom, Offset, Colours[static_cast<std::size_t>(L)], Letters);
         Index.Layer(L).Query(View, [&](const TItemRef& Item, const preview::TBoxF& Box) {
           if (Box.Width() * Zoom < 1 && Box.Height() * Zoom < 1 && !UndefinedFlash(Item)) {
             const double X = ((Box.Left + Box.Right) / 2.0 * Zoom + Offset.x()) * Ratio;
@@ -383,6 +507,9 @@ class TBoardCanvas final : public QWidget {
   bool AutoFit = true;
   QImage Cache;
   QPointF CacheOffset;
+  double CacheZoom = 10;
+  TLetterCache Letters;
+  QTimer SharpTimer;
   bool CacheValid = false;
   bool Dragging = false;
   QPointF DragStart, DragOffset;
@@ -402,7 +529,7 @@ TLayersView::TLayersView(QWidget* Parent) : QWidget(Parent) {
   auto* Side = new QVBoxLayout;
   Side->addWidget(List, 1);
   Side->addWidget(FitBtn);
-  Side->addWidget(new QLabel(tr("Wheel: zoom\nDrag: pan")));
+  Side->addWidget(new QLabel(tr("Wheel, +, -: zoom\nDrag, arrows: pan\nCtrl+0: fit")));
   auto* Row = new QHBoxLayout(this);
   Row->setContentsMargins(0, 0, 0, 0);
   Row->addLayout(Side);
@@ -450,6 +577,8 @@ void TLayersView::Refresh() {
 }
 
 void TLayersView::Fit() { Canvas->Fit(); }
+
+void TLayersView::Sharpen() { Canvas->Sharpen(); }
 
 void TLayersView::LayerItemChanged(QListWidgetItem* Item) {
   Canvas->SetLayerVisible(List->row(Item), Item->checkState() == Qt::Checked);

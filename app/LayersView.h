@@ -1,13 +1,15 @@
 #pragma once
 // The "Layers" page: the board's layers, each with a visibility check box and
 // its colour, beside a view of the board that zooms with the mouse wheel about
-// the cursor, pans by dragging and fits the board with "Fit". Hovering an
-// item tells its kind and fields through StatusText.
+// the cursor, pans by dragging and fits the board with "Fit"; the keys +, -,
+// Ctrl+0 and the arrows do the same. Hovering an item tells its kind and
+// fields through StatusText, the position under the mouse through CursorText.
 //
 // The view draws from the core's spatial index, only what is on screen, and
 // items smaller than a pixel as single pixels, so a board of a million items
 // stays responsive. What it draws is rendered once into an image; panning
-// moves that image and the board is drawn again when the drag ends.
+// and zooming move and scale that image, and the board is drawn again when
+// the drag ends or the steps pause.
 
 #include <QPointF>
 #include <QWidget>
@@ -46,6 +48,9 @@ class TLayersView : public QWidget {
   void Refresh();
   // Zooms and pans so that the whole board is in view.
   void Fit();
+  // Zoom and pan steps show the last picture scaled or moved and draw the
+  // board again once they pause; this draws it at once.
+  void Sharpen();
 
   // The parts, for the window's tests.
   QListWidget* LayerList() const { return List; }
@@ -57,6 +62,8 @@ class TLayersView : public QWidget {
  signals:
   // What lies under the mouse, or an empty text when nothing does.
   void StatusText(const QString& Text);
+  // The board position under the mouse in millimetres; empty when it left.
+  void CursorText(const QString& Text);
 
  private:
   void LayerItemChanged(QListWidgetItem* Item);

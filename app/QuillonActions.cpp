@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
 
+#include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/Settings.h"
 
@@ -34,24 +38,28 @@ void TQuillonMain::CreateActions() {
   FileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   FileOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
   PinFileOpen = NewAction(this, "PinFileOpen", tr("O&pen description..."));
-  // Listed with Ctrl+O too, but the key belongs to FileOpen: bound only to
-  // the entry's own widgets, it never competes with it in the window.
-  PinFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  PinFileOpen->setShortcutContext(Qt::WidgetShortcut);
+  // No key of its own: a second Ctrl+O, even bound to the menu entry only,
+  // made the key ambiguous once the menu had been shown.
   PinFileOpen->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
   FileSaveAs = NewAction(this, "FileSaveAs", tr("Save &As..."));
   FileSaveAs->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  FileSave = NewAction(this, "FileSave", tr("&Save"));
+  FileSave->setShortcut(QKeySequence::Save);
+  FindAct = NewAction(this, "FindAct", tr("&Find in Output..."));
+  FindAct->setShortcut(QKeySequence::Find);
+  OpenFolderAct = NewAction(this, "OpenFolderAct", tr("Open folder"));
+  OpenFolderAct->setVisible(false);
   FileExit = NewAction(this, "FileExit", tr("E&xit"));
   FileExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   ConvertAction = NewAction(this, "ConvertAction", tr("&Convert"));
   ConvertAction->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+  ConvertAction->setShortcut(QKeySequence(Qt::Key_F5));
 
   CAM350ScrAct = CheckEntry(this, "CAM350ScrAct", tr("&CAM350 Script"));
   GerberAct = CheckEntry(this, "GerberAct", tr("&Gerber RS274X"));
   GenesisAct = CheckEntry(this, "GenesisAct", tr("Genesis Script"));
   GerberAct->setChecked(false);
   GenesisAct->setChecked(false);
-  GerberAct->setEnabled(false);
   auto* Formats = new QActionGroup(this);
   int Tag = 1;
   for (QAction* Format : {CAM350ScrAct, GerberAct, GenesisAct}) {
@@ -84,6 +92,13 @@ void TQuillonMain::CreateActions() {
   connect(FileSaveAs, &QAction::triggered, this, [this] {
     if (SaveDialog.Execute(this)) FileSaveAsAccept(SaveDialog.FileName);
   });
+  connect(FileSave, &QAction::triggered, this, [this] { FileSaveExecute(); });
+  connect(FindAct, &QAction::triggered, this, [this] {
+    MPageControl->setCurrentWidget(OutputSheet);
+    OutputSheet->StartFind();
+  });
+  connect(OpenFolderAct, &QAction::triggered, this,
+          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(LastSaveFolder)); });
   connect(FileExit, &QAction::triggered, this, &QWidget::close);
   connect(ConvertAction, &QAction::triggered, this, [this] { ConvertActionExecute(); });
   connect(OptShowAct, &QAction::triggered, this, [this] { OptShowActExecute(); });
@@ -107,7 +122,7 @@ void TQuillonMain::CreateActions() {
 
 void TQuillonMain::CreateMenus() {
   FileMenu = menuBar()->addMenu(tr("&File"));
-  FileMenu->addActions({FileOpen, PinFileOpen, FileSaveAs});
+  FileMenu->addActions({FileOpen, PinFileOpen, FileSave, FileSaveAs});
   FileMenu->addSeparator();
   FileMenu->addAction(FileExit);
   RecentSeparator = FileMenu->insertSeparator(FileExit);
@@ -122,6 +137,8 @@ void TQuillonMain::CreateMenus() {
   ConvertMenu->addAction(AddViewCommands);
   ConvertMenu->addSeparator();
   ConvertMenu->addActions({MakePadsAct, MakeLinesAct, MakeArcsAct, MakeTextAct, MakePolyAct});
+  // Not in a menu: the key works from every page.
+  addAction(FindAct);
 
   ToolsMenu = menuBar()->addMenu(tr("&Tools"));
   ToolsMenu->addActions({OptShowAct, CustomizeActionBars});
@@ -134,6 +151,7 @@ void TQuillonMain::CreateMenus() {
   ToolBar->setObjectName(QStringLiteral("ToolBar"));
   ToolBar->setMovable(false);
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  OpenFolderButton->setDefaultAction(OpenFolderAct);
   ToolBarOrder = {PinFileOpen, FileOpen, ConvertAction, FileSaveAs, FileExit};
   ToolBarShown = QList<bool>(ToolBarOrder.size(), true);
   RebuildToolBar();

@@ -13,9 +13,12 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 #include "app/Cp1251.h"
+#include "app/OutputView.h"
 #include "app/QuillonMain.h"
+#include "app/WorkRunner.h"
 
 namespace quillon::app {
 
@@ -40,6 +43,66 @@ void StoreLayerChoice(const QComboBox* List, std::uint8_t& Field) {
   if (Index < 0) return;
   if (Index > 255) throw std::runtime_error("Range check error");
   Field = static_cast<std::uint8_t>(Index);
+}
+
+// What a conversion changes on the board. It is moved aside before the
+// worker starts, so that Cancel or an error puts the last output back whole
+// instead of leaving half an output that Save would write.
+struct TConversionState {
+  TTextLines Output;
+  TTextLines DrillOutput;
+  std::vector<TTextLines> LayerOutputs;
+  TApertureTable Apertures;
+  std::array<std::uint8_t, 5> LayerChoices{};
+  std::string Title;
+  bool AddViewCommands = true;
+  TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  bool ExcellonDrill = false;
+  double Scale = 0.0;
+
+  static TConversionState Take(TScriptingPcb& Board) {
+    TConversionState State;
+    State.Output = std::move(Board.Output);
+    State.DrillOutput = std::move(Board.DrillOutput);
+    State.LayerOutputs = std::move(Board.LayerOutputs);
+    State.Apertures = std::move(Board.Apertures);
+    State.LayerChoices = {Board.PadTopLayer, Board.PadBottomLayer, Board.MaskTopLayer,
+                          Board.MaskBottomLayer, Board.DrillLayer};
+    State.Title = Board.Title;
+    State.AddViewCommands = Board.AddViewCommands;
+    State.GerberProfile = Board.GerberProfile;
+    State.ExcellonDrill = Board.ExcellonDrill;
+    State.Scale = Board.Scale;
+    Board.Output.Clear();
+    Board.DrillOutput.Clear();
+    Board.LayerOutputs.clear();
+    Board.Apertures.Clear();
+    return State;
+  }
+
+  void Restore(TScriptingPcb& Board) {
+    Board.Output = std::move(Output);
+    Board.DrillOutput = std::move(DrillOutput);
+    Board.LayerOutputs = std::move(LayerOutputs);
+    Board.Apertures = std::move(Apertures);
+    Board.PadTopLayer = LayerChoices[0];
+    Board.PadBottomLayer = LayerChoices[1];
+    Board.MaskTopLayer = LayerChoices[2];
+    Board.MaskBottomLayer = LayerChoices[3];
+    Board.DrillLayer = LayerChoices[4];
+    Board.Title = std::move(Title);
+    Board.AddViewCommands = AddViewCommands;
+    Board.GerberProfile = GerberProfile;
+    Board.ExcellonDrill = ExcellonDrill;
+    Board.Scale = Scale;
+  }
+};
+
+// The suffix the save dialog adds and its title, after the output's format.
+QString FormatSuffix(std::uint8_t Format) {
+  if (Format == fmtGerber) return QStringLiteral("gbr");
+  if (Format == fmtGenesis) return QStringLiteral("csh");
+  return QStringLiteral("scr");
 }
 
 }  // namespace
@@ -86,35 +149,65 @@ void TQuillonMain::MakeActExecute(QAction* Entry) {
 }
 
 void TQuillonMain::ConvertActionExecute() {
+  if (Busy()) return;
+  // The view reads the lines the worker rebuilds: it lets go of them first.
+  MemoLog->SetLines(nullptr);
+  TConversionState Saved = TConversionState::Take(*Board);
+  const std::uint8_t Format = OutputFormat;
+  bool Converted = false;
   Guarded([&] {
-    MPageControl->setCurrentWidget(OutputSheet);
-    StoreLayerChoice(AperTopCB, Board->PadTopLayer);
-    StoreLayerChoice(AperBotCB, Board->PadBottomLayer);
-    StoreLayerChoice(AperMskTopCB, Board->MaskTopLayer);
-    StoreLayerChoice(AperMskBotCB, Board->MaskBottomLayer);
-    StoreLayerChoice(DrlCB, Board->DrillLayer);
-    Board->Title = "Plt FileName: " + ToCp1251(PlotDialog.FileName);
-    std::uint8_t Options = 0;
-    if (MakePadsAct->isChecked()) Options |= coPads;
-    if (MakeLinesAct->isChecked()) Options |= coLines;
-    if (MakeArcsAct->isChecked()) Options |= coArcs;
-    if (MakeTextAct->isChecked()) Options |= coText;
-    if (MakePolyAct->isChecked()) Options |= coPolygons;
-    Board->AddViewCommands = AddViewCommands->isChecked();
-    Board->GerberProfile = GerberProfile;
-    Board->ExcellonDrill = ExcellonDrill;
-    Board->Convert(Options, OutputFormat, DbuFactor);
-
-    std::string Text = Board->Output.Join("\n");
-    if (!Text.empty()) Text.pop_back();
-    MemoLog->setPlainText(FromCp1251(Text));
-    StatusText->setText(tr("%1 lines").arg(Board->Output.Count()));
-
-    SaveDialog.FileName = SuggestedSaveName(PlotDialog.FileName, OutputFormat);
-    // Without a plot file there is no folder to suggest; the last one stays.
-    if (!PlotDialog.FileName.isEmpty())
-      SaveDialog.InitialDir = QFileInfo(PlotDialog.FileName).absolutePath();
+    try {
+      Converted = ConvertOnWorker(Format);
+    } catch (...) {
+      Saved.Restore(*Board);
+      throw;
+    }
+    if (!Converted) {
+      Saved.Restore(*Board);
+      StatusText->setText(tr("Conversion cancelled"));
+    }
   });
+  if (Converted) {
+    ConvertedFormat = Format;
+    ShowOutput();
+  } else {
+    MemoLog->SetLines(&Board->Output);
+    UpdateSaveActions();
+  }
+}
+
+bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
+  MPageControl->setCurrentWidget(OutputSheet);
+  StoreLayerChoice(AperTopCB, Board->PadTopLayer);
+  StoreLayerChoice(AperBotCB, Board->PadBottomLayer);
+  StoreLayerChoice(AperMskTopCB, Board->MaskTopLayer);
+  StoreLayerChoice(AperMskBotCB, Board->MaskBottomLayer);
+  StoreLayerChoice(DrlCB, Board->DrillLayer);
+  Board->Title = "Plt FileName: " + ToCp1251(PlotDialog.FileName);
+  std::uint8_t Options = 0;
+  if (MakePadsAct->isChecked()) Options |= coPads;
+  if (MakeLinesAct->isChecked()) Options |= coLines;
+  if (MakeArcsAct->isChecked()) Options |= coArcs;
+  if (MakeTextAct->isChecked()) Options |= coText;
+  if (MakePolyAct->isChecked()) Options |= coPolygons;
+  Board->AddViewCommands = AddViewCommands->isChecked();
+  Board->GerberProfile = GerberProfile;
+  Board->ExcellonDrill = ExcellonDrill;
+  return Runner->Run([&] { Board->Convert(Options, Format, DbuFactor); });
+}
+
+void TQuillonMain::ShowOutput() {
+  MemoLog->SetLines(&Board->Output);
+  StatusText->setText(tr("%1 lines").arg(Board->Output.Count()));
+  UpdateSaveActions();
+
+  SaveDialog.FileName = SuggestedSaveName(PlotDialog.FileName, ConvertedFormat);
+  SaveDialog.DefaultExt = FormatSuffix(ConvertedFormat);
+  // Without a plot file there is no folder to suggest; the last one stays.
+  if (!PlotDialog.FileName.isEmpty())
+    SaveDialog.InitialDir = QFileInfo(PlotDialog.FileName).absolutePath();
+  // A new output is saved under a name of its own first.
+  LastSaveName.clear();
 }
 
 QString TQuillonMain::SuggestedSaveName(const QString& PlotFile, std::uint8_t Format) {
@@ -128,11 +221,29 @@ QString TQuillonMain::SuggestedSaveName(const QString& PlotFile, std::uint8_t Fo
 }
 
 void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
+  if (Busy() || Board->Output.Empty()) return;
   Guarded([&] {
     SaveDialog.FileName = FileName;
-    Board->SaveToFile(QFile::encodeName(FileName).toStdString());
-    StatusText->setText(tr("Saved %1").arg(QFileInfo(FileName).fileName()));
+    const std::string Name = QFile::encodeName(FileName).toStdString();
+    StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
+    Runner->Run([&] { Board->SaveToFile(Name); });
+    LastSaveName = FileName;
+    LastSaveFolder = QFileInfo(FileName).absolutePath();
+    const auto Count = static_cast<int>(Board->OutputFiles(Name).size());
+    StatusText->setText(
+        Count == 1 ? tr("Saved %1 in %2").arg(QFileInfo(FileName).fileName(), LastSaveFolder)
+                   : tr("Saved %1 files in %2").arg(Count).arg(LastSaveFolder));
+    OpenFolderAct->setVisible(true);
   });
+}
+
+void TQuillonMain::FileSaveExecute() {
+  if (Busy() || Board->Output.Empty()) return;
+  if (LastSaveName.isEmpty()) {
+    FileSaveAs->trigger();
+    return;
+  }
+  FileSaveAsAccept(LastSaveName);
 }
 
 }  // namespace quillon::app

@@ -2,6 +2,7 @@
 // memo and grid, and files dropped onto the window.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -22,6 +23,8 @@
 #include "app/Cp1251.h"
 #include "app/PinGrid.h"
 #include "app/QuillonMain.h"
+#include "app/WorkRunner.h"
+#include "model/PlotFormat.h"
 #include "script/LayerRoles.h"
 #include "text/CodePage.h"
 
@@ -55,17 +58,70 @@ QString PlainLines(QString Text) {
   return Text;
 }
 
+// Passes the reader's prompts on; where it only says that the signature is
+// wrong, the message also names the file and what it should have held.
+class TLoadPrompts final : public TUserPrompts {
+ public:
+  TLoadPrompts(TUserPrompts& Inner, const QString& FileName) : Inner(Inner), FileName(FileName) {}
+
+  void NotifyUser(std::string_view Text) override {
+    if (Text != BadSignatureText) return Inner.NotifyUser(Text);
+    const QString Detail = QCoreApplication::translate(
+        "quillon::app::TQuillonMain",
+        "%1: not a plot file. A plot file begins with the signature word 0x804E "
+        "(bytes 4E 80).");
+    Inner.NotifyUser(std::string(Text) + "\n\n" + Detail.arg(FileName).toStdString());
+  }
+  TAnswer AskUser(std::string_view Text) override { return Inner.AskUser(Text); }
+
+ private:
+  TUserPrompts& Inner;
+  QString FileName;
+};
+
+// What a load puts into a board, moved from the board it was read into.
+void AdoptLoad(TPcb& Board, TPcb& Loaded) {
+  Board.Layers = std::move(Loaded.Layers);
+  Board.Version = std::move(Loaded.Version);
+  Board.Extents = Loaded.Extents;
+  Board.Scale = Loaded.Scale;
+  Board.CurrentLayer = Loaded.CurrentLayer;
+  Board.UnknownTagCount = Loaded.UnknownTagCount;
+}
+
 }  // namespace
 
 void TQuillonMain::FileOpenAccept(const QString& FileName) {
+  if (Busy()) return;
+  const QString PreviousName = PlotDialog.FileName;
   // The dialog holds the chosen name from here on, also when the load stops.
   PlotDialog.FileName = FileName;
   UpdateTitle();
+  // Read into a board of its own on the worker: the shown board stays whole
+  // meanwhile, and Cancel only drops the new one.
+  TScriptingPcb Fresh;
+  TLoadPrompts LoadPrompts(Prompts, FileName);
+  Fresh.SetPrompts(&LoadPrompts);
+  Fresh.SetProgress(Runner);
   bool Loaded = false;
+  bool Cancelled = false;
   Guarded([&] {
-    Board->LoadFromFile(QFile::encodeName(FileName).toStdString());
-    Loaded = true;
+    try {
+      Cancelled =
+          !Runner->Run([&] { Fresh.LoadFromFile(QFile::encodeName(FileName).toStdString()); });
+    } catch (...) {
+      AdoptLoad(*Board, Fresh);  // what was read before the error stays, as it always did
+      throw;
+    }
+    if (!Cancelled) AdoptLoad(*Board, Fresh);
+    Loaded = !Cancelled;
   });
+  if (Cancelled) {
+    PlotDialog.FileName = PreviousName;
+    UpdateTitle();
+    StatusText->setText(tr("Loading cancelled"));
+    return;
+  }
   if (Loaded) {
     MPageControl->setCurrentWidget(PltSheet);
     FillLayerLists();
@@ -108,6 +164,7 @@ void TQuillonMain::FillLayerLists() {
 }
 
 void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
+  if (Busy()) return;
   Guarded([&] {
     // Read first: a file that cannot be read leaves the table and the memo.
     TTextLines Lines = TTextLines::FromText(ReadWholeFile(FileName));
@@ -139,6 +196,7 @@ void TQuillonMain::ShowDescription(bool Oem) {
 }
 
 void TQuillonMain::ReadPinBtnClick() {
+  if (Busy()) return;
   Guarded([&] {
     Board->Pins.Clear();
     const QTextCursor Cursor = PinMemo->textCursor();
@@ -169,6 +227,17 @@ void TQuillonMain::ShowPinGrid() {
       PinsStringGrid->setItem(R - Fixed, C, new QTableWidgetItem(FromCp1251(Grid.Cell(R, C))));
 }
 
+bool TQuillonMain::LooksLikeTextFile(const QString& FileName) {
+  QFile File(FileName);
+  if (!File.open(QIODevice::ReadOnly)) return false;
+  const QByteArray Start = File.read(4096);
+  return std::none_of(Start.begin(), Start.end(), [](char C) {
+    const auto Byte = static_cast<unsigned char>(C);
+    return Byte < 0x20 && Byte != '\t' && Byte != '\n' && Byte != '\r' && Byte != '\f' &&
+           Byte != 0x1A;
+  });
+}
+
 bool TQuillonMain::LooksLikePlotFile(const QString& FileName) {
   if (QFileInfo(FileName).suffix().compare(QStringLiteral("plt"), Qt::CaseInsensitive) == 0)
     return true;
@@ -181,14 +250,24 @@ void TQuillonMain::OpenDroppedFiles(const QStringList& FileNames) {
   for (const QString& FileName : FileNames) {
     if (LooksLikePlotFile(FileName))
       FileOpenAccept(FileName);
-    else
+    else if (LooksLikeTextFile(FileName))
       PinFileOpenAccept(FileName);
+    else
+      Prompts.ReportError(
+          tr("%1 was not opened: only plot files (*.plt) and pin descriptions (text) can be "
+             "dropped here.")
+              .arg(FileName));
   }
+}
+
+void TQuillonMain::OpenCommandLine(const QStringList& Arguments) {
+  if (!Arguments.isEmpty()) FileOpenAccept(Arguments[0]);
+  if (Arguments.size() > 1) PinFileOpenAccept(Arguments[1]);
 }
 
 void TQuillonMain::dragEnterEvent(QDragEnterEvent* Event) {
   const QList<QUrl> Urls = Event->mimeData()->urls();
-  if (!Urls.isEmpty() &&
+  if (!Busy() && !Urls.isEmpty() &&
       std::all_of(Urls.begin(), Urls.end(), [](const QUrl& U) { return U.isLocalFile(); }))
     Event->acceptProposedAction();
 }
@@ -198,7 +277,7 @@ void TQuillonMain::dropEvent(QDropEvent* Event) {
   for (const QUrl& Url : Event->mimeData()->urls())
     if (Url.isLocalFile()) FileNames.append(Url.toLocalFile());
   Event->acceptProposedAction();
-  OpenDroppedFiles(FileNames);
+  if (!Busy()) OpenDroppedFiles(FileNames);
 }
 
 }  // namespace quillon::app

@@ -1,25 +1,39 @@
 #include "app/QuillonMain.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/AboutBox.h"
 #include "app/Cp1251.h"
 #include "app/LayersView.h"
 #include "app/OptFormUnit.h"
+#include "app/OutputView.h"
 #include "app/Settings.h"
+#include "app/WorkRunner.h"
 
 namespace quillon::app {
 
 TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
     : QMainWindow(Parent),
       Prompts(this),
-      SettingsPath(SettingsFile.isEmpty() ? SettingsFileName() : std::move(SettingsFile)) {
+      SettingsPath(SettingsFile.isEmpty() ? SettingsFileName() : std::move(SettingsFile)),
+      Runner(new TWorkRunner(this)) {
   setWindowTitle(QStringLiteral("Quillon"));
   setAcceptDrops(true);
   MPageControl = new QTabWidget;
@@ -34,12 +48,13 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   MPageControl->addTab(LayersSheet, tr("Layers"));
   MPageControl->addTab(OutputSheet, tr("Output"));
   setCentralWidget(MPageControl);
-  StatusText = new QLabel;
-  statusBar()->addWidget(StatusText, 1);
+  MemoLog = OutputSheet->View();
+  BuildStatusBar();
   // The board preview follows the board, and the units when its page shows.
   LayersView = new TLayersView;
   LayersSheet->layout()->addWidget(LayersView);
   connect(LayersView, &TLayersView::StatusText, StatusText, &QLabel::setText);
+  connect(LayersView, &TLayersView::CursorText, CursorLabel, &QLabel::setText);
   connect(this, &TQuillonMain::BoardChanged, LayersView, [this] {
     LayersView->SetBoard(Board.get());
     LayersView->SetDbuFactor(DbuFactor);
@@ -50,9 +65,10 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   });
   CreateActions();
   CreateMenus();
-  resize(860, 620);
+  FitToScreen();
 
   FormCreate();
+  UpdateSaveActions();
   OptDlg = new TOptDlg(this);
   AboutBox = new TAboutBox(this);
 }
@@ -70,6 +86,7 @@ void TQuillonMain::FormCreate() {
   DescriptionText.Clear();
   Board = std::make_unique<TScriptingPcb>();
   Board->SetPrompts(&Prompts);
+  Board->SetProgress(Runner);
   OutputFormat = fmtCam350Macro;
   LoadSettings(SettingsPath);
   ShowPinGrid();
@@ -92,6 +109,77 @@ void TQuillonMain::showEvent(QShowEvent* Event) {
     Shown = true;
     FormShow();
   }
+}
+
+void TQuillonMain::BuildStatusBar() {
+  StatusText = new QLabel;
+  statusBar()->addWidget(StatusText, 1);
+  CursorLabel = new QLabel;
+  statusBar()->addPermanentWidget(CursorLabel);
+  OpenFolderButton = new QToolButton;
+  OpenFolderButton->setAutoRaise(true);
+  statusBar()->addPermanentWidget(OpenFolderButton);
+  ProgressBar = new QProgressBar;
+  ProgressBar->setMaximumWidth(200);
+  ProgressBar->setTextVisible(false);
+  CancelButton = new QPushButton(tr("Cancel"));
+  CancelButton->setObjectName(QStringLiteral("CancelWork"));
+  statusBar()->addPermanentWidget(ProgressBar);
+  statusBar()->addPermanentWidget(CancelButton);
+  ProgressBar->hide();
+  CancelButton->hide();
+  connect(CancelButton, &QPushButton::clicked, Runner, &TWorkRunner::Cancel);
+  connect(Runner, &TWorkRunner::Started, this, [this] { SetBusy(true); });
+  connect(Runner, &TWorkRunner::Finished, this, [this] { SetBusy(false); });
+  connect(Runner, &TWorkRunner::StageChanged, this, [this](const QString& Text, int Percent) {
+    StatusText->setText(Text);
+    if (Percent >= 0) ProgressBar->setValue(Percent);
+  });
+  connect(OutputSheet, &TOutputPage::StatusText, StatusText, &QLabel::setText);
+}
+
+void TQuillonMain::FitToScreen() {
+  const QScreen* Screen = screen();
+  const QRect Free = Screen ? Screen->availableGeometry() : QRect(0, 0, 860, 620);
+  // The frame (title bar, borders) comes on top of the size given here.
+  const int FrameSpace = 40;
+  resize(std::min(860, Free.width() - 16), std::min(620, Free.height() - FrameSpace));
+  move(Free.topLeft() + QPoint((Free.width() - width()) / 2,
+                               std::max(0, (Free.height() - FrameSpace - height()) / 2)));
+}
+
+bool TQuillonMain::Busy() const { return Runner->Busy(); }
+
+void TQuillonMain::SetBusy(bool On) {
+  ProgressBar->setValue(0);
+  ProgressBar->setVisible(On);
+  CancelButton->setVisible(On);
+  CancelButton->setEnabled(On);
+  for (QAction* Command :
+       {FileOpen, PinFileOpen, ConvertAction, OptShowAct, CAM350ScrAct, GerberAct, GenesisAct})
+    Command->setEnabled(!On);
+  for (QAction* Entry : RecentActions) Entry->setEnabled(!On);
+  PinsSheet->setEnabled(!On);
+  PltSheet->setEnabled(!On);
+  UpdateSaveActions();
+  if (!On && CloseWhenIdle) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TQuillonMain::UpdateSaveActions() {
+  const bool CanSave = !Busy() && Board && !Board->Output.Empty();
+  FileSaveAs->setEnabled(CanSave);
+  FileSave->setEnabled(CanSave);
+}
+
+void TQuillonMain::closeEvent(QCloseEvent* Event) {
+  if (Busy()) {
+    // The worker uses the board: it stops first, then the window closes.
+    CloseWhenIdle = true;
+    Runner->Cancel();
+    Event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(Event);
 }
 
 void TQuillonMain::Guarded(const std::function<void()>& Steps) {

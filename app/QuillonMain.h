@@ -23,17 +23,22 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class QToolBar;
+class QToolButton;
 
 namespace quillon::app {
 
 class TAboutBox;
 class TLayersView;
 class TOptDlg;
+class TOutputPage;
+class TOutputView;
+class TWorkRunner;
 
 class TQuillonMain : public QMainWindow {
   Q_OBJECT
@@ -58,6 +63,8 @@ class TQuillonMain : public QMainWindow {
   void MakeActExecute(QAction* Entry);
   void ConvertActionExecute();
   void FileSaveAsAccept(const QString& FileName);
+  // Ctrl+S: saves again under the last name; Save As when there is none.
+  void FileSaveExecute();
   void OptShowActExecute();
   void AboutActExecute();
   void CustomizeActionBarsExecute();
@@ -72,6 +79,18 @@ class TQuillonMain : public QMainWindow {
   // as a pin description.
   void OpenDroppedFiles(const QStringList& FileNames);
   static bool LooksLikePlotFile(const QString& FileName);
+  // A pin description is text: no NUL byte and no other control character
+  // than tab, line ends and the DOS end-of-file mark in its first block.
+  static bool LooksLikeTextFile(const QString& FileName);
+  // "quillon FILE.plt [DESCRIPTION]": the arguments after the program name.
+  void OpenCommandLine(const QStringList& Arguments);
+
+  // A load or a conversion is running on the worker; the window answers but
+  // the commands that would touch the board wait.
+  bool Busy() const;
+  TWorkRunner* Worker() const { return Runner; }
+  // The folder the last save wrote to; what OpenFolderAct opens.
+  const QString& SavedFolder() const { return LastSaveFolder; }
 
   // The tool bar's buttons and which of them "Customize" left shown.
   const QList<QAction*>& ToolBarActions() const { return ToolBarOrder; }
@@ -114,7 +133,7 @@ class TQuillonMain : public QMainWindow {
   QWidget* PltSheet;
   QWidget* LayersSheet;
   TLayersView* LayersView;
-  QWidget* OutputSheet;
+  TOutputPage* OutputSheet;
   QPlainTextEdit* PinMemo;
   QPushButton* OEMBtn;
   QPushButton* ANSIBtn;
@@ -135,13 +154,20 @@ class TQuillonMain : public QMainWindow {
   QComboBox* AperMskTopCB;
   QComboBox* AperMskBotCB;
   QComboBox* DrlCB;
-  QPlainTextEdit* MemoLog;
+  TOutputView* MemoLog;
   QLabel* StatusText;
+  QLabel* CursorLabel;  // the board position under the mouse on "Layers"
+  QProgressBar* ProgressBar;
+  QPushButton* CancelButton;
+  QToolButton* OpenFolderButton;
 
   // Actions, menus, tool bar.
   QAction* FileOpen;
   QAction* PinFileOpen;
   QAction* FileSaveAs;
+  QAction* FileSave;
+  QAction* FindAct;
+  QAction* OpenFolderAct;
   QAction* FileExit;
   QAction* ConvertAction;
   QAction* CAM350ScrAct;
@@ -171,13 +197,23 @@ class TQuillonMain : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* Event) override;
+  void closeEvent(QCloseEvent* Event) override;
   void dragEnterEvent(QDragEnterEvent* Event) override;
   void dropEvent(QDropEvent* Event) override;
 
  private:
   QWidget* BuildPinsPage();
   QWidget* BuildPltPage();
-  QWidget* BuildOutputPage();
+  TOutputPage* BuildOutputPage();
+  void BuildStatusBar();
+  // Sizes the window to fit the screen's free area.
+  void FitToScreen();
+  void SetBusy(bool On);
+  void UpdateSaveActions();
+  // Stores the user's choices on the board and converts on the worker; false
+  // when the user cancelled.
+  bool ConvertOnWorker(std::uint8_t Format);
+  void ShowOutput();
   void CreateActions();
   void CreateMenus();
   void RebuildToolBar();
@@ -192,6 +228,11 @@ class TQuillonMain : public QMainWindow {
   void Guarded(const std::function<void()>& Steps);
 
   QString SettingsPath;
+  TWorkRunner* Runner;
+  bool CloseWhenIdle = false;
+  std::uint8_t ConvertedFormat = fmtCam350Macro;  // of the output shown
+  QString LastSaveName;                           // empty until the output shown was saved
+  QString LastSaveFolder;
   bool Destroyed = false;
   bool Shown = false;
   QList<QAction*> ToolBarOrder;

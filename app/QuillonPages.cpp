@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/OutputView.h"
 #include "app/QuillonMain.h"
 
 namespace quillon::app {
@@ -159,12 +160,6 @@ QWidget* TQuillonMain::BuildPltPage() {
   return Page;
 }
 
-QWidget* TQuillonMain::BuildOutputPage() {
-  MemoLog = TextPane(true);
-  auto* Page = new QWidget;
-  auto* Layout = new QVBoxLayout(Page);
-  Layout->addWidget(MemoLog);
-  return Page;
-}
+TOutputPage* TQuillonMain::BuildOutputPage() { return new TOutputPage; }
 
 }  // namespace quillon::app

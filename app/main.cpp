@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <clocale>
 #include <cstdio>
@@ -49,8 +50,11 @@ int main(int argc, char** argv) {
                                                "system's)."),
                                 QStringLiteral("language"));
   Parser.addOption(Lang);
-  Parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to open."),
-                               QStringLiteral("[files...]"));
+  Parser.addPositionalArgument(QStringLiteral("plot"), QStringLiteral("The plot file to open."),
+                               QStringLiteral("[FILE.plt]"));
+  Parser.addPositionalArgument(QStringLiteral("description"),
+                               QStringLiteral("The pin description to open with it."),
+                               QStringLiteral("[DESCRIPTION]"));
   Parser.process(App);
 
   // Kept alive for the whole run: the application only borrows them.
@@ -66,8 +70,12 @@ int main(int argc, char** argv) {
   for (QTranslator* Texts : {QtTexts.get(), WindowTexts.get()})
     if (Texts) QCoreApplication::installTranslator(Texts);
 
+
   quillon::app::TQuillonMain Window;
   quillon::app::TSignalCloser Closer(&Window);
   Window.show();
+  // Opened once the window shows, so that a big file's progress is seen.
+  const QStringList Files = Parser.positionalArguments();
+  QTimer::singleShot(0, &Window, [&Window, Files] { Window.OpenCommandLine(Files); });
   return App.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "model/Pcb.h"
 #include "pins/Pins.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::bench {
 
@@ -209,6 +210,21 @@ void AddBenchPins(TPins& Pins) {
     Row.Shape = I % 3 == 2 ? shapeNone : I % 3 == 1 ? shapeSquare : shapeCircle;
     Pins.Append(Row);
   }
+}
+
+// Two blanks between the columns, a square pad repeats its size, a pin
+// without pad has a hole only.
+std::string BenchPinDescription() {
+  TPins Pins;
+  AddBenchPins(Pins);
+  std::string Text = "Pin#  Hole  Aper\r\n";
+  for (const TPinRecord& Row : Pins.Rows()) {
+    Text += fmt::Int(Row.PinNumber) + "  " + fmt::Fixed(Row.Hole, 2);
+    if (Row.Shape != shapeNone) Text += "  " + fmt::Fixed(Row.Aperture, 2);
+    if (Row.Shape == shapeSquare) Text += "  " + fmt::Fixed(Row.Aperture, 2);
+    Text += "\r\n";
+  }
+  return Text;
 }
 
 std::string PlotFileBytes(const TPcb& Pcb) {

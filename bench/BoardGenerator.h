@@ -22,6 +22,8 @@ void GenerateBoard(TPcb& Pcb, std::int64_t Records);
 // The pin rows the generated flashes use (pins 1 to PinCount), in millimetres.
 constexpr int PinCount = 16;
 void AddBenchPins(TPins& Pins);
+// Those rows as a "Pin# Hole Aper" description file, CR LF line ends.
+std::string BenchPinDescription();
 
 // The plot file of a board: header, layer table, then each layer's items
 // after a layer select.

@@ -1,5 +1,7 @@
 #include "model/Pcb.h"
 
+#include <string>
+
 namespace quillon {
 
 namespace {
@@ -16,5 +18,18 @@ TPcb::TPcb() : PromptsPtr(&SilentPrompts) {}
 TPcb::~TPcb() = default;
 
 void TPcb::SetPrompts(TUserPrompts* Prompts) { PromptsPtr = Prompts ? Prompts : &SilentPrompts; }
+
+void TPcb::Checkpoint(std::string_view Text, int Percent, int Layer) const {
+  if (!ProgressPtr) return;
+  CheckCancel();
+  if (Layer < 0) {
+    ProgressPtr->Stage(Text, Percent);
+    return;
+  }
+  std::string Full(Text);
+  Full += " of layer ";
+  Full += std::to_string(Layer);
+  ProgressPtr->Stage(Full, Percent);
+}
 
 }  // namespace quillon

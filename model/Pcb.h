@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/Collection.h"
+#include "model/Progress.h"
 #include "model/UserPrompts.h"
 
 namespace quillon {
@@ -115,8 +116,20 @@ class TPcb {
   // board does not own them.
   void SetPrompts(TUserPrompts* Prompts);
 
+  // Connects a front end's progress display (not owned; nullptr: none).
+  void SetProgress(TProgress* Progress) { ProgressPtr = Progress; }
+  // Tells the progress display that a stage begins and ends the step with
+  // TCancelled when the user asked to stop. Layer >= 0 is appended as
+  // " of layer N"; nothing is formatted without a display.
+  void Checkpoint(std::string_view Text, int Percent, int Layer = -1) const;
+  // The cheap check for hot loops: only the cancel flag.
+  void CheckCancel() const {
+    if (ProgressPtr && ProgressPtr->CancelRequested()) throw TCancelled();
+  }
+
  private:
   TUserPrompts* PromptsPtr;
+  TProgress* ProgressPtr = nullptr;
 };
 
 }  // namespace quillon

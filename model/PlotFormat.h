@@ -6,6 +6,8 @@
 namespace quillon {
 
 constexpr std::uint16_t PlotSignature = 0x804E;
+// What the reader tells the user when the first word is not PlotSignature.
+inline constexpr const char* BadSignatureText = "Неправильная сигнатура файла!";
 
 // Record tags of the body.
 constexpr std::uint16_t recLayerSelect = 0x80A9;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 #include "model/Pcb.h"
@@ -40,7 +41,11 @@ std::int32_t ArcOffset(std::uint16_t Radius, std::uint16_t Angle, bool Sine) {
 // half-filled item behind; only a polygon keeps what was read of it.
 class TPlotReader {
  public:
-  TPlotReader(TPcb& Pcb, const std::string& FileName) : Pcb(Pcb), In(FileName, Pcb.Prompts()) {}
+  TPlotReader(TPcb& Pcb, const std::string& FileName) : Pcb(Pcb), In(FileName, Pcb.Prompts()) {
+    std::error_code Failed;
+    const auto Size = std::filesystem::file_size(FileName, Failed);
+    FileSize = Failed ? 0 : static_cast<std::int64_t>(Size);
+  }
 
   // Returns false for a bad signature or when an unrecognised tag was met.
   bool Read() {
@@ -76,11 +81,12 @@ class TPlotReader {
   // table: a board selects layers in every few records, and a scan per
   // selection would grow with the layer count.
   std::array<std::int32_t, 256> LayerByNumber{};
+  std::int64_t FileSize = 0;  // 0 when unknown: progress then stays at 0
 };
 
 bool TPlotReader::ReadHeader() {
   if (In.ReadWord() != PlotSignature) {
-    Pcb.Prompts().NotifyUser("Неправильная сигнатура файла!");
+    Pcb.Prompts().NotifyUser(BadSignatureText);
     return false;
   }
   const std::uint16_t Version = In.ReadWord();
@@ -125,7 +131,14 @@ TLayer TPlotReader::ReadLayerHeader() {
 
 bool TPlotReader::ReadBody() {
   bool Result = true;
+  // Telling the front end costs a little: only every few thousand records.
+  constexpr unsigned ReportEvery = 4096;
+  unsigned UntilReport = 0;
   while (!In.AtEnd()) {
+    if (UntilReport-- == 0) {
+      UntilReport = ReportEvery;
+      Pcb.Checkpoint("Loading", FileSize > 0 ? static_cast<int>(In.Offset() * 100 / FileSize) : 0);
+    }
     const std::uint8_t Low = In.ReadByte();
     if (In.AtEnd()) break;  // a single trailing byte is no record
     const auto Tag = static_cast<std::uint16_t>(Low | (In.ReadByte() << 8));

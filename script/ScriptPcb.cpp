@@ -33,6 +33,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   DrillOutput.Clear();
   Scale = NewScale;
   WriteProlog(Format);
+  Checkpoint("Apertures", 0);
   BuildApertures();
 
   if (Format == fmtCam350Macro) {
@@ -40,16 +41,22 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     MakeCam350Padstacks(PadTopLayer, PadBottomLayer, MaskTopLayer, MaskBottomLayer, DrillLayer);
     WriteLayerTable(fmtCam350Macro);
     if (Options & coPolygons) MakeCam350Polygons();
+    Checkpoint("CAM350: pads", 20);
     if (Options & coPads) MakeCam350Pads();
+    Checkpoint("CAM350: lines", 40);
     if (Options & coLines) MakeCam350Lines();
+    Checkpoint("CAM350: arcs", 70);
     if (Options & coArcs) MakeCam350Arcs();
+    Checkpoint("CAM350: texts", 90);
     if (Options & coText) MakeCam350Text();
   } else if (Format == fmtGerber) {
     if (GerberProfile == TGerberProfile::Fab) {
+      Checkpoint("Gerber: layer files", 10);
       WriteFabGerberLayers(Options);
     } else {
       ListUndefinedPinRuns();
       for (int L = 0; L < Layers.Count(); ++L) {
+        Checkpoint("Gerber: layer", 10 + 85 * L / Layers.Count(), L);
         BeginGerberLayer(L);
         if (Options & coPolygons) WriteGerberPolygons(L);
         if (Options & coPads) WriteGerberFlashes(L);
@@ -67,16 +74,22 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
     LineBuilder(Output) << "COM open_job,job=" << JobName;
     LineBuilder(Output) << "COM open_entity,job=" << JobName << ",type=step,name=pcad45,iconic=no";
     Output.Add("COM units,type=mm");
+    Checkpoint("Genesis: polygons", 5);
     if (Options & coPolygons) MakeGenesisPolygons();
+    Checkpoint("Genesis: pads", 20);
     if (Options & coPads)
       MakeGenesisPads(PadTopLayer, PadBottomLayer, MaskTopLayer, MaskBottomLayer, DrillLayer);
+    Checkpoint("Genesis: lines", 40);
     if (Options & coLines) MakeGenesisLines();
+    Checkpoint("Genesis: arcs", 70);
     if (Options & coArcs) MakeGenesisArcs();
+    Checkpoint("Genesis: texts", 90);
     if (Options & coText) MakeGenesisText();
     LineBuilder(Output) << "COM open_entity,job=" << JobName
                         << ",type=matrix,name=matrix,iconic=no";
     LineBuilder(Output) << "COM matrix_page_close,job=" << JobName << ",matrix=matrix";
   }
+  Checkpoint("Done", 100);
 }
 
 }  // namespace quillon

@@ -112,10 +112,39 @@ Written by the Quillon developers.</source>
         <translation>Вписать</translation>
     </message>
     <message>
-        <source>Wheel: zoom
-Drag: pan</source>
-        <translation>Колесо: масштаб
-Перетаскивание: сдвиг</translation>
+        <source>X %1  Y %2 mm</source>
+        <translation>X %1  Y %2 мм</translation>
+    </message>
+    <message>
+        <source>Wheel, +, -: zoom
+Drag, arrows: pan
+Ctrl+0: fit</source>
+        <translation>Колесо, +, -: масштаб
+Перетаскивание, стрелки: сдвиг
+Ctrl+0: вся плата</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::app::TOutputPage</name>
+    <message>
+        <source>Find in output</source>
+        <translation>Найти в результате</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Строка %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; not found</source>
+        <translation>&quot;%1&quot; не найдено</translation>
     </message>
 </context>
 <context>
@@ -237,10 +266,6 @@ Drag: pan</source>
         <translation>Строк: %1</translation>
     </message>
     <message>
-        <source>Saved %1</source>
-        <translation>Сохранено: %1</translation>
-    </message>
-    <message>
         <source>Loading stopped</source>
         <translation>Загрузка остановлена</translation>
     </message>
@@ -355,6 +380,50 @@ Drag: pan</source>
     <message>
         <source>inch</source>
         <translation>дюйм</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>&amp;Find in Output...</source>
+        <translation>&amp;Найти в результате...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Conversion cancelled</source>
+        <translation>Преобразование отменено</translation>
+    </message>
+    <message>
+        <source>Saving %1</source>
+        <translation>Сохранение %1</translation>
+    </message>
+    <message>
+        <source>Saved %1 in %2</source>
+        <translation>%1 сохранён в %2</translation>
+    </message>
+    <message>
+        <source>Saved %1 files in %2</source>
+        <translation>Сохранено файлов: %1, папка %2</translation>
+    </message>
+    <message>
+        <source>%1: not a plot file. A plot file begins with the signature word 0x804E (bytes 4E 80).</source>
+        <translation>%1: это не плот-файл. Плот-файл начинается со слова сигнатуры 0x804E (байты 4E 80).</translation>
+    </message>
+    <message>
+        <source>Loading cancelled</source>
+        <translation>Загрузка отменена</translation>
+    </message>
+    <message>
+        <source>%1 was not opened: only plot files (*.plt) and pin descriptions (text) can be dropped here.</source>
+        <translation>%1 не открыт: сюда можно перетащить только плот-файлы (*.plt) и описания выводов (текст).</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

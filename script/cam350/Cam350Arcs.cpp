@@ -7,6 +7,7 @@ void TScriptingPcb::MakeCam350Arcs() {
   // No real D-code is 1, so the run's first arc always selects its aperture.
   std::int32_t LastDCode = 1;
   for (int LayerIndex = 0; LayerIndex < Layers.Count(); ++LayerIndex) {
+    Checkpoint("CAM350: arcs", -1, LayerIndex);
     const TLayer& Layer = Layers.Items(LayerIndex);
     if (Layer.Arcs.Empty()) continue;
     cam350::WriteSetLayer(Output, LayerIndex);

@@ -15,6 +15,7 @@ void TScriptingPcb::MakeCam350Lines() {
   // No real D-code is 0, so the run's first line always selects its aperture.
   std::int32_t LastDCode = 0;
   for (int LayerIndex = 0; LayerIndex < Layers.Count(); ++LayerIndex) {
+    Checkpoint("CAM350: lines", -1, LayerIndex);
     const TLayer& Layer = Layers.Items(LayerIndex);
     if (Layer.Lines.Empty()) continue;
     cam350::WriteSetLayer(Output, LayerIndex);

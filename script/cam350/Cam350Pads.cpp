@@ -7,6 +7,7 @@ namespace quillon {
 void TScriptingPcb::MakeCam350Pads() {
   TPinQuestion Question(Prompts(), "Via with");
   for (int LayerIndex = 0; LayerIndex < Layers.Count(); ++LayerIndex) {
+    Checkpoint("CAM350: pads", -1, LayerIndex);
     const TLayer& Layer = Layers.Items(LayerIndex);
     if (Layer.Flashes.Empty()) continue;
     // Pads stay on the layer they were read from.

@@ -53,6 +53,7 @@ struct TArcsRun {
 void TScriptingPcb::MakeGenesisArcs() {
   TArcsRun Run{Output, Apertures, Scale};
   for (int I = 0; I < Layers.Count(); ++I) {
+    Checkpoint("Genesis: arcs", -1, I);
     const TLayer& Layer = Layers.Items(I);
     if (Layer.Arcs.Empty()) continue;
     LineBuilder(Output) << "echo Adding Arcs for layer: " << I;

@@ -34,6 +34,7 @@ void AddRectangle(TTextLines& Out, const TPcbLine& Rect, double Scale) {
 
 void TScriptingPcb::MakeGenesisLines() {
   for (int I = 0; I < Layers.Count(); ++I) {
+    Checkpoint("Genesis: lines", -1, I);
     const TLayer& Layer = Layers.Items(I);
     if (Layer.Lines.Empty()) continue;
     LineBuilder(Output) << "echo Adding Lines for layer: " << I;

@@ -10,6 +10,7 @@
 
 #include "AppTestSupport.h"
 #include "app/Cp1251.h"
+#include "app/OutputView.h"
 
 namespace quillon::test {
 namespace {
@@ -98,7 +99,7 @@ TEST_F(ConvertTest, ConvertStoresTheChoicesAndShowsTheOutput) {
   Window->MakeActExecute(Window->AddViewCommands);
   Window->ConvertActionExecute();
   EXPECT_TRUE(Boxes->Boxes.empty());
-  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->OutputSheet);
+  EXPECT_EQ(Window->MPageControl->currentWidget(), static_cast<QWidget*>(Window->OutputSheet));
   EXPECT_EQ(Window->Board->PadTopLayer, 0);
   EXPECT_EQ(Window->Board->PadBottomLayer, 1);
   EXPECT_EQ(Window->Board->MaskTopLayer, 7);
@@ -107,7 +108,7 @@ TEST_F(ConvertTest, ConvertStoresTheChoicesAndShowsTheOutput) {
   EXPECT_EQ(Window->Board->Title, "Plt FileName: " + Plot.toStdString());
   EXPECT_FALSE(Window->Board->AddViewCommands);
   EXPECT_DOUBLE_EQ(Window->Board->Scale, 0.0254);
-  EXPECT_EQ(Window->MemoLog->toPlainText(), MemoOfOutput());
+  EXPECT_EQ(Window->MemoLog->Text(), MemoOfOutput());
   EXPECT_EQ(Window->StatusText->text(), QString::number(Window->Board->Output.Count()) + " lines");
 }
 
@@ -157,11 +158,18 @@ TEST_F(ConvertTest, AnIndexAbove255StopsWithARangeCheckErrorAndTheWindowGoesOn) 
   Layers[0].first = "COMP";
   Layers[299].first = "SOLDER";
   OpenPlot("many.plt", PlotBytes(Layers));
-  Window->MemoLog->setPlainText("before");
+  Window->AperBotCB->setCurrentIndex(255);
+  Window->ConvertActionExecute();
+  const QString Before = Window->MemoLog->Text();
+  const std::string BeforeBytes = Window->Board->Output.Join();
+  Window->AperBotCB->setCurrentIndex(299);
   Window->ConvertActionExecute();
   EXPECT_EQ(Boxes->Texts(), QStringList({"Range check error"}));
-  EXPECT_EQ(Window->MemoLog->toPlainText(), "before");
-  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->OutputSheet);
+  // The last output stays whole, shown and saved, not half of a new one.
+  EXPECT_EQ(Window->MemoLog->Text(), Before);
+  EXPECT_EQ(Window->Board->Output.Join(), BeforeBytes);
+  EXPECT_EQ(Window->Board->PadBottomLayer, 255);
+  EXPECT_EQ(Window->MPageControl->currentWidget(), static_cast<QWidget*>(Window->OutputSheet));
   // The usable window converts once the choice is in range.
   Window->AperBotCB->setCurrentIndex(255);
   Window->ConvertActionExecute();

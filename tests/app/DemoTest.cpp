@@ -12,6 +12,7 @@
 
 #include "AppTestSupport.h"
 #include "app/Cp1251.h"
+#include "app/OutputView.h"
 
 namespace quillon::test {
 namespace {
@@ -94,7 +95,7 @@ TEST_P(SameAsCli, OutputPageAndSavedFilesEqualTheCommandLines) {
   QString Shown = app::FromCp1251(Expected);
   Shown.replace("\r\n", "\n");
   Shown.chop(1);
-  EXPECT_EQ(Window->MemoLog->toPlainText(), Shown);
+  EXPECT_EQ(Window->MemoLog->Text(), Shown);
   for (const auto& Entry : std::filesystem::directory_iterator(CliDir)) {
     const std::string File = Entry.path().filename().string();
     EXPECT_EQ(ReadFile(AppDir + "/" + File), ReadFile(Entry.path().string())) << File;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -130,6 +131,68 @@ TEST_F(LayersViewTest, WheelZoomsAboutTheCursorDragPansAndFitRestores) {
   ExpectAt(View.ViewPoint(0, 0), Fitted);
 }
 
+TEST_F(LayersViewTest, KeysZoomPanAndFitAndTheCursorIsToldInMillimetres) {
+  QWidget* Canvas = View.View();
+  const QPointF Fitted = View.ViewPoint(0, 0);
+  const double Width = View.ViewPoint(10, 0).x() - Fitted.x();
+  auto Press = [Canvas](int Key, Qt::KeyboardModifiers Mods = Qt::NoModifier) {
+    QKeyEvent E(QEvent::KeyPress, Key, Mods);
+    QApplication::sendEvent(Canvas, &E);
+  };
+  Press(Qt::Key_Plus);
+  EXPECT_NEAR(View.ViewPoint(10, 0).x() - View.ViewPoint(0, 0).x(), Width * 1.25, 1e-6);
+  Press(Qt::Key_Minus);
+  Press(Qt::Key_Minus);
+  EXPECT_NEAR(View.ViewPoint(10, 0).x() - View.ViewPoint(0, 0).x(), Width / 1.25, 1e-6);
+  const QPointF Before = View.ViewPoint(0, 0);
+  Press(Qt::Key_Left);
+  EXPECT_NEAR(View.ViewPoint(0, 0).x() - Before.x(), Canvas->width() / 8.0, 1e-6);
+  Press(Qt::Key_Up);
+  EXPECT_NEAR(View.ViewPoint(0, 0).y() - Before.y(), Canvas->height() / 8.0, 1e-6);
+  Press(Qt::Key_0, Qt::ControlModifier);
+  ExpectAt(View.ViewPoint(0, 0), Fitted);
+
+  QStringList Cursor;
+  QObject::connect(&View, &app::TLayersView::CursorText,
+                   [&Cursor](const QString& Text) { Cursor.append(Text); });
+  Send(Canvas, QEvent::MouseMove, View.ViewPoint(2.5, 7.25));
+  QEvent Leave(QEvent::Leave);
+  QApplication::sendEvent(Canvas, &Leave);
+  EXPECT_EQ(Cursor, QStringList({"X 2.500  Y 7.250 mm", ""}));
+}
+
+TEST(LayersViewText, ALegibleTextIsDrawnAsLettersNotAsItsBox) {
+  TScriptingPcb Board;
+  TLayer& Silk = AddLayer(Board, "SILK", 3);
+  TPcbText& Text = Silk.Texts.Add();
+  Text.X = 100;
+  Text.Y = 100;
+  Text.Size = 400;
+  Text.Text = "IIII";
+  app::TLayersView View;
+  View.resize(600, 400);
+  View.show();
+  View.SetDbuFactor(0.01);
+  View.SetBoard(&Board);
+  View.Refresh();
+  const QImage Picture = View.View()->grab().toImage();
+  // Across any row a box shows at most its two sides; four letters "I" show
+  // four separate strokes.
+  const QColor Background = Picture.pixelColor(2, 2);
+  int MostRuns = 0;
+  for (int Y = 0; Y < Picture.height(); ++Y) {
+    int Runs = 0;
+    bool Lit = false;
+    for (int X = 0; X < Picture.width(); ++X) {
+      const bool Now = Picture.pixelColor(X, Y) != Background;
+      Runs += Now && !Lit;
+      Lit = Now;
+    }
+    MostRuns = std::max(MostRuns, Runs);
+  }
+  EXPECT_GE(MostRuns, 4);
+}
+
 TEST_F(LayersViewTest, HoveringAnItemTellsItsKindAndFields) {
   Send(View.View(), QEvent::MouseMove, View.ViewPoint(5, 5));
   Send(View.View(), QEvent::MouseMove, View.ViewPoint(6, 5));  // the same item: said once
@@ -205,6 +268,7 @@ TEST(LayersViewBig, AMillionItemsStayResponsive) {
   Canvas->grab();
   const qint64 WholeMs = T.restart();
   Wheel(Canvas, QPointF(500, 350), 2400);  // about 37 times closer
+  View.Sharpen();
   Canvas->grab();
   const qint64 ZoomMs = T.restart();
   Send(Canvas, QEvent::MouseButtonPress, QPointF(500, 350), Qt::LeftButton);

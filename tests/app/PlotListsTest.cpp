@@ -124,11 +124,11 @@ TEST_F(PlotListsTest, RecentFilesAreListedUnderFileAndKeptToFive) {
   QStringList Captions;
   for (const QAction* A : Window->FileMenu->actions())
     if (A->isVisible()) Captions.append(A->isSeparator() ? QStringLiteral("-") : A->text());
-  EXPECT_EQ(Captions,
-            QStringList({"&Open...", "O&pen description...", "Save &As...", "-", "&1 r6.plt",
-                         "&2 r5.plt", "&3 r4.plt", "&4 r3.plt", "&5 r2.plt", "-", "E&xit"}));
+  EXPECT_EQ(Captions, QStringList({"&Open...", "O&pen description...", "&Save", "Save &As...", "-",
+                                   "&1 r6.plt", "&2 r5.plt", "&3 r4.plt", "&4 r3.plt", "&5 r2.plt",
+                                   "-", "E&xit"}));
   // Choosing one opens it again and moves it to the top.
-  Window->FileMenu->actions().at(7)->trigger();
+  Window->FileMenu->actions().at(8)->trigger();
   EXPECT_TRUE(Window->RecentFiles().front().endsWith("/r3.plt"));
   EXPECT_EQ(Window->windowTitle(), "r3.plt - Quillon");
 }

@@ -1,0 +1,184 @@
+// quillon-gui-bench [RECORDS]: drives the real window offscreen on the bench
+// board (one million records unless told): load, each format's conversion
+// until the Output page shows it, the first paint of the Layers page, one
+// zoom and one pan step, and the longest time the window's event loop did
+// not run over all of them. The last line is the summary.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "BoardGenerator.h"
+#include "app/GuiPrompts.h"
+#include "app/LayersView.h"
+#include "app/OutputView.h"
+#include "app/QuillonMain.h"
+#include "model/Pcb.h"
+
+namespace {
+
+using quillon::app::TQuillonMain;
+
+bool WriteAll(const std::string& FileName, const std::string& Bytes) {
+  std::ofstream F(FileName, std::ios::binary | std::ios::trunc);
+  F.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+  return static_cast<bool>(F);
+}
+
+// The largest gap between two turns of the event loop. A timer beats every
+// few milliseconds while the loop runs; a step that blocks the window's
+// thread shows as one long gap, closed when the step returns.
+class TStallMeter {
+ public:
+  TStallMeter() {
+    Beat.setTimerType(Qt::PreciseTimer);
+    Beat.setInterval(2);
+    QObject::connect(&Beat, &QTimer::timeout, [this] { Tick(); });
+    Beat.start();
+    Since.start();
+  }
+  void Restart() { Since.restart(); }
+  void Tick() { Longest = std::max(Longest, Since.restart()); }
+  qint64 LongestMs() const { return Longest; }
+
+ private:
+  QTimer Beat;
+  QElapsedTimer Since;
+  qint64 Longest = 0;
+};
+
+long PeakMegabytes() {
+  std::ifstream Status("/proc/self/status");
+  std::string Line;
+  while (std::getline(Status, Line))
+    if (Line.rfind("VmHWM:", 0) == 0) return std::stol(Line.substr(6)) / 1024;
+  return -1;
+}
+
+void PressKey(QWidget* To, int Key) {
+  QKeyEvent Press(QEvent::KeyPress, Key, Qt::NoModifier);
+  QApplication::sendEvent(To, &Press);
+}
+
+}  // namespace
+
+int main(int Argc, char** Argv) {
+  long long Records = 1000000;
+  if (Argc > 2 ||
+      (Argc == 2 &&
+       (std::from_chars(Argv[1], Argv[1] + std::char_traits<char>::length(Argv[1]), Records).ec !=
+            std::errc() ||
+        Records < 0))) {
+    std::fprintf(stderr, "usage: quillon-gui-bench [RECORDS]\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QLocale::setDefault(QLocale::c());
+  QApplication App(Argc, Argv);
+  std::setlocale(LC_NUMERIC, "C");
+
+  QTemporaryDir Folder;
+  const std::string Plot = Folder.filePath(QStringLiteral("bench.plt")).toStdString();
+  const std::string Pins = Folder.filePath(QStringLiteral("bench.txt")).toStdString();
+  {
+    quillon::TPcb Board;
+    quillon::bench::GenerateBoard(Board, Records);
+    if (!WriteAll(Plot, quillon::bench::PlotFileBytes(Board)) ||
+        !WriteAll(Pins, quillon::bench::BenchPinDescription())) {
+      std::fprintf(stderr, "quillon-gui-bench: cannot write the board into %s\n",
+                   Folder.path().toLocal8Bit().constData());
+      return 1;
+    }
+  }
+  // Every question (none is expected: each pin is described) answered Yes to All.
+  quillon::app::TGuiPrompts::SetBoxHook(
+      [](QMessageBox& Box) -> QAbstractButton* { return Box.buttons().value(4); });
+
+  TQuillonMain Window(Folder.filePath(QStringLiteral("quillon.ini")));
+  Window.resize(1000, 700);
+  Window.show();
+  QApplication::processEvents();
+  TStallMeter Stall;
+  QElapsedTimer Clock;
+  // Runs one step and returns its seconds; the gap since the loop last ran
+  // closes with it.
+  auto Measure = [&](const auto& Step) {
+    QApplication::processEvents();
+    Stall.Restart();
+    Clock.start();
+    Step();
+    const double Seconds = static_cast<double>(Clock.nsecsElapsed()) / 1e9;
+    Stall.Tick();
+    return Seconds;
+  };
+
+  const double Load = Measure([&] {
+    Window.FileOpenAccept(QString::fromStdString(Plot));
+    Window.PinFileOpenAccept(QString::fromStdString(Pins));
+    Window.ReadPinBtnClick();
+  });
+  std::printf("load: %lld records, %d layers, %.2f s\n", Records, Window.Board->Layers.Count(),
+              Load);
+
+  double Convert[3] = {};
+  const char* const Names[3] = {"cam350", "gerber", "genesis"};
+  for (int Tag = 1; Tag <= 3; ++Tag) {
+    Window.FormatActExecute(Tag);
+    Convert[Tag - 1] = Measure([&] {
+      Window.ConvertActionExecute();
+      Window.MemoLog->viewport()->repaint();
+    });
+    std::printf("%s: %d lines, %.2f s, peak memory %ld MB\n", Names[Tag - 1],
+                Window.MemoLog->LineCount(), Convert[Tag - 1], PeakMegabytes());
+  }
+
+  auto* View = Window.LayersPage()->findChild<quillon::app::TLayersView*>();
+  QWidget* Canvas = View->View();
+  const double Layers = Measure([&] {
+    Window.MPageControl->setCurrentWidget(Window.LayersPage());
+    Canvas->repaint();
+  });
+  const double Zoom = Measure([&] {
+    PressKey(Canvas, Qt::Key_Plus);
+    Canvas->repaint();
+  });
+  // A step shows the last picture scaled or moved; the board is drawn again
+  // sharp once the steps pause. That drawing counts in the stall.
+  auto Sharpen = [&] {
+    return Measure([&] {
+      View->Sharpen();
+      Canvas->repaint();
+    });
+  };
+  const double ZoomSharp = Sharpen();
+  const double Pan = Measure([&] {
+    PressKey(Canvas, Qt::Key_Left);
+    Canvas->repaint();
+  });
+  const double PanSharp = Sharpen();
+  std::printf(
+      "layers: first paint %.2f s; sharp picture after a zoom step %.0f ms, after a pan "
+      "step %.0f ms\n",
+      Layers, ZoomSharp * 1000, PanSharp * 1000);
+  quillon::app::TGuiPrompts::SetBoxHook({});
+
+  std::printf(
+      "gui: load %.2f s; cam350 %.2f s; gerber %.2f s; genesis %.2f s; layers %.2f s; zoom %.0f "
+      "ms; pan %.0f ms; stall %lld ms\n",
+      Load, Convert[0], Convert[1], Convert[2], Layers, Zoom * 1000, Pan * 1000,
+      static_cast<long long>(Stall.LongestMs()));
+  return 0;
+}
