@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
   qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3
+  gerbv camv-rnd tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

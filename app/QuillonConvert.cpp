@@ -103,6 +103,7 @@ void TQuillonMain::ConvertActionExecute() {
     Board->AddViewCommands = AddViewCommands->isChecked();
     Board->GerberProfile = GerberProfile;
     Board->ExcellonDrill = ExcellonDrill;
+    Board->GenesisHost = GenesisHost;
     Board->Convert(Options, OutputFormat, DbuFactor);
 
     std::string Text = Board->Output.Join("\n");
@@ -130,6 +131,8 @@ QString TQuillonMain::SuggestedSaveName(const QString& PlotFile, std::uint8_t Fo
 void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
   Guarded([&] {
     SaveDialog.FileName = FileName;
+    Board->InputFiles = {QFile::encodeName(PlotDialog.FileName).toStdString(),
+                         QFile::encodeName(PinDialog.FileName).toStdString()};
     Board->SaveToFile(QFile::encodeName(FileName).toStdString());
     StatusText->setText(QStringLiteral("Saved %1").arg(QFileInfo(FileName).fileName()));
   });
