@@ -148,7 +148,7 @@ int RunConvert(const TConvertArgs& Args) {
     return Failure(E.what());
   }
   for (const TOutputFile& File : Pcb.OutputFiles(Args.Out))
-    PrintSummary(File.Path, *File.Lines, File.Role == TOutputRole::Main ? Pcb.MainLineEnd : "\r\n");
+    PrintSummary(File.Path, *File.Lines, File.LineEnd);
   return ExitOk;
 }
 

@@ -55,8 +55,7 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) const {
   std::string Chunk;
   Chunk.reserve(ChunkBytes);
   for (const TOutputFile& File : Files)
-    WriteLines(*File.Lines, File.Path, File.Role == TOutputRole::Main ? MainLineEnd : "\r\n",
-               MayStream(File, Files), Chunk);
+    WriteLines(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk);
 }
 
 }  // namespace quillon

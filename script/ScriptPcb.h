@@ -63,8 +63,8 @@ class TScriptingPcb : public TPcb {
   // Fab profile of a Gerber conversion (script/fab/).
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
-  // The line end of the main file of the last conversion: CR LF, except for
-  // a Genesis script for a Unix host.
+  // The line end of the main file of the last conversion (OutputFiles gives
+  // it with the file): CR LF, except for a Genesis script for a Unix host.
   std::string_view MainLineEnd = "\r\n";
   bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
   bool X2AsComments = false;   // attributes as "G04 #@! " comments
