@@ -26,8 +26,8 @@ TEST(PreviewPng, AFilledRectangleIsDrawnInItsLayerColourOverTheBackground) {
   // 10 x 10 mm with --dbu mm; the view adds a 1 mm margin: 12 x 12 mm.
   P.Header().Layers({{"SILK", 1}}).FilledRectangle(0, 0, 1000, 1000);
   P.Save(Dir.File("b.plt"));
-  const ChildResult R = RunCliChild({"preview", Dir.File("b.plt"), "-o", Dir.File("b.svg"),
-                                     "--png", "--dpi", "254", "--dbu", "mm"});
+  const ChildResult R = RunCliChild({"preview", Dir.File("b.plt"), "-o", Dir.File("b.svg"), "--png",
+                                     "--dpi", "254", "--dbu", "mm"});
   ASSERT_EQ(R.ExitCode, 0) << R.Err;
   QImage Image;
   ASSERT_TRUE(Image.load(QString::fromStdString(Dir.File("b.png"))));
