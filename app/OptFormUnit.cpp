@@ -28,13 +28,19 @@ TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
       tr("Legacy: the classic Gerber files. Fab: Gerber X2 files that board houses "
          "accept today."));
   ExcellonBox = new QCheckBox(tr("Excellon drill file"));
+  GenesisHostBox = new QComboBox;
+  GenesisHostBox->addItems({QStringLiteral("Windows"), QStringLiteral("Unix")});
+  GenesisHostBox->setToolTip(
+      tr("Where the Genesis script runs: Windows (CR LF, C:/tmp) or Unix (LF, /tmp)."));
   auto* Conversion = new QFormLayout(ConversatonPage);
   Conversion->addRow(tr("Gerber profile:"), GerberProfileBox);
   Conversion->addRow(QString(), ExcellonBox);
+  Conversion->addRow(tr("Genesis host:"), GenesisHostBox);
   ShowGerberChoices();
   connect(GerberProfileBox, &QComboBox::currentIndexChanged, this,
           [this] { GerberChoiceChanged(); });
   connect(ExcellonBox, &QCheckBox::toggled, this, [this] { GerberChoiceChanged(); });
+  connect(GenesisHostBox, &QComboBox::currentIndexChanged, this, [this] { GerberChoiceChanged(); });
 
   OKBtn = new QPushButton(tr("OK"));
   CancelBtn = new QPushButton(tr("Cancel"));
@@ -79,6 +85,7 @@ void TOptDlg::ApplyBtnClick() {
   GerberProfile =
       GerberProfileBox->currentIndex() == 1 ? TGerberProfile::Fab : TGerberProfile::Legacy;
   ExcellonDrill = ExcellonBox->isChecked();
+  GenesisHost = GenesisHostBox->currentIndex() == 1 ? TGenesisHost::Unix : TGenesisHost::Windows;
   ApplyBtn->setEnabled(false);
 }
 
@@ -96,7 +103,9 @@ void TOptDlg::SetGerberChoices(TGerberProfile Profile, bool Excellon) {
 }
 
 void TOptDlg::ShowGerberChoices() {
-  const QSignalBlocker BlockProfile(GerberProfileBox), BlockExcellon(ExcellonBox);
+  const QSignalBlocker BlockProfile(GerberProfileBox), BlockExcellon(ExcellonBox),
+      BlockHost(GenesisHostBox);
+  GenesisHostBox->setCurrentIndex(GenesisHost == TGenesisHost::Unix ? 1 : 0);
   GerberProfileBox->setCurrentIndex(GerberProfile == TGerberProfile::Fab ? 1 : 0);
   ExcellonBox->setChecked(ExcellonDrill);
   ExcellonBox->setEnabled(GerberProfile == TGerberProfile::Fab);

@@ -43,11 +43,13 @@ class TOptDlg : public QDialog {
   // controls back to them.
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
+  TGenesisHost GenesisHost = TGenesisHost::Windows;  // set before SetGerberChoices
   // Sets both the applied choices and the controls.
   void SetGerberChoices(TGerberProfile Profile, bool Excellon);
 
   QComboBox* GerberProfileBox;  // "Legacy", "Fab"
   QCheckBox* ExcellonBox;       // "Excellon drill file", only with "Fab"
+  QComboBox* GenesisHostBox;    // "Windows", "Unix"
 
  private:
   void ShowGerberChoices();

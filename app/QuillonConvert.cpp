@@ -193,6 +193,7 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   Board->AddViewCommands = AddViewCommands->isChecked();
   Board->GerberProfile = GerberProfile;
   Board->ExcellonDrill = ExcellonDrill;
+  Board->GenesisHost = GenesisHost;
   return Runner->Run([&] { Board->Convert(Options, Format, DbuFactor); });
 }
 
@@ -225,6 +226,8 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
   Guarded([&] {
     SaveDialog.FileName = FileName;
     const std::string Name = QFile::encodeName(FileName).toStdString();
+    Board->InputFiles = {QFile::encodeName(PlotDialog.FileName).toStdString(),
+                         QFile::encodeName(PinDialog.FileName).toStdString()};
     StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
     Runner->Run([&] { Board->SaveToFile(Name); });
     LastSaveName = FileName;

@@ -13,11 +13,13 @@
 namespace quillon::app {
 
 void TQuillonMain::OptShowActExecute() {
+  OptDlg->GenesisHost = GenesisHost;
   OptDlg->SetGerberChoices(GerberProfile, ExcellonDrill);
   OptDlg->SetMode(false);
   OptDlg->exec();
   GerberProfile = OptDlg->GerberProfile;
   ExcellonDrill = OptDlg->ExcellonDrill;
+  GenesisHost = OptDlg->GenesisHost;
 }
 
 void TQuillonMain::AboutActExecute() { AboutBox->exec(); }

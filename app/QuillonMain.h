@@ -118,6 +118,7 @@ class TQuillonMain : public QMainWindow {
   // The form of the Gerber files, chosen in the options dialog.
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
+  TGenesisHost GenesisHost = TGenesisHost::Windows;
   TGuiPrompts Prompts;
 
   // The dialogs of FileOpen, PinFileOpen and FileSaveAs.

@@ -70,6 +70,10 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
                       ? TGerberProfile::Fab
                       : TGerberProfile::Legacy;
   ExcellonDrill = Ini.ReadBool(Output, QStringLiteral("Excellon"), false);
+  GenesisHost = Ini.ReadString(Output, QStringLiteral("Genesis_Host"), QString())
+                            .compare(QStringLiteral("UNIX"), Qt::CaseInsensitive) == 0
+                    ? TGenesisHost::Unix
+                    : TGenesisHost::Windows;
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     ToolBarShown[I] = Ini.ReadBool(ToolBarSection, ToolBarOrder[I]->objectName(), true);
@@ -96,6 +100,9 @@ void TQuillonMain::SaveSettings(const QString& FileName) {
       Output, QStringLiteral("Gerber_Profile"),
       GerberProfile == TGerberProfile::Fab ? QStringLiteral("Fab") : QStringLiteral("Legacy"));
   Ini.WriteBool(Output, QStringLiteral("Excellon"), ExcellonDrill);
+  Ini.WriteString(
+      Output, QStringLiteral("Genesis_Host"),
+      GenesisHost == TGenesisHost::Unix ? QStringLiteral("Unix") : QStringLiteral("Windows"));
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     Ini.WriteBool(ToolBarSection, ToolBarOrder[I]->objectName(), ToolBarShown[I]);

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "cli/Commands.h"
@@ -33,6 +34,7 @@ struct TConvertArgs {
   int GerberProfile = static_cast<int>(TGerberProfile::Legacy);
   bool Excellon = false;
   bool X2AsComments = false;
+  int GenesisHost = static_cast<int>(TGenesisHost::Windows);
 };
 
 int UsageError(const std::string& Message) {
@@ -81,8 +83,9 @@ std::uint8_t FormatCode(const std::string& Name) {
   return fmtCam350Macro;
 }
 
-void PrintSummary(const std::string& FileName, const TTextLines& Lines) {
-  const std::size_t Bytes = Lines.TextBytes() + 2 * static_cast<std::size_t>(Lines.Count());
+void PrintSummary(const std::string& FileName, const TTextLines& Lines, std::string_view Eol) {
+  const std::size_t Bytes =
+      Lines.TextBytes() + Eol.size() * static_cast<std::size_t>(Lines.Count());
   std::cerr << "quillon-cli: wrote " << FileName << ": " << Lines.Count() << " lines, " << Bytes
             << " bytes\n";
 }
@@ -114,6 +117,8 @@ int RunConvert(const TConvertArgs& Args) {
   if (!Args.Pins.File.empty()) {
     try {
       LoadPins(Args.Pins, Pcb.Pins);
+    } catch (const std::bad_alloc&) {
+      throw;  // reported once, at the top
     } catch (const std::exception& E) {
       return Failure(E.what());
     }
@@ -125,10 +130,14 @@ int RunConvert(const TConvertArgs& Args) {
   Pcb.GerberProfile = static_cast<TGerberProfile>(Args.GerberProfile);
   Pcb.ExcellonDrill = Args.Excellon;
   Pcb.X2AsComments = Args.X2AsComments;
+  Pcb.GenesisHost = static_cast<TGenesisHost>(Args.GenesisHost);
+  Pcb.InputFiles = {Args.Plot, Args.Pins.File};
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
   try {
     Pcb.Convert(Options, FormatCode(Args.Format), Scale);
+  } catch (const std::bad_alloc&) {
+    throw;  // reported once, at the top
   } catch (const std::exception& E) {
     return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
   }
@@ -138,7 +147,8 @@ int RunConvert(const TConvertArgs& Args) {
   } catch (const TSaveError& E) {
     return Failure(E.what());
   }
-  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) PrintSummary(File.Path, *File.Lines);
+  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out))
+    PrintSummary(File.Path, *File.Lines, File.LineEnd);
   return ExitOk;
 }
 
@@ -202,6 +212,12 @@ TCommand AddConvertCommand(CLI::App& App) {
                 "with the extension .drl");
   Sub->add_flag("--x2-as-comments", Args->X2AsComments,
                 "With the fab profile: attributes as G04 #@! comments, for tools that reject X2");
+  const std::map<std::string, int> Hosts{{"windows", static_cast<int>(TGenesisHost::Windows)},
+                                         {"unix", static_cast<int>(TGenesisHost::Unix)}};
+  Sub->add_option("--genesis-host", Args->GenesisHost,
+                  "where the Genesis script runs: windows (default: CR LF, C:/tmp) or unix "
+                  "(LF, /tmp)")
+      ->transform(CLI::CheckedTransformer(Hosts, CLI::ignore_case));
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <iostream>
+#include <new>
 
 #include "model/Pcb.h"
 #include "model/PlotError.h"
@@ -26,6 +27,8 @@ std::optional<bool> LoadPlotFile(TPcb& Pcb, const std::string& FileName) {
     if (E.Offset >= 0) Text += " (offset " + fmt::Int(E.Offset) + ")";
     Report(FileName, Text);
     return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    throw;  // reported once, at the top
   } catch (const std::exception& E) {
     Report(FileName, E.what());
     return std::nullopt;

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -15,11 +14,12 @@
 #include "cli/PlotLoading.h"
 #include "preview/LayerSelection.h"
 #include "preview/SvgWriter.h"
+#include "script/AtomicFile.h"
 #include "script/ScriptPcb.h"
 #include "text/NumberFormat.h"
 #include "text/Units.h"
 #ifdef QUILLON_HAVE_SVG_RASTER
-#include "cli/raster/SvgRaster.h"
+#include "cli/raster/BoardRaster.h"
 #endif
 
 namespace quillon::cli {
@@ -44,35 +44,35 @@ int Fail(const std::string& Message) {
   return ExitFailure;
 }
 
-bool WriteBytes(const std::string& FileName, const std::string& Bytes) {
-  std::ofstream F(FileName, std::ios::binary | std::ios::trunc);
-  F.write(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
-  F.close();
-  return static_cast<bool>(F);
-}
-
 std::string Mm(double V) { return fmt::Fixed(V, 2); }
 std::string Count(std::size_t N, const char* Noun) {
   return fmt::Int(static_cast<std::int64_t>(N)) + " " + Noun + (N == 1 ? "" : "s");
 }
 
-int WritePng(const preview::TSvgPicture& Picture, const TPreviewOptions& Opt) {
+int WritePng(const TPcb& Board, const preview::TSvgOptions& Svg, const preview::TBoxMm& View,
+             const TPreviewOptions& Opt) {
   const std::string PngPath = std::filesystem::path(Opt.Output).replace_extension(".png").string();
 #ifdef QUILLON_HAVE_SVG_RASTER
   // Rounded, not raised: 12.1 mm at 254 dpi is 121 pixels, not 121.0000001.
-  const double W = std::max(1.0, std::round(Picture.View.Width() / 25.4 * Opt.Dpi));
-  const double H = std::max(1.0, std::round(Picture.View.Height() / 25.4 * Opt.Dpi));
+  const double W = std::max(1.0, std::round(View.Width() / 25.4 * Opt.Dpi));
+  const double H = std::max(1.0, std::round(View.Height() / 25.4 * Opt.Dpi));
   if (W > MaxPngSide || H > MaxPngSide || W * H > MaxPngPixels)
     return Fail("a PNG of " + fmt::Fixed(W, 0) + " x " + fmt::Fixed(H, 0) +
                 " pixels is too large; choose a lower --dpi");
+  std::string Png;
   const std::string Error =
-      RasterizeSvgToPng(Picture.Text, static_cast<int>(W), static_cast<int>(H), PngPath);
+      RasterizeBoardToPng(Board, Svg, View, static_cast<int>(W), static_cast<int>(H), Png);
   if (!Error.empty()) return Fail(PngPath + ": " + Error);
+  try {
+    SaveFileAtomically(PngPath, Png);
+  } catch (const TSaveError& E) {
+    return Fail(E.what());
+  }
   std::cout << "Wrote " << PngPath << ": " << fmt::Int(static_cast<std::int64_t>(W)) << " x "
             << fmt::Int(static_cast<std::int64_t>(H)) << " pixels at " << fmt::Int(Opt.Dpi)
             << " dpi\n";
 #else
-  (void)Picture;
+  (void)Board, (void)Svg, (void)View;
   std::cerr << "quillon-cli: this build has no Qt SVG to render " << PngPath
             << "; wrote the SVG only\n";
 #endif
@@ -102,9 +102,12 @@ int RunPreview(const TPreviewOptions& Opt) {
     return ExitUsage;
   }
 
-  const preview::TSvgPicture Picture = preview::WriteSvg(Board, Svg);
-  if (!WriteBytes(Opt.Output, Picture.Text))
-    return Fail("cannot write " + Opt.Output + ": " + std::strerror(errno));
+  preview::TSvgPicture Picture = preview::WriteSvg(Board, Svg);
+  try {
+    SaveFileAtomically(Opt.Output, Picture.Text);
+  } catch (const TSaveError& E) {
+    return Fail(E.what());
+  }
   const std::size_t LayerCount =
       Svg.Layers.empty() ? static_cast<std::size_t>(Board.Layers.Count()) : Svg.Layers.size();
   std::cout << "Wrote " << Opt.Output << ": " << Count(LayerCount, "layer") << ", "
@@ -115,7 +118,10 @@ int RunPreview(const TPreviewOptions& Opt) {
               << fmt::Int(static_cast<std::int64_t>(Picture.UndefinedPins))
               << (Picture.UndefinedPins == 1 ? " flash has" : " flashes have")
               << " no pin description row: marked with a magenta cross\n";
-  return Opt.Png ? WritePng(Picture, Opt) : ExitOk;
+  // The PNG is drawn from the board, not from the SVG document: its memory
+  // follows the picture's size.
+  std::string().swap(Picture.Text);
+  return Opt.Png ? WritePng(Board, Svg, Picture.View, Opt) : ExitOk;
 }
 
 }  // namespace

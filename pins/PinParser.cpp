@@ -107,6 +107,13 @@ TLineResult ReadLine(std::string_view Line, std::uint8_t Layout, std::vector<std
     std::string_view Number;
     if (!pinregex::FindNumber(Line, From, Number)) break;
     Value = ParseNumber(Number);
+    // A size too large for a double would be written as "INF" in every
+    // output and make its pads and holes vanish: unreadable like any other.
+    if (Value && !std::isfinite(*Value)) {
+      R.Skip = &Value == &V[0] ? TPinLineSkip::FirstSizeUnreadable
+                               : TPinLineSkip::SecondSizeUnreadable;
+      return R;
+    }
   }
   const std::optional<TLineMeaning> M = Meaning(V, Layout);
   if (!M) {

@@ -1,11 +1,14 @@
 #include "script/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+
+#include "script/TempFileRegistry.h"
 
 namespace quillon {
 
@@ -21,20 +24,43 @@ std::string FolderOf(const std::string& FileName) {
 
 }  // namespace
 
-TAtomicFile::TAtomicFile(const std::string& FileName) : FileName(FileName) {
+TAtomicFile::TAtomicFile(const std::string& FileName) : TAtomicFile(FileName, false) {}
+
+TAtomicFile::TAtomicFile(const std::string& FileName, bool AllowStream) : FileName(FileName) {
+  const TOutputTarget Target = ResolveOutputTarget(FileName, AllowStream);
+  if (Target.Kind != TTargetKind::Stream) {
+    OpenTemp(Target);
+    return;
+  }
+  do Fd = ::open(FileName.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  while (Fd < 0 && errno == EINTR);
+  if (Fd < 0) throw TSaveError(FileName, SystemReason(errno));
+}
+
+void TAtomicFile::OpenTemp(const TOutputTarget& Target) {
   static std::atomic<unsigned> Counter{0};
-  const std::string Base = FolderOf(FileName) + ".quillon-" + std::to_string(::getpid()) + "-";
+  TargetPath = Target.Path;
+  const mode_t Mode = Target.Kind == TTargetKind::Regular ? Target.Mode : 0666;
+  const std::string Base = FolderOf(Target.Path) + ".quillon-" + std::to_string(::getpid()) + "-";
   for (;;) {  // a name nobody else uses, in the same folder so rename stays atomic
     TempName = Base + std::to_string(Counter++) + ".tmp";
-    Fd = ::open(TempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (Fd >= 0) return;
+    Fd = ::open(TempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, Mode & 0777);
+    if (Fd >= 0) break;
     if (errno != EEXIST) throw TSaveError(FileName, SystemReason(errno));
   }
+  RememberTempFile(TempName.c_str());
+  if (Target.Kind != TTargetKind::Regular) return;
+  // The replaced file's owner where allowed, and exactly its permission bits
+  // (the umask narrowed them at creation).
+  [[maybe_unused]] const int Owned = ::fchown(Fd, Target.Owner, Target.Group);
+  if (::fchmod(Fd, Target.Mode) != 0) throw TSaveError(FileName, SystemReason(errno));
 }
 
 TAtomicFile::~TAtomicFile() {
   if (Fd >= 0) ::close(Fd);
-  if (!Committed) ::unlink(TempName.c_str());
+  if (Committed || TempName.empty()) return;
+  ::unlink(TempName.c_str());
+  ForgetTempFile(TempName.c_str());
 }
 
 void TAtomicFile::Write(const char* Data, std::size_t Size) {
@@ -53,9 +79,20 @@ void TAtomicFile::Commit() {
   const int Result = ::close(Fd);
   Fd = -1;
   if (Result != 0) throw TSaveError(FileName, SystemReason(errno));
-  if (::rename(TempName.c_str(), FileName.c_str()) != 0)
+  if (TempName.empty()) {
+    Committed = true;
+    return;
+  }
+  if (::rename(TempName.c_str(), TargetPath.c_str()) != 0)
     throw TSaveError(FileName, SystemReason(errno));
   Committed = true;
+  ForgetTempFile(TempName.c_str());
+}
+
+void SaveFileAtomically(const std::string& FileName, std::string_view Bytes) {
+  TAtomicFile File(FileName);
+  File.Write(Bytes.data(), Bytes.size());
+  File.Commit();
 }
 
 }  // namespace quillon

@@ -2,18 +2,26 @@
 // A file written under a temporary name in its folder and renamed to its own
 // name only when it is whole: a failed save never leaves a half-written file
 // under the real name, and an older file of that name stays untouched until
-// then. Errors are TSaveError naming the file.
+// then. What the name is on disk decides the rest (script/OutputTarget.h): a
+// link keeps pointing at the replaced file, a file keeps its permission bits,
+// a character device or FIFO (when allowed) is written to directly, anything
+// else is refused. Errors are TSaveError naming the file.
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
+#include "script/OutputTarget.h"
 #include "script/SaveError.h"
 
 namespace quillon {
 
 class TAtomicFile {
  public:
+  // Refuses a character device or FIFO.
   explicit TAtomicFile(const std::string& FileName);
+  // AllowStream: a character device or FIFO is written to directly.
+  TAtomicFile(const std::string& FileName, bool AllowStream);
   ~TAtomicFile();
   TAtomicFile(const TAtomicFile&) = delete;
   TAtomicFile& operator=(const TAtomicFile&) = delete;
@@ -23,10 +31,16 @@ class TAtomicFile {
   void Commit();
 
  private:
+  void OpenTemp(const TOutputTarget& Target);
+
   std::string FileName;
-  std::string TempName;
+  std::string TargetPath;  // FileName, or through links the file it names
+  std::string TempName;    // empty when writing to a stream
   int Fd = -1;
   bool Committed = false;
 };
+
+// One whole file of Bytes through a TAtomicFile.
+void SaveFileAtomically(const std::string& FileName, std::string_view Bytes);
 
 }  // namespace quillon

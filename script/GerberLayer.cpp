@@ -1,3 +1,4 @@
+#include "script/GerberSyntax.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon {
@@ -48,7 +49,7 @@ void TScriptingPcb::BeginGerberLayer(int L) {
   }
   WriteGerberApertures();
   const std::string_view Name = IsLayer ? std::string_view(Layers.Items(L).Name) : "";
-  LineBuilder(Output) << "%LN" << Name << "*%";
+  LineBuilder(Output) << "%LN" << TGerberText{Name} << "*%";
   Output.Add("%LPD*%");
 }
 

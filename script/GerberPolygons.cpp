@@ -47,13 +47,15 @@ void WritePolygon(TGerberSyntax& Gerber, const TPcbComplexPolygon& Polygon) {
   for (const TPcbArc& Circle : Polygon.Circles) WriteCircleCutOut(Gerber, Circle);
 }
 
-// Start and end are opposite corners.
+// Start and end are opposite corners. The contour goes back to its start:
+// a region that is not closed is invalid, and strict readers reject it.
 void WriteFilledRectangle(TGerberSyntax& Gerber, const TPcbLine& Rect) {
   Gerber.BeginRegion();
   Gerber.Move(Rect.StartX, Rect.StartY);
   Gerber.Draw(Rect.EndX, Rect.StartY);
   Gerber.Draw(Rect.EndX, Rect.EndY);
   Gerber.Draw(Rect.StartX, Rect.EndY);
+  Gerber.Draw(Rect.StartX, Rect.StartY);
   Gerber.EndRegion();
 }
 

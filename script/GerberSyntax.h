@@ -5,11 +5,26 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "script/GerberCoord.h"
+#include "text/OneLine.h"
 #include "text/TextLines.h"
 
 namespace quillon {
+
+// Outside text inside a legacy "G04" comment or "%LN" name: a "*" or "%"
+// there would end the command early and the rest would be read as commands
+// ("%LN*IPNEG*%" inverts the layer), so each becomes "_"; a line break
+// becomes "?" as everywhere (text/OneLine.h).
+struct TGerberText {
+  std::string_view Text;
+};
+inline LineBuilder& operator<<(LineBuilder& L, const TGerberText& T) {
+  for (const char C : T.Text) L << (C == '*' || C == '%' ? '_' : BreaksLine(C) ? '?' : C);
+  return L;
+}
+inline LineBuilder& operator<<(LineBuilder&& L, const TGerberText& T) { return L << T; }
 
 class TGerberSyntax {
  public:

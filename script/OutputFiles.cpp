@@ -70,7 +70,7 @@ std::string DrillFileName(const std::string& FileName) {
 std::vector<TOutputFile> TScriptingPcb::OutputFiles(const std::string& FileName) const {
   std::vector<TOutputFile> Files;
   Files.reserve(LayerOutputs.size() + 2);
-  Files.push_back({FileName, TOutputRole::Main, -1, &Output});
+  Files.push_back({FileName, TOutputRole::Main, -1, &Output, MainLineEnd});
   const std::string Folder = FolderOf(FileName);
   for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
     Files.push_back({LayerFileName(*this, Folder, I), TOutputRole::Layer, static_cast<int>(I),

@@ -4,6 +4,7 @@
 // reported from the same list.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/TextLines.h"
@@ -21,6 +22,8 @@ struct TOutputFile {
   TOutputRole Role = TOutputRole::Main;
   int Layer = -1;  // the plot layer of a Layer file
   const TTextLines* Lines = nullptr;
+  // What ends each line: CR LF, except in a Genesis script for a Unix host.
+  std::string_view LineEnd = "\r\n";
 };
 
 // "main", "layer", "drill"

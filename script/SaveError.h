@@ -13,6 +13,12 @@ class TSaveError : public std::runtime_error {
       : std::runtime_error("Cannot write \"" + FileName + "\": " + Reason), FileName(FileName) {}
 
   std::string FileName;
+
+ protected:
+  // For a refusal whose message says more than a system reason would.
+  struct TWholeMessage {};
+  TSaveError(TWholeMessage, const std::string& FileName, const std::string& Message)
+      : std::runtime_error(Message), FileName(FileName) {}
 };
 
 }  // namespace quillon

@@ -32,6 +32,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   Output.Clear();
   DrillOutput.Clear();
   Scale = NewScale;
+  MainLineEnd = Format == fmtGenesis && GenesisHost == TGenesisHost::Unix ? "\n" : "\r\n";
   WriteProlog(Format);
   Checkpoint("Apertures", 0);
   BuildApertures();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Pcb.h"
@@ -35,6 +36,10 @@ constexpr std::uint8_t coAll = coPads | coLines | coArcs | coText | coPolygons;
 // accept today (X2 attributes, no deprecated codes; script/fab/).
 enum class TGerberProfile : std::uint8_t { Legacy, Fab };
 
+// Where a Genesis script runs: Windows hosts read CR LF and C:/tmp, Unix csh
+// would read "then\r" and "C:/tmp/..." wrongly, so it gets LF and /tmp.
+enum class TGenesisHost : std::uint8_t { Windows, Unix };
+
 class TScriptingPcb : public TPcb {
  public:
   TScriptingPcb();
@@ -57,6 +62,10 @@ class TScriptingPcb : public TPcb {
 
   // Fab profile of a Gerber conversion (script/fab/).
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  TGenesisHost GenesisHost = TGenesisHost::Windows;
+  // The line end of the main file of the last conversion (OutputFiles gives
+  // it with the file): CR LF, except for a Genesis script for a Unix host.
+  std::string_view MainLineEnd = "\r\n";
   bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
   bool X2AsComments = false;   // attributes as "G04 #@! " comments
   TTextLines DrillOutput;      // empty unless the last conversion made one
@@ -70,8 +79,14 @@ class TScriptingPcb : public TPcb {
   // when there is one (OutputFiles.cpp).
   std::vector<TOutputFile> OutputFiles(const std::string& FileName) const;
   // Writes every file of OutputFiles(FileName) (SaveToFile.cpp). Throws
-  // TSaveError naming the file.
+  // TSaveError naming the file; before anything is written, when two files
+  // would share a name (TOutputCollision), when a file is one of InputFiles
+  // or when a name is something a save must not replace (OutputTarget.h).
   void SaveToFile(const std::string& FileName) const;
+  void CheckOutputFiles(const std::vector<TOutputFile>& Files) const;
+  // The plot and description files the board was read from: a save never
+  // writes over them.
+  std::vector<std::string> InputFiles;
 
   // Prologues and tables (Prologues.cpp, LayerTables.cpp, ApertureTables.cpp).
   void WriteProlog(std::uint8_t Kind);

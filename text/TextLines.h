@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,8 +66,18 @@ struct PaddedInt {                              // "%<Width>.<Precision>d"
 //   LineBuilder(Out) << "axy@ " << F42(x) << ',' << F42(y);
 class LineBuilder {
  public:
-  explicit LineBuilder(TTextLines& Lines) : Lines(Lines), Buf(Lines.Open()) {}
-  ~LineBuilder() { Lines.Close(); }
+  explicit LineBuilder(TTextLines& Lines)
+      : Lines(Lines), Buf(Lines.Open()), Start(Buf.size()), Unwinding(std::uncaught_exceptions()) {}
+  // Closing a line can fail to allocate, which must reach the caller as
+  // std::bad_alloc. While an exception (such as a failed append) unwinds, the
+  // half-built line is dropped instead: shrinking never allocates, and a
+  // second exception would end the program.
+  ~LineBuilder() noexcept(false) {
+    if (std::uncaught_exceptions() > Unwinding)
+      Buf.resize(Start);
+    else
+      Lines.Close();
+  }
   LineBuilder(const LineBuilder&) = delete;
   LineBuilder& operator=(const LineBuilder&) = delete;
 
@@ -107,6 +118,8 @@ class LineBuilder {
  private:
   TTextLines& Lines;
   std::string& Buf;
+  std::size_t Start;
+  int Unwinding;
 };
 
 }  // namespace quillon

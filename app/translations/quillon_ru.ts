@@ -104,6 +104,14 @@ Written by the Quillon developers.</source>
         <source>&amp;Apply</source>
         <translation>&amp;Применить</translation>
     </message>
+    <message>
+        <source>Where the Genesis script runs: Windows (CR LF, C:/tmp) or Unix (LF, /tmp).</source>
+        <translation>Где выполняется сценарий Genesis: Windows (CR LF, C:/tmp) или Unix (LF, /tmp).</translation>
+    </message>
+    <message>
+        <source>Genesis host:</source>
+        <translation>Система Genesis:</translation>
+    </message>
 </context>
 <context>
     <name>quillon::app::TLayersView</name>

@@ -2,8 +2,8 @@
 // The CAM350 macro line syntax shared by every CAM350 writer: one command per
 // line, a command's arguments after one blank, separated by "," without
 // blanks; a point is "%4.2f,%4.2f" of the scaled coordinates; a string is
-// written between double quotes exactly as it is, since the macro language
-// knows no escapes.
+// written between double quotes as it is, since the macro language knows no
+// escapes.
 
 #include <cstdint>
 #include <string_view>
@@ -25,7 +25,8 @@ inline Point Scaled(std::int32_t X, std::int32_t Y, double Scale) { return {X * 
 // "x,y" as "%4.2f,%4.2f".
 LineBuilder& operator<<(LineBuilder& Line, Point P);
 
-// A string argument: the text between two double quotes, unchanged.
+// A string argument: the text between two double quotes, unchanged except
+// for line breaks (text/OneLine.h): a macro command is one line.
 struct Quoted {
   std::string_view Text;
 };

@@ -4,6 +4,7 @@
 
 #include "pins/ApertureTable.h"
 #include "text/NumberFormat.h"
+#include "text/OneLine.h"
 
 namespace quillon::fab {
 
@@ -69,7 +70,8 @@ void AddComment(TTextLines& Out, std::string_view Text) {
   Line << "G04 ";
   for (char C : Text) {
     const auto Byte = static_cast<unsigned char>(C);
-    Line << (Byte < 0x20 || Byte >= 0x7F || C == '*' || C == '%' ? '_' : C);
+    // A line break is "?" as in every other format's title.
+    Line << (BreaksLine(C) ? '?' : Byte < 0x20 || Byte >= 0x7F || C == '*' || C == '%' ? '_' : C);
   }
   Line << '*';
 }

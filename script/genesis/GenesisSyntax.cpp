@@ -37,6 +37,9 @@ std::string LayerName(std::string_view Name) {
 }
 
 bool IsPlainShellWord(std::string_view Value) {
+  // Unquoted, a run of blanks separates two words and COM gets them joined
+  // by one blank: "x  y" would arrive as "x y".
+  if (Value.find("  ") != std::string_view::npos) return false;
   for (char C : Value)
     if (!IsPlainByte(static_cast<unsigned char>(C))) return false;
   return true;
@@ -46,13 +49,16 @@ namespace {
 
 // Writes the quoted form of a value that is not plain. Inside csh single
 // quotes every byte is literal except the quote itself, which is closed,
-// escaped and reopened; a line break cannot stand there.
+// escaped and reopened, and "!", which starts a history substitution even
+// in a script unless escaped; a line break cannot stand there.
 template <class TSink>
 void WriteQuoted(TSink& Out, std::string_view Value) {
   Out << '\'';
   for (char C : Value) {
     if (C == '\'')
       Out << "'\\''";
+    else if (C == '!')  // tcsh expands history even inside single quotes
+      Out << "\\!";
     else if (C == '\n' || C == '\r' || C == '\0')
       Out << ' ';
     else

@@ -18,8 +18,8 @@ namespace quillon::genesis {
 std::string LayerName(std::string_view Name);
 
 // A value as it must stand in a csh command line so that the command
-// receives exactly Value. Ordinary values (letters, digits, blanks, 8-bit
-// letters and . , - _ + / : = @ %) are written unchanged. A value with a csh
+// receives exactly Value. Ordinary values (letters, digits, single blanks,
+// 8-bit letters and . , - _ + / : = @ %) are written unchanged. A value with a csh
 // metacharacter is wrapped in single quotes: written bare, a plot text such as
 // "R*" would abort its command ("No match"), and one holding ";" or "`" would
 // run whatever follows when the script is executed. Line breaks become

@@ -58,6 +58,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "View_Commands=1\n"
             "Gerber_Profile=Legacy\n"
             "Excellon=0\n"
+            "Genesis_Host=Windows\n"
             "\n"
             "[ToolBar]\n"
             "PinFileOpen=1\n"

@@ -47,10 +47,10 @@ TEST(FabGerberSyntax, AttributesAndCommentsCannotBreakTheFile) {
   TTextLines Out;
   AddAttribute(Out, "TF.FilePolarity,Positive", false);
   AddAttribute(Out, "TF.FilePolarity,Positive", true);
-  AddComment(Out, "Plt FileName: /a*b%c\x01\xE9.plt");
+  AddComment(Out, std::string("Plt FileName: /a*b%c\x01\xE9\r\n\0.plt", 29));
   EXPECT_EQ(LinesOf(Out), (std::vector<std::string>{"%TF.FilePolarity,Positive*%",
                                                     "G04 #@! TF.FilePolarity,Positive*",
-                                                    "G04 Plt FileName: /a_b_c__.plt*"}));
+                                                    "G04 Plt FileName: /a_b_c__???.plt*"}));
 }
 
 TEST(Excellon, ToolsAreDistinctDiametersSmallestFirstAndHolesKeepTheirOrder) {

@@ -184,16 +184,10 @@ TEST(PinParser, MegabyteLinesAreQuickAndSafe) {
   const auto Start = Clock::now();
   // Digits alone are no pin line.
   EXPECT_EQ(Read(Digits), Rows{});
-  // A size too large for a double is infinite, and stays harmless.
+  // A size too large for a double is no size: the line is skipped.
   TPins Pins;
   Pins.Parse("1  " + Digits + "  " + Digits, layoutHoleAper);
-  ASSERT_EQ(Pins.High(), 0);
-  EXPECT_TRUE(std::isinf(Pins.Get(0).Hole));
-  EXPECT_TRUE(std::isinf(Pins.Get(0).Aperture));
-  TApertureTable Table;
-  Pins.AssignApertures(Table);
-  EXPECT_EQ(Table.Count(), 2);
-  EXPECT_EQ(Pins.RowTexts(0)[1], "INF");
+  EXPECT_EQ(Pins.High(), -1);
   // A pin list of a megabyte: one pin too large, or half a million pins.
   EXPECT_EQ(Read(Digits + "  1"), Rows{});
   std::string List;
@@ -218,6 +212,20 @@ TEST(PinParser, HundredThousandLines) {
   ASSERT_EQ(Pins.High(), 99999);
   EXPECT_EQ(Pins.Rows()[99999].PinNumber, 99999);
   EXPECT_TRUE(Pins.Exists(4711));
+}
+
+// A size too large for a double would be written as "INF" everywhere and its
+// pads would vanish from the drill file: the line is skipped instead.
+TEST(PinParser, ASizeThatIsNotFiniteSkipsTheLine) {
+  const std::string Nines(400, '9');
+  TPins Pins;
+  std::vector<TSkippedPinLine> Skipped;
+  Pins.Parse("1  " + Nines + "  1.8\n2  0.8  " + Nines + "\n3  0.8  1.5\n", layoutHoleAper,
+             &Skipped);
+  ASSERT_EQ(Skipped.size(), 2u);
+  EXPECT_EQ(Skipped[0].Reason, TPinLineSkip::FirstSizeUnreadable);
+  EXPECT_EQ(Skipped[1].Reason, TPinLineSkip::SecondSizeUnreadable);
+  EXPECT_EQ(RowsOf(Pins), (Rows{{3, 0.8, 1.5, Circle}}));
 }
 
 }  // namespace

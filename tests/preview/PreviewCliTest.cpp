@@ -112,7 +112,7 @@ TEST(PreviewCli, UsageErrorsExitWithTwoAndFailuresWithOne) {
       {"preview '" + Dir.File("none.plt") + "' -o '" + Svg + "'", 1,
        "quillon-cli: " + Dir.File("none.plt") + ": "},
       {"preview '" + Plot + "' -o '" + Dir.File("no/such/dir/x.svg") + "'", 1,
-       "quillon-cli: cannot write " + Dir.File("no/such/dir/x.svg") + ": "},
+       "quillon-cli: Cannot write \"" + Dir.File("no/such/dir/x.svg") + "\": "},
       {"preview '" + Plot + "' -o '" + Svg + "' --pins '" + Dir.File("none.txt") + "'", 1,
        "quillon-cli: cannot read the pin description"},
   };

@@ -61,6 +61,9 @@ class Pins:
                     continue
                 values.append(parse_number(m.group(1)))
                 rest_pos = m.end()
+            # A size too large for a double skips the whole line.
+            if any(v is not None and not math.isfinite(v) for v in values):
+                continue
             v1, v2, v3 = values
             shape = 1
             if v1 is not None and v2 is not None and v3 is not None:

@@ -26,11 +26,17 @@ namespace {
   ::dup2(O, 1);
   ::dup2(E, 2);
   if (Limits.FileSizeBytes >= 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
+    ::signal(SIGXFSZ, Limits.DefaultFileSizeSignal ? SIG_DFL : SIG_IGN);
     rlimit L{};
     L.rlim_cur = static_cast<rlim_t>(Limits.FileSizeBytes);
     L.rlim_max = RLIM_INFINITY;
     ::setrlimit(RLIMIT_FSIZE, &L);
+  }
+  if (Limits.AddressSpaceBytes >= 0) {
+    rlimit L{};
+    L.rlim_cur = static_cast<rlim_t>(Limits.AddressSpaceBytes);
+    L.rlim_max = RLIM_INFINITY;
+    ::setrlimit(RLIMIT_AS, &L);
   }
   ::execv(Argv[0], Argv.data());
   ::_exit(127);

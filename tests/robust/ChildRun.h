@@ -13,6 +13,11 @@ struct ChildLimits {
   // RLIMIT_FSIZE for the child, with SIGXFSZ ignored so that a write beyond
   // it fails with EFBIG: a disk that fills up part way through a file.
   std::int64_t FileSizeBytes = -1;
+  // Leaves SIGXFSZ at its default (ending the process), to show that the
+  // program itself turns the signal off.
+  bool DefaultFileSizeSignal = false;
+  // RLIMIT_AS for the child: memory that runs out.
+  std::int64_t AddressSpaceBytes = -1;
 };
 
 struct ChildResult {

@@ -54,7 +54,7 @@ TEST_F(GerberLayer, EveryItemKindInOrderPolygonsFlashesLinesArcs) {
                "G03X000600Y000500I-000100J000000D01*", "G37*", "%LPD*%",
                // the filled rectangle as a region
                "G36*", "G00X000100Y000100D02*", "G01X000200Y000100D01*", "G01X000200Y000300D01*",
-               "G01X000100Y000300D01*", "G37*",
+               "G01X000100Y000300D01*", "G01X000100Y000100D01*", "G37*",
                // flashes with the pad aperture: pin 9 is undefined and takes row 0
                "G54D15*", "X005000Y005000D03*", "G54D15*", "X006000Y006000D03*",
                // lines: one selection for two equal widths

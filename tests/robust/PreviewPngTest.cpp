@@ -1,0 +1,64 @@
+// The preview's PNG is drawn straight from the board: what it shows matches
+// the SVG's colours and place, and drawing it takes memory for the picture,
+// not for a document of every item.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <string>
+
+#include "ChildRun.h"
+#include "preview/Palette.h"
+#include "support/PlotBuilder.h"
+#include "support/TestFiles.h"
+
+namespace quillon::test {
+namespace {
+
+int Blend(std::uint8_t Layer, std::uint8_t Background) {
+  return static_cast<int>(Layer * 0.75 + Background * 0.25 + 0.5);
+}
+
+TEST(PreviewPng, AFilledRectangleIsDrawnInItsLayerColourOverTheBackground) {
+  TempDir Dir;
+  PlotBuilder P;
+  // 10 x 10 mm with --dbu mm; the view adds a 1 mm margin: 12 x 12 mm.
+  P.Header().Layers({{"SILK", 1}}).FilledRectangle(0, 0, 1000, 1000);
+  P.Save(Dir.File("b.plt"));
+  const ChildResult R = RunCliChild({"preview", Dir.File("b.plt"), "-o", Dir.File("b.svg"), "--png",
+                                     "--dpi", "254", "--dbu", "mm"});
+  ASSERT_EQ(R.ExitCode, 0) << R.Err;
+  QImage Image;
+  ASSERT_TRUE(Image.load(QString::fromStdString(Dir.File("b.png"))));
+  EXPECT_EQ(Image.size(), QSize(120, 120));
+  TPcb Board;
+  Board.Layers.Add().Name = "SILK";
+  const preview::TRgb Layer = preview::LayerColour(Board, 0);
+  const preview::TRgb Back = preview::BackgroundColour;
+  const QColor Centre = Image.pixelColor(60, 60);
+  EXPECT_NEAR(Centre.red(), Blend(Layer.R, Back.R), 2);
+  EXPECT_NEAR(Centre.green(), Blend(Layer.G, Back.G), 2);
+  EXPECT_NEAR(Centre.blue(), Blend(Layer.B, Back.B), 2);
+  const QColor Corner = Image.pixelColor(3, 3);
+  EXPECT_EQ(Corner, QColor(Back.R, Back.G, Back.B));
+}
+
+// A board of many lines at a low resolution: the PNG adds little to the
+// memory the SVG took (it once rendered the SVG document, many times its size).
+TEST(PreviewPng, ThePictureTakesMemoryForItsPixelsOnly) {
+  TempDir Dir;
+  PlotBuilder P;
+  P.Header().Layers({{"COMP", 1}});
+  for (int I = 0; I < 200000; ++I) P.Line(I % 30000, I / 30000, I % 29999, 7, 1 + I % 50);
+  P.Save(Dir.File("big.plt"));
+  const ChildResult Svg = RunCliChild({"preview", Dir.File("big.plt"), "-o", Dir.File("a.svg")});
+  const ChildResult Png = RunCliChild(
+      {"preview", Dir.File("big.plt"), "-o", Dir.File("b.svg"), "--png", "--dpi", "10"});
+  ASSERT_EQ(Svg.ExitCode, 0) << Svg.Err;
+  ASSERT_EQ(Png.ExitCode, 0) << Png.Err;
+  EXPECT_LT(Png.MaxRssKb, Svg.MaxRssKb + 30000) << Svg.MaxRssKb;
+}
+
+}  // namespace
+}  // namespace quillon::test
