@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 # Every Debian package the build, the tests and the tools need.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
-  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
+  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev libzip-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   gerbv tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3
 

@@ -6,6 +6,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
+#include "cli/FabOptions.h"
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
@@ -33,6 +34,7 @@ struct TConvertArgs {
   int GerberProfile = static_cast<int>(TGerberProfile::Legacy);
   bool Excellon = false;
   bool X2AsComments = false;
+  TFabArgs Fab;
 };
 
 int UsageError(const std::string& Message) {
@@ -94,7 +96,7 @@ std::string CheckProfileOptions(const TConvertArgs& Args) {
     return "--gerber-profile fab needs --format gerber";
   if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
   if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
-  return {};
+  return CheckFabOptions(Args.Fab, Fab);
 }
 
 int RunConvert(const TConvertArgs& Args) {
@@ -110,6 +112,8 @@ int RunConvert(const TConvertArgs& Args) {
   if (!LoadPlotFile(Pcb, Args.Plot)) return ExitFailure;
 
   if (const std::string Error = ChooseLayers(Args, Pcb); !Error.empty()) return UsageError(Error);
+  if (const std::string Error = ApplyFabOptions(Args.Fab, Args.Plot, Pcb); !Error.empty())
+    return UsageError(Error);
 
   if (!Args.Pins.File.empty()) {
     try {
@@ -139,6 +143,7 @@ int RunConvert(const TConvertArgs& Args) {
     return Failure(E.what());
   }
   for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) PrintSummary(File.Path, *File.Lines);
+  if (!Args.Fab.Zip.empty()) PrintZipSummary(Args.Fab.Zip);
   return ExitOk;
 }
 
@@ -202,6 +207,7 @@ TCommand AddConvertCommand(CLI::App& App) {
                 "with the extension .drl");
   Sub->add_flag("--x2-as-comments", Args->X2AsComments,
                 "With the fab profile: attributes as G04 #@! comments, for tools that reject X2");
+  AddFabOptions(*Sub, Args->Fab);
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

@@ -35,6 +35,11 @@ constexpr std::uint8_t coAll = coPads | coLines | coArcs | coText | coPolygons;
 // accept today (X2 attributes, no deprecated codes; script/fab/).
 enum class TGerberProfile : std::uint8_t { Legacy, Fab };
 
+// How the files of the fab profile are named: by role with the extensions
+// board houses recognise (<base>.GTL, ...), or like the legacy layer files
+// (<index><layer name>.gbr).
+enum class TFabNames : std::uint8_t { Protel, Indexed };
+
 class TScriptingPcb : public TPcb {
  public:
   TScriptingPcb();
@@ -57,9 +62,26 @@ class TScriptingPcb : public TPcb {
 
   // Fab profile of a Gerber conversion (script/fab/).
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
-  bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
-  bool X2AsComments = false;   // attributes as "G04 #@! " comments
-  TTextLines DrillOutput;      // empty unless the last conversion made one
+  bool ExcellonDrill = false;       // also an Excellon drill file, in DrillOutput
+  bool X2AsComments = false;        // attributes as "G04 #@! " comments
+  TTextLines DrillOutput;           // plated holes; empty unless the last conversion made one
+  TTextLines NonPlatedDrillOutput;  // holes of pins without a pad
+  // The package's extra roles: none unless chosen or preselected by name.
+  std::optional<std::uint8_t> SilkTopLayer, SilkBottomLayer, OutlineLayer;
+  // A profile file drawn around the header's extents instead of a layer.
+  bool OutlineFromExtents = false;
+  TTextLines OutlineOutput;     // that profile file
+  bool FabPackageMade = false;  // the last conversion wrote the fab profile's files
+  TFabNames FabNames = TFabNames::Protel;
+  // The job file's creation date (ISO 8601), set by the front end so that a
+  // conversion itself stays deterministic.
+  std::string CreationDate;
+  std::string ProjectName;  // the job file's project: the plot's name
+  // The job file names the files of the save it belongs to: OutputFiles
+  // writes it for the file name it is given.
+  mutable TTextLines JobOutput;
+  // Where SaveToFile also puts the package as one zip archive; none when empty.
+  std::string ZipPath;
 
   // Driver (ScriptPcb.cpp).
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
