@@ -84,6 +84,9 @@ int IntegerDigitsFor(std::int64_t Farthest) {
   for (int D = 0; D < CoordDecimals; ++D) Whole /= 10;
   int Digits = 1;
   for (; Whole >= 10; Whole /= 10) ++Digits;
+  // Four cover any real board (up to 10 m); only extents beyond that need
+  // more.
+  if (Digits < MinIntegerDigits) Digits = MinIntegerDigits;
   if (Digits > MaxIntegerDigits) {
     std::string Millimetres;
     fmt::AppendFixed(Millimetres, static_cast<double>(Farthest) / 1e6, 3);

@@ -15,6 +15,7 @@
 namespace quillon::fab {
 
 constexpr int CoordDecimals = 6;
+constexpr int MinIntegerDigits = 4;
 constexpr int MaxIntegerDigits = 6;
 
 // A point in output units: millionths of a millimetre.
@@ -42,7 +43,7 @@ void AppendSize(std::string& Out, double Size);
 void AddApertureDefinition(TTextLines& Out, std::int32_t DCode, std::uint8_t Shape, double Size);
 
 // The integer digits that write every value up to Farthest output units:
-// at least 1. Throws TConvertError when even six do not suffice (a board of
+// at least MinIntegerDigits. Throws TConvertError when even six do not suffice (a board of
 // a kilometre or more is a wrong unit factor, not a board).
 int IntegerDigitsFor(std::int64_t Farthest);
 

@@ -35,7 +35,7 @@ void TFabOutlineWriter::Finish(int IntegerDigits, TTextLines& File) {
                {Board.Title, FileFunction(TLayerRole::Outline), IntegerDigits, Board.X2AsComments});
   AddAttribute(File, "TA.AperFunction,Profile", Board.X2AsComments);
   LineBuilder(File) << "%ADD" << LineDCode << "C," << LineWidth << "*%";
-  AddAttribute(File, "TD", Board.X2AsComments);
+  AddAttribute(File, "TD.AperFunction", Board.X2AsComments);
   File.AddAll(Body);
   File.Add("M02*");
 }
