@@ -6,6 +6,7 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
+#include "cli/ConvertReport.h"
 #include "cli/FabOptions.h"
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
@@ -35,6 +36,7 @@ struct TConvertArgs {
   bool Excellon = false;
   bool X2AsComments = false;
   TFabArgs Fab;
+  bool Json = false;
 };
 
 int UsageError(const std::string& Message) {
@@ -104,8 +106,9 @@ int RunConvert(const TConvertArgs& Args) {
   std::vector<TAnswer> Answers;
   if (!Args.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Answers);
   TConsolePrompts Prompts(std::move(Answers));
+  TRecordingPrompts Recorder(Prompts);
   TScriptingPcb Pcb;
-  Pcb.SetPrompts(&Prompts);
+  Pcb.SetPrompts(&Recorder);
 
   // A stopping error or a bad signature is reported there; unrecognised
   // tags only warn.
@@ -141,6 +144,10 @@ int RunConvert(const TConvertArgs& Args) {
     Pcb.SaveToFile(Args.Out);
   } catch (const TSaveError& E) {
     return Failure(E.what());
+  }
+  if (Args.Json) {
+    PrintJsonReport(std::cout, Pcb, Args.Out, Args.Fab.Zip, Recorder);
+    return ExitOk;
   }
   for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) PrintSummary(File.Path, *File.Lines);
   if (!Args.Fab.Zip.empty()) PrintZipSummary(Args.Fab.Zip);
@@ -208,6 +215,9 @@ TCommand AddConvertCommand(CLI::App& App) {
   Sub->add_flag("--x2-as-comments", Args->X2AsComments,
                 "With the fab profile: attributes as G04 #@! comments, for tools that reject X2");
   AddFabOptions(*Sub, Args->Fab);
+  Sub->add_flag("--json", Args->Json,
+                "print one JSON object (files written, warnings, undefined pins, answers) on "
+                "standard output instead of the summary lines");
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

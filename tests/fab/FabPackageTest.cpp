@@ -116,7 +116,7 @@ TEST(FabPackage, MountingHolesGoToTheirOwnFileAndEmptyDrillFilesAreNotWritten) {
   TPinRecord Mounting;
   Mounting.PinNumber = 5;
   Mounting.Hole = 3.2;
-  Board.Pins.Append(Mounting);  // no aperture, no shape: a mounting hole
+  Board.Pins.Append(Mounting);                   // no aperture, no shape: a mounting hole
   AddFlash(Board.Layers.Items(4), 6, 900, 900);  // a flash's pin is its row's number + 1
   Board.Convert(coAll, fmtGerber, FabScale);
   const auto Holes = [](const TTextLines& Lines) {
@@ -314,6 +314,39 @@ TEST(FabPackageJudges, TheDemoPackageIsRecognisedParsedAndRendered) {
   EXPECT_NEAR(R["top"]["width"].get<double>(), 50.8, 1e-6);  // the outline's size
   EXPECT_NEAR(R["bottom"]["height"].get<double>(), 38.1, 1e-6);
   EXPECT_GT(std::filesystem::file_size(Pictures + "/top.svg"), 1000u);
+}
+
+}  // namespace
+}  // namespace quillon::test
+
+namespace quillon::test {
+namespace {
+
+TEST(FabCliReport, JsonListsTheFilesWrittenThePinsMetAndTheAnswersTaken) {
+  TempDir Dir;
+  const std::string Zip = Dir.File("demo.zip");
+  const CommandResult Run =
+      RunCli("convert " + Quoted(SourcePath("examples/demo.plt")) + " --pins " +
+             Quoted(SourcePath("examples/demo-pins.txt")) +
+             " --format gerber --answers yes,no-all --gerber-profile fab --excellon --json --zip " +
+             Quoted(Zip) + " -o " + Quoted(Dir.File("demo.scr")));
+  ASSERT_EQ(Run.ExitCode, 0) << Run.Err;
+  EXPECT_EQ(Run.Err.find("quillon-cli: wrote"), std::string::npos) << "no summary lines";
+  const nlohmann::json R = nlohmann::json::parse(Run.Out);
+  std::set<std::string> Roles;
+  for (const auto& File : R["files"]) {
+    const std::string Path = File["path"];
+    Roles.insert(File["role"].get<std::string>());
+    EXPECT_EQ(File["bytes"].get<std::uintmax_t>(), std::filesystem::file_size(Path)) << Path;
+  }
+  EXPECT_EQ(Roles, (std::set<std::string>{"main", "layer", "drill", "npth-drill", "job", "zip"}));
+  EXPECT_EQ(R["files"][1]["x2_function"], "Copper,L1,Top");
+  EXPECT_EQ(R["undefined_pins"], nlohmann::json::array({8}));
+  // Each of the six layer files asks once; the last scripted answer repeats.
+  ASSERT_EQ(R["answers"].size(), 6u);
+  EXPECT_EQ(R["answers"][0]["answer"], "yes");
+  EXPECT_EQ(R["answers"][0]["pin"], 8);
+  for (std::size_t I = 1; I < 6; ++I) EXPECT_EQ(R["answers"][I]["answer"], "no-all");
 }
 
 }  // namespace
