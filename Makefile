@@ -29,7 +29,9 @@ deps:
 	@# Some node builds bring npm with them; Debian's own comes as a package.
 	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq npm; }
-	@if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then \
+	@# Installed again when the lock file lists more than node_modules holds.
+	@if [ -f tests/node/package.json ] && { [ ! -d tests/node/node_modules ] || \
+	    [ tests/node/package-lock.json -nt tests/node/node_modules/.package-lock.json ]; }; then \
 	  (cd tests/node && npm ci --no-audit --no-fund --silent) || \
 	  (cd tests/node && npm install --no-audit --no-fund --silent); \
 	fi

@@ -261,7 +261,9 @@ TEST(FabPackage, TheZipHoldsEveryPackageFileAtItsRootByteForByte) {
 // outline from its extents, then judged by the tools of board houses' upload
 // pages.
 TEST(FabPackageJudges, TheDemoPackageIsRecognisedParsedAndRendered) {
-  if (!NodeParserInstalled()) GTEST_SKIP() << "the npm judges are not installed: run make deps";
+  if (!NodeParserInstalled() ||
+      !std::filesystem::exists(SourcePath("tests/node/node_modules/pcb-stackup")))
+    GTEST_SKIP() << "the npm judges are not installed: run make deps";
   TempDir Dir;
   const std::string Zip = Dir.File("demo.zip");
   std::filesystem::create_directories(Dir.Path() / "out");
