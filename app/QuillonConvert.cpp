@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,6 +17,7 @@
 
 #include "app/Cp1251.h"
 #include "app/QuillonMain.h"
+#include "script/LayerRoles.h"
 
 namespace quillon::app {
 
@@ -103,6 +105,14 @@ void TQuillonMain::ConvertActionExecute() {
     Board->AddViewCommands = AddViewCommands->isChecked();
     Board->GerberProfile = GerberProfile;
     Board->ExcellonDrill = ExcellonDrill;
+    // The fab package's extra roles, by the layers' names.
+    Board->SilkTopLayer = PreselectLayer(Board->Layers, TLayerRole::SilkTop, 255);
+    Board->SilkBottomLayer = PreselectLayer(Board->Layers, TLayerRole::SilkBottom, 255);
+    Board->OutlineLayer = PreselectLayer(Board->Layers, TLayerRole::Outline, 255);
+    Board->ProjectName = ToCp1251(QFileInfo(PlotDialog.FileName).completeBaseName());
+    Board->CreationDate = QDateTime::currentDateTimeUtc()
+                              .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss+00:00"))
+                              .toStdString();
     Board->Convert(Options, OutputFormat, DbuFactor);
 
     std::string Text = Board->Output.Join("\n");
