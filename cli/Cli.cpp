@@ -5,10 +5,9 @@
 namespace quillon::cli {
 
 int RunCli(int Argc, char** Argv) {
-  CLI::App App{
-      "Quillon: converts P-CAD 4.5 plot files into CAM350 macros, Genesis scripts "
-      "and Gerber files.",
-      "quillon-cli"};
+  CLI::App App{"Quillon: converts P-CAD 4.5 plot files into CAM350 macros, Genesis scripts "
+               "and Gerber files.",
+               "quillon-cli"};
   App.require_subcommand(1);
   App.set_version_flag("--version", QUILLON_VERSION_TEXT);
   const TCommand Commands[] = {AddInfoCommand(App), AddPinsCommand(App), AddConvertCommand(App),

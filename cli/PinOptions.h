@@ -16,7 +16,7 @@ class TPins;
 namespace quillon::cli {
 
 struct TPinOptions {
-  std::string File;               // empty: no description
+  std::string File;  // empty: no description
   std::uint8_t Layout = 0;        // 0 hole-aper, 1 aper-hole
   std::uint8_t HoleUnit = 0;      // index into PinUnits
   std::uint8_t ApertureUnit = 0;  // index into PinUnits
