@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 
 # Every Debian package the build, the tests and the tools need.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
-  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev \
+  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev libzip-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   gerbv camv-rnd tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3 \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin help2man groff-base \
@@ -33,7 +33,9 @@ deps:
 	@# Some node builds bring npm with them; Debian's own comes as a package.
 	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq npm; }
-	@if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then \
+	@# Installed again when the lock file lists more than node_modules holds.
+	@if [ -f tests/node/package.json ] && { [ ! -d tests/node/node_modules ] || \
+	    [ tests/node/package-lock.json -nt tests/node/node_modules/.package-lock.json ]; }; then \
 	  (cd tests/node && npm ci --no-audit --no-fund --silent) || \
 	  (cd tests/node && npm install --no-audit --no-fund --silent); \
 	fi

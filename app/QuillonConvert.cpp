@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/WorkRunner.h"
+#include "script/LayerRoles.h"
 
 namespace quillon::app {
 
@@ -194,6 +196,14 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   Board->GerberProfile = GerberProfile;
   Board->ExcellonDrill = ExcellonDrill;
   Board->GenesisHost = GenesisHost;
+  // The fab package's extra roles, by the layers' names.
+  Board->SilkTopLayer = PreselectLayer(Board->Layers, TLayerRole::SilkTop, 255);
+  Board->SilkBottomLayer = PreselectLayer(Board->Layers, TLayerRole::SilkBottom, 255);
+  Board->OutlineLayer = PreselectLayer(Board->Layers, TLayerRole::Outline, 255);
+  Board->ProjectName = ToCp1251(QFileInfo(PlotDialog.FileName).completeBaseName());
+  Board->CreationDate = QDateTime::currentDateTimeUtc()
+                            .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss+00:00"))
+                            .toStdString();
   return Runner->Run([&] { Board->Convert(Options, Format, DbuFactor); });
 }
 

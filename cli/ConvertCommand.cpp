@@ -7,6 +7,8 @@
 
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
+#include "cli/ConvertReport.h"
+#include "cli/FabOptions.h"
 #include "cli/ItemSwitches.h"
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
@@ -35,6 +37,8 @@ struct TConvertArgs {
   bool Excellon = false;
   bool X2AsComments = false;
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
+  TFabArgs Fab;
+  bool Json = false;
 };
 
 int UsageError(const std::string& Message) {
@@ -97,7 +101,7 @@ std::string CheckProfileOptions(const TConvertArgs& Args) {
     return "--gerber-profile fab needs --format gerber";
   if (!Fab && Args.Excellon) return "--excellon needs --gerber-profile fab";
   if (!Fab && Args.X2AsComments) return "--x2-as-comments needs --gerber-profile fab";
-  return {};
+  return CheckFabOptions(Args.Fab, Fab);
 }
 
 int RunConvert(const TConvertArgs& Args) {
@@ -105,14 +109,17 @@ int RunConvert(const TConvertArgs& Args) {
   std::vector<TAnswer> Answers;
   if (!Args.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Answers);
   TConsolePrompts Prompts(std::move(Answers));
+  TRecordingPrompts Recorder(Prompts);
   TScriptingPcb Pcb;
-  Pcb.SetPrompts(&Prompts);
+  Pcb.SetPrompts(&Recorder);
 
   // A stopping error or a bad signature is reported there; unrecognised
   // tags only warn.
   if (!LoadPlotFile(Pcb, Args.Plot)) return ExitFailure;
 
   if (const std::string Error = ChooseLayers(Args, Pcb); !Error.empty()) return UsageError(Error);
+  if (const std::string Error = ApplyFabOptions(Args.Fab, Args.Plot, Pcb); !Error.empty())
+    return UsageError(Error);
 
   if (!Args.Pins.File.empty()) {
     try {
@@ -147,8 +154,13 @@ int RunConvert(const TConvertArgs& Args) {
   } catch (const TSaveError& E) {
     return Failure(E.what());
   }
+  if (Args.Json) {
+    PrintJsonReport(std::cout, Pcb, Args.Out, Args.Fab.Zip, Recorder);
+    return ExitOk;
+  }
   for (const TOutputFile& File : Pcb.OutputFiles(Args.Out))
     PrintSummary(File.Path, *File.Lines, File.LineEnd);
+  if (!Args.Fab.Zip.empty()) PrintZipSummary(Args.Fab.Zip);
   return ExitOk;
 }
 
@@ -218,6 +230,10 @@ TCommand AddConvertCommand(CLI::App& App) {
                   "where the Genesis script runs: windows (default: CR LF, C:/tmp) or unix "
                   "(LF, /tmp)")
       ->transform(CLI::CheckedTransformer(Hosts, CLI::ignore_case));
+  AddFabOptions(*Sub, Args->Fab);
+  Sub->add_flag("--json", Args->Json,
+                "print one JSON object (files written, warnings, undefined pins, answers) on "
+                "standard output instead of the summary lines");
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

@@ -36,7 +36,8 @@ target_compile_definitions(quillon_text PUBLIC
   QUILLON_VERSION_TEXT="${PROJECT_VERSION}")
 quillon_core_library(model quillon_text)
 quillon_core_library(pins quillon_model PkgConfig::RE2)
-quillon_core_library(script quillon_pins)
+# The fab package writes its job file as JSON and its archive as a zip.
+quillon_core_library(script quillon_pins nlohmann_json::nlohmann_json PkgConfig::LIBZIP)
 quillon_core_library(preview quillon_script)
 
 # What the front ends, the tests and the tools link: the whole core, and the

@@ -18,7 +18,7 @@ TRgb RoleColour(TLayerRole Role) {
       return {48, 170, 88};
     case TLayerRole::MaskBottom:
       return {40, 130, 120};
-    case TLayerRole::Other:
+    default:
       break;
   }
   return {};

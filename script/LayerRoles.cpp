@@ -17,7 +17,7 @@ std::string_view DefaultLayerName(TLayerRole Role) {
       return "MSKGBT";
     case TLayerRole::Drill:
       return "PIN";
-    case TLayerRole::Other:
+    default:
       break;
   }
   return {};
@@ -30,10 +30,30 @@ TLayerRole RoleOfLayerName(std::string_view Name) {
   return TLayerRole::Other;
 }
 
+TLayerRole PackageRoleOfLayerName(std::string_view Name) {
+  static constexpr struct {
+    std::string_view Name;
+    TLayerRole Role;
+  } Names[] = {
+      {"SILK", TLayerRole::SilkTop},       {"SILKTOP", TLayerRole::SilkTop},
+      {"TOPSILK", TLayerRole::SilkTop},    {"LEGEND", TLayerRole::SilkTop},
+      {"SILKBOT", TLayerRole::SilkBottom}, {"SILKBOTTOM", TLayerRole::SilkBottom},
+      {"BOTSILK", TLayerRole::SilkBottom}, {"BOARD", TLayerRole::Outline},
+      {"OUTLINE", TLayerRole::Outline},    {"BRD", TLayerRole::Outline},
+      {"PROFILE", TLayerRole::Outline},
+  };
+  const std::string Upper = UpperAscii(Name);
+  for (const auto& Entry : Names)
+    if (Upper == Entry.Name) return Entry.Role;
+  return TLayerRole::Other;
+}
+
 std::optional<int> PreselectLayer(const TLayers& Layers, TLayerRole Role, int MaxIndex) {
   std::optional<int> Found;
-  for (int I = 0; I < Layers.Count() && I <= MaxIndex; ++I)
-    if (RoleOfLayerName(Layers.Items(I).Name) == Role) Found = I;
+  for (int I = 0; I < Layers.Count() && I <= MaxIndex; ++I) {
+    const std::string& Name = Layers.Items(I).Name;
+    if (RoleOfLayerName(Name) == Role || PackageRoleOfLayerName(Name) == Role) Found = I;
+  }
   return Found;
 }
 
@@ -49,7 +69,7 @@ std::uint8_t ChosenLayer(const TScriptingPcb& Board, TLayerRole Role) {
       return Board.MaskBottomLayer;
     case TLayerRole::Drill:
       return Board.DrillLayer;
-    case TLayerRole::Other:
+    default:
       break;
   }
   return 0;
@@ -72,8 +92,21 @@ void ChooseLayer(TScriptingPcb& Board, TLayerRole Role, std::uint8_t L) {
     case TLayerRole::Drill:
       Board.DrillLayer = L;
       break;
-    case TLayerRole::Other:
+    default:
       break;
+  }
+}
+
+std::optional<std::uint8_t> ChosenPackageLayer(const TScriptingPcb& Board, TLayerRole Role) {
+  switch (Role) {
+    case TLayerRole::SilkTop:
+      return Board.SilkTopLayer;
+    case TLayerRole::SilkBottom:
+      return Board.SilkBottomLayer;
+    case TLayerRole::Outline:
+      return Board.OutlineFromExtents ? std::nullopt : Board.OutlineLayer;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -81,6 +114,14 @@ TLayerRole RoleOf(const TScriptingPcb& Board, int L) {
   TLayerRole Found = TLayerRole::Other;
   for (TLayerRole Role : ConversionRoles)
     if (L == ChosenLayer(Board, Role)) Found = Role;
+  return Found;
+}
+
+TLayerRole FabRoleOf(const TScriptingPcb& Board, int L) {
+  TLayerRole Found = RoleOf(Board, L);
+  if (Found != TLayerRole::Other) return Found;
+  for (TLayerRole Role : PackageRoles)
+    if (const auto Chosen = ChosenPackageLayer(Board, Role); Chosen && *Chosen == L) Found = Role;
   return Found;
 }
 
@@ -94,7 +135,7 @@ std::int32_t FlashDCode(const TPinRecord& Row, TLayerRole Role) {
       return Row.MaskDCode;
     case TLayerRole::Drill:
       return Row.HoleDCode;
-    case TLayerRole::Other:
+    default:
       break;
   }
   return 0;
@@ -112,6 +153,12 @@ std::string_view RoleId(TLayerRole Role) {
       return "mask-bottom";
     case TLayerRole::Drill:
       return "drill";
+    case TLayerRole::SilkTop:
+      return "silk-top";
+    case TLayerRole::SilkBottom:
+      return "silk-bottom";
+    case TLayerRole::Outline:
+      return "outline";
     case TLayerRole::Other:
       break;
   }

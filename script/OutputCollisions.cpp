@@ -14,6 +14,12 @@ std::string Describe(const TOutputFile& File, const TLayers& Layers) {
       return "the output file";
     case TOutputRole::Drill:
       return "the drill file";
+    case TOutputRole::NonPlatedDrill:
+      return "the non-plated drill file";
+    case TOutputRole::Outline:
+      return "the outline file";
+    case TOutputRole::Job:
+      return "the job file";
     case TOutputRole::Layer:
       break;
   }

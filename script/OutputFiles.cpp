@@ -1,6 +1,8 @@
 #include "script/OutputFiles.h"
 
+#include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"
+#include "script/fab/FabJobFile.h"
 
 namespace quillon {
 
@@ -41,7 +43,58 @@ std::string LayerFileName(const TPcb& Board, const std::string& Folder, std::siz
   return Name;
 }
 
+// The extension board houses recognise for a layer of Role; none for a
+// role that has no such name.
+std::string_view ProtelExtension(TLayerRole Role) {
+  switch (Role) {
+    case TLayerRole::PadTop:
+      return ".GTL";
+    case TLayerRole::PadBottom:
+      return ".GBL";
+    case TLayerRole::MaskTop:
+      return ".GTS";
+    case TLayerRole::MaskBottom:
+      return ".GBS";
+    case TLayerRole::SilkTop:
+      return ".GTO";
+    case TLayerRole::SilkBottom:
+      return ".GBO";
+    case TLayerRole::Outline:
+      return ".GKO";
+    default:
+      return {};
+  }
+}
+
+// <stem>.GTL and the like for a layer with a recognised role, else
+// <stem>-<layer name>.gbr.
+std::string ProtelLayerFileName(const TScriptingPcb& Board, const std::string& Stem,
+                                std::size_t I) {
+  const std::string_view Extension = ProtelExtension(FabRoleOf(Board, static_cast<int>(I)));
+  if (!Extension.empty()) return Stem + std::string(Extension);
+  std::string Name = Stem + "-";
+  if (I < static_cast<std::size_t>(Board.Layers.Count()) &&
+      !Board.Layers.Items(static_cast<int>(I)).Name.empty())
+    AppendFileSafeName(Name, Board.Layers.Items(static_cast<int>(I)).Name);
+  else
+    Name += "layer" + std::to_string(I);
+  return Name + ".gbr";
+}
+
+std::string BaseNameOf(const std::string& Path) {
+  const std::size_t Slash = Path.rfind('/');
+  return Slash == std::string::npos ? Path : Path.substr(Slash + 1);
+}
+
 }  // namespace
+
+std::string StemOf(const std::string& FileName) {
+  const std::size_t NameStart =
+      FileName.rfind('/') == std::string::npos ? 0 : FileName.rfind('/') + 1;
+  const std::size_t Dot = FileName.rfind('.');
+  const bool HasExtension = Dot != std::string::npos && Dot > NameStart;
+  return FileName.substr(0, HasExtension ? Dot : FileName.size());
+}
 
 const char* OutputRoleName(TOutputRole Role) {
   switch (Role) {
@@ -51,17 +104,18 @@ const char* OutputRoleName(TOutputRole Role) {
       return "layer";
     case TOutputRole::Drill:
       return "drill";
+    case TOutputRole::NonPlatedDrill:
+      return "npth-drill";
+    case TOutputRole::Outline:
+      return "outline";
+    case TOutputRole::Job:
+      return "job";
   }
   return "main";
 }
 
 std::string DrillFileName(const std::string& FileName) {
-  const std::size_t NameStart =
-      FileName.rfind('/') == std::string::npos ? 0 : FileName.rfind('/') + 1;
-  const std::size_t Dot = FileName.rfind('.');
-  // A leading dot starts a name, not an extension.
-  const bool HasExtension = Dot != std::string::npos && Dot > NameStart;
-  std::string Name = FileName.substr(0, HasExtension ? Dot : FileName.size()) + ".drl";
+  std::string Name = StemOf(FileName) + ".drl";
   // A main file that is itself named ".drl" must not be replaced by the drill file.
   if (Name == FileName) Name += ".drl";
   return Name;
@@ -69,14 +123,30 @@ std::string DrillFileName(const std::string& FileName) {
 
 std::vector<TOutputFile> TScriptingPcb::OutputFiles(const std::string& FileName) const {
   std::vector<TOutputFile> Files;
-  Files.reserve(LayerOutputs.size() + 2);
+  Files.reserve(LayerOutputs.size() + 5);
   Files.push_back({FileName, TOutputRole::Main, -1, &Output, MainLineEnd});
   const std::string Folder = FolderOf(FileName);
+  const std::string Stem = StemOf(FileName);
+  const bool Protel = FabPackageMade && FabNames == TFabNames::Protel;
   for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
-    Files.push_back({LayerFileName(*this, Folder, I), TOutputRole::Layer, static_cast<int>(I),
-                     &LayerOutputs[I]});
+    Files.push_back({Protel ? ProtelLayerFileName(*this, Stem, I) : LayerFileName(*this, Folder, I),
+                     TOutputRole::Layer, static_cast<int>(I), &LayerOutputs[I]});
+  if (!OutlineOutput.Empty())
+    Files.push_back(
+        {Stem + (Protel ? ".GKO" : "-outline.gbr"), TOutputRole::Outline, -1, &OutlineOutput});
   if (!DrillOutput.Empty())
-    Files.push_back({DrillFileName(FileName), TOutputRole::Drill, -1, &DrillOutput});
+    Files.push_back({Protel ? Stem + "-PTH.drl" : DrillFileName(FileName), TOutputRole::Drill, -1,
+                     &DrillOutput});
+  if (!NonPlatedDrillOutput.Empty())
+    Files.push_back({Stem + "-NPTH.drl", TOutputRole::NonPlatedDrill, -1, &NonPlatedDrillOutput});
+  if (FabPackageMade) {
+    std::vector<fab::TJobEntry> Entries;
+    for (std::size_t K = 1; K < Files.size(); ++K)
+      Entries.push_back({BaseNameOf(Files[K].Path), fab::X2FunctionOf(*this, Files[K])});
+    JobOutput.Clear();
+    fab::WriteJobFile(*this, Entries, JobOutput);
+    Files.push_back({Stem + ".gbrjob", TOutputRole::Job, -1, &JobOutput});
+  }
   return Files;
 }
 

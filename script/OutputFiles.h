@@ -12,9 +12,12 @@
 namespace quillon {
 
 enum class TOutputRole : std::uint8_t {
-  Main,   // the macro or script the user named
-  Layer,  // one Gerber file per plot layer, beside the main file
-  Drill,  // the Excellon drill file of the fab profile
+  Main,            // the macro or script the user named
+  Layer,           // one Gerber file per plot layer, beside the main file
+  Drill,           // the Excellon file of the plated holes (fab profile)
+  NonPlatedDrill,  // the Excellon file of the holes of pins without a pad
+  Outline,         // the profile drawn from the header's extents
+  Job,             // the job file listing the fab package
 };
 
 struct TOutputFile {
@@ -26,8 +29,12 @@ struct TOutputFile {
   std::string_view LineEnd = "\r\n";
 };
 
-// "main", "layer", "drill"
+// "main", "layer", "drill", "npth-drill", "outline", "job"
 const char* OutputRoleName(TOutputRole Role);
+
+// FileName without its extension (a leading dot starts a name, not an
+// extension): the base of the names of the files beside it.
+std::string StemOf(const std::string& FileName);
 
 // Where the drill file of a save to FileName goes: FileName's base name with
 // ".drl"; never FileName itself.

@@ -1,6 +1,10 @@
+#include <stdexcept>
+
 #include "script/AtomicFile.h"
 #include "script/OutputCollisions.h"
 #include "script/ScriptPcb.h"
+#include "script/fab/FabZip.h"
+#include "text/AsciiCase.h"
 
 namespace quillon {
 
@@ -38,6 +42,28 @@ bool MayStream(const TOutputFile& File, const std::vector<TOutputFile>& Files) {
   return File.Role == TOutputRole::Main && Files.size() == 1;
 }
 
+std::string BaseNameOf(const std::string& Path) {
+  const std::size_t Slash = Path.rfind('/');
+  return Slash == std::string::npos ? Path : Path.substr(Slash + 1);
+}
+
+// Every file of the package but the main output, at the archive's root.
+void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath) {
+  std::vector<fab::TZipEntry> Entries;
+  for (const TOutputFile& File : Files)
+    if (File.Role != TOutputRole::Main)
+      Entries.push_back({BaseNameOf(File.Path), File.Lines->Join()});
+  std::string Bytes;
+  try {
+    Bytes = fab::ZipArchive(Entries);
+  } catch (const std::runtime_error& E) {
+    throw TSaveError(ZipPath, E.what());
+  }
+  TAtomicFile Zip(ZipPath);
+  Zip.Write(Bytes.data(), Bytes.size());
+  Zip.Commit();
+}
+
 }  // namespace
 
 void TScriptingPcb::CheckOutputFiles(const std::vector<TOutputFile>& Files) const {
@@ -52,10 +78,21 @@ void TScriptingPcb::CheckOutputFiles(const std::vector<TOutputFile>& Files) cons
 void TScriptingPcb::SaveToFile(const std::string& FileName) const {
   const std::vector<TOutputFile> Files = OutputFiles(FileName);
   CheckOutputFiles(Files);  // nothing is written when any file would be refused
+  const bool Zip = !ZipPath.empty() && FabPackageMade;
+  if (Zip) {
+    // Checked before anything is written: the archive must not replace a
+    // file of the save (folded case, as Windows and macOS folders compare).
+    for (const TOutputFile& File : Files)
+      if (LowerAscii(File.Path) == LowerAscii(ZipPath))
+        throw TSaveError(ZipPath, "it is also the name of the " +
+                                      std::string(OutputRoleName(File.Role)) +
+                                      " file of this save");
+  }
   std::string Chunk;
   Chunk.reserve(ChunkBytes);
   for (const TOutputFile& File : Files)
     WriteLines(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk);
+  if (Zip) WriteZip(Files, ZipPath);
 }
 
 }  // namespace quillon

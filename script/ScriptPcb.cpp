@@ -31,6 +31,9 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   Apertures.Clear();
   Output.Clear();
   DrillOutput.Clear();
+  NonPlatedDrillOutput.Clear();
+  OutlineOutput.Clear();
+  FabPackageMade = false;
   Scale = NewScale;
   MainLineEnd = Format == fmtGenesis && GenesisHost == TGenesisHost::Unix ? "\n" : "\r\n";
   WriteProlog(Format);

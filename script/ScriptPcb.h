@@ -40,6 +40,11 @@ enum class TGerberProfile : std::uint8_t { Legacy, Fab };
 // would read "then\r" and "C:/tmp/..." wrongly, so it gets LF and /tmp.
 enum class TGenesisHost : std::uint8_t { Windows, Unix };
 
+// How the files of the fab profile are named: by role with the extensions
+// board houses recognise (<base>.GTL, ...), or like the legacy layer files
+// (<index><layer name>.gbr).
+enum class TFabNames : std::uint8_t { Protel, Indexed };
+
 class TScriptingPcb : public TPcb {
  public:
   TScriptingPcb();
@@ -66,9 +71,26 @@ class TScriptingPcb : public TPcb {
   // The line end of the main file of the last conversion (OutputFiles gives
   // it with the file): CR LF, except for a Genesis script for a Unix host.
   std::string_view MainLineEnd = "\r\n";
-  bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
-  bool X2AsComments = false;   // attributes as "G04 #@! " comments
-  TTextLines DrillOutput;      // empty unless the last conversion made one
+  bool ExcellonDrill = false;       // also an Excellon drill file, in DrillOutput
+  bool X2AsComments = false;        // attributes as "G04 #@! " comments
+  TTextLines DrillOutput;           // plated holes; empty unless the last conversion made one
+  TTextLines NonPlatedDrillOutput;  // holes of pins without a pad
+  // The package's extra roles: none unless chosen or preselected by name.
+  std::optional<std::uint8_t> SilkTopLayer, SilkBottomLayer, OutlineLayer;
+  // A profile file drawn around the header's extents instead of a layer.
+  bool OutlineFromExtents = false;
+  TTextLines OutlineOutput;     // that profile file
+  bool FabPackageMade = false;  // the last conversion wrote the fab profile's files
+  TFabNames FabNames = TFabNames::Protel;
+  // The job file's creation date (ISO 8601), set by the front end so that a
+  // conversion itself stays deterministic.
+  std::string CreationDate;
+  std::string ProjectName;  // the job file's project: the plot's name
+  // The job file names the files of the save it belongs to: OutputFiles
+  // writes it for the file name it is given.
+  mutable TTextLines JobOutput;
+  // Where SaveToFile also puts the package as one zip archive; none when empty.
+  std::string ZipPath;
 
   // Driver (ScriptPcb.cpp).
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);

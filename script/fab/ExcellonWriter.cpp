@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "script/fab/FabFunctions.h"
 #include "text/NumberFormat.h"
 
 namespace quillon::fab {
@@ -17,10 +18,11 @@ struct TTool {
   std::vector<std::size_t> Holes;
 };
 
-std::vector<TTool> GroupByTool(const std::vector<TDrillHole>& Holes) {
+std::vector<TTool> GroupByTool(const std::vector<TDrillHole>& Holes, bool Plated) {
   std::vector<TTool> Tools;
   std::unordered_map<std::int64_t, std::size_t> ToolOfKey;
   for (std::size_t I = 0; I < Holes.size(); ++I) {
+    if (Holes[I].Plated != Plated) continue;
     std::int64_t Key;
     if (!fmt::ScaledRound(Holes[I].Diameter, Decimals, Key) || Key <= 0) continue;
     auto [It, New] = ToolOfKey.try_emplace(Key, Tools.size());
@@ -36,12 +38,16 @@ void AppendMillimetres(std::string& Out, double Value) { fmt::AppendFixed(Out, V
 
 }  // namespace
 
-void WriteExcellon(const std::vector<TDrillHole>& Holes, TTextLines& Out) {
-  const std::vector<TTool> Tools = GroupByTool(Holes);
+void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated, TTextLines& Out) {
+  const std::vector<TTool> Tools = GroupByTool(Holes, Plated);
+  if (Tools.empty()) return;
   Out.Add("M48");
   Out.Add("; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT);
+  LineBuilder(Out) << "; #@! TF.FileFunction," << DrillFileFunction(Plated);
   Out.Add("FMAT,2");
-  Out.Add("METRIC,TZ");
+  // Decimal coordinates need no zero mode, and readers refuse one given
+  // with them.
+  Out.Add("METRIC");
   for (std::size_t T = 0; T < Tools.size(); ++T) {
     std::string& Line = Out.Open();
     Line += 'T';

@@ -1,6 +1,6 @@
 #pragma once
-// The Excellon drill file of the fab profile: one tool per distinct hole
-// diameter (to a thousandth of a millimetre), smallest first, and every hole
+// The Excellon drill files of the fab profile, plated and non-plated: one
+// tool per distinct hole diameter (to a thousandth of a millimetre), smallest first, and every hole
 // in the order of the drill layer's flashes within its tool.
 
 #include <vector>
@@ -13,10 +13,12 @@ struct TDrillHole {
   double X = 0;  // millimetres
   double Y = 0;
   double Diameter = 0;
+  bool Plated = true;
 };
 
-// Holes whose diameter rounds to 0.000 are left out: a pin without a hole
-// (a surface pad) has nothing to drill.
-void WriteExcellon(const std::vector<TDrillHole>& Holes, TTextLines& Out);
+// The plated or the non-plated holes of Holes as one file. Holes whose
+// diameter rounds to 0.000 are left out: a pin without a hole (a surface
+// pad) has nothing to drill. Nothing is written when no hole is left.
+void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated, TTextLines& Out);
 
 }  // namespace quillon::fab

@@ -51,7 +51,7 @@ void TFabApertures::WriteDefinitions(TTextLines& Out, bool AttributesAsComments)
     const TApertureTableItem* Item = Table.FindByDCode(U.TableDCode);
     if (Item) AddApertureDefinition(Out, U.FileDCode, Item->Shape, Item->Size);
   }
-  if (AnyFunction) AddAttribute(Out, "TD", AttributesAsComments);
+  if (AnyFunction) AddAttribute(Out, "TD.AperFunction", AttributesAsComments);
 }
 
 }  // namespace quillon::fab

@@ -29,7 +29,8 @@ class TFabApertures {
   bool Empty() const { return Used.empty(); }
 
   // The definitions in D-code order, each after its function attribute, and
-  // "%TD*%" after them when any function was given.
+  // "%TD.AperFunction*%" after them when any function was given (a reader
+  // that takes the bare "%TD*%" for nothing to delete stops at it).
   void WriteDefinitions(TTextLines& Out, bool AttributesAsComments) const;
 
  private:

@@ -12,6 +12,12 @@ std::string_view FileFunction(TLayerRole Role) {
       return "Soldermask,Top";
     case TLayerRole::MaskBottom:
       return "Soldermask,Bot";
+    case TLayerRole::SilkTop:
+      return "Legend,Top";
+    case TLayerRole::SilkBottom:
+      return "Legend,Bot";
+    case TLayerRole::Outline:
+      return "Profile,NP";
     default:
       return "Other,Drawing";
   }
@@ -24,7 +30,11 @@ TAperFunction FunctionOf(TLayerRole Role, bool Flash) {
       return Flash ? TAperFunction::ComponentPad : TAperFunction::Conductor;
     case TLayerRole::MaskTop:
     case TLayerRole::MaskBottom:
+    case TLayerRole::SilkTop:
+    case TLayerRole::SilkBottom:
       return TAperFunction::None;
+    case TLayerRole::Outline:
+      return TAperFunction::Profile;
     default:
       return TAperFunction::OtherDrawing;
   }
@@ -38,9 +48,19 @@ std::string_view AperFunctionText(TAperFunction Function) {
       return "Conductor";
     case TAperFunction::OtherDrawing:
       return "Other,Drawing";
+    case TAperFunction::Profile:
+      return "Profile";
     default:
       return "";
   }
+}
+
+std::string_view DrillFileFunction(bool Plated) {
+  return Plated ? "Plated,1,2,PTH" : "NonPlated,1,2,NPTH";
+}
+
+bool IsCopper(TLayerRole Role) {
+  return Role == TLayerRole::PadTop || Role == TLayerRole::PadBottom;
 }
 
 }  // namespace quillon::fab

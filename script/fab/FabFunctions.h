@@ -12,16 +12,22 @@ namespace quillon::fab {
 // The value of "%TF.FileFunction,...*%".
 std::string_view FileFunction(TLayerRole Role);
 
-enum class TAperFunction : std::uint8_t { None, ComponentPad, Conductor, OtherDrawing };
-constexpr int AperFunctionCount = 4;
+enum class TAperFunction : std::uint8_t { None, ComponentPad, Conductor, OtherDrawing, Profile };
+constexpr int AperFunctionCount = 5;
 
 // The function of an aperture used for a flash or a stroke on a layer of
 // Role, as far as it is known: the plot file does not tell a via from a
-// component pin, so every pad is a component pad; on the mask layers the
-// purpose of a stroke is unknown and no function is given.
+// component pin, so every pad is a component pad; on the mask and silkscreen
+// layers the purpose of a stroke is unknown and no function is given.
 TAperFunction FunctionOf(TLayerRole Role, bool Flash);
 
 // The value of "%TA.AperFunction,...*%"; empty for None.
 std::string_view AperFunctionText(TAperFunction Function);
+
+// The file function of the plated or the non-plated drill file (both through
+// all of the board's two copper layers).
+std::string_view DrillFileFunction(bool Plated);
+
+bool IsCopper(TLayerRole Role);
 
 }  // namespace quillon::fab

@@ -10,17 +10,18 @@ void TFabGerberBody::Select(std::int32_t DCode) {
 
 void TFabGerberBody::SetMode(TMode NewMode) {
   if (NewMode == Mode) return;
-  if (NewMode == TMode::CounterClockwise && !MultiQuadrant) {
-    // Single-quadrant mode reads I and J unsigned: every arc of the board
-    // needs the multi-quadrant reading, set once for the whole file.
-    Out.Add("G75*");
-    MultiQuadrant = true;
-  }
   Mode = NewMode;
   Out.Add(NewMode == TMode::Linear ? "G01*" : "G03*");
 }
 
+void TFabGerberBody::Reach(std::int64_t Value) {
+  const std::int64_t Magnitude = Value < 0 ? -Value : Value;
+  if (Magnitude > FarthestUnits) FarthestUnits = Magnitude;
+}
+
 void TFabGerberBody::Operation(TFabPoint P, const char* Code) {
+  Reach(P.X);
+  Reach(P.Y);
   std::string& Line = Out.Open();
   AppendXY(Line, P);
   Line += Code;
@@ -39,6 +40,10 @@ void TFabGerberBody::Draw(TFabPoint To) {
 void TFabGerberBody::Arc(TFabPoint To, TFabPoint Center) {
   SetMode(TMode::CounterClockwise);
   const TFabPoint From = Current;
+  Reach(To.X);
+  Reach(To.Y);
+  Reach(Center.X - From.X);
+  Reach(Center.Y - From.Y);
   std::string& Line = Out.Open();
   AppendXY(Line, To);
   AppendAxis(Line, 'I', Center.X - From.X);

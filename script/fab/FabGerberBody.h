@@ -1,9 +1,9 @@
 #pragma once
 // The body of one fab-profile Gerber file, written through the modal state of
-// the format: the current aperture, interpolation mode, quadrant mode,
-// polarity and point. A code is written only when the state changes (the
-// interpolation mode also once in and once after every region), each modal
-// code on a line of its own, and no draw of zero length is written.
+// the format: the current aperture, interpolation mode, polarity and point
+// (the header sets multi-quadrant mode once, before any region). A code is written only when the
+// state changes (the interpolation mode also once in and once after every region), each modal code
+// on a line of its own, and no draw of zero length is written.
 
 #include <cstdint>
 
@@ -30,16 +30,21 @@ class TFabGerberBody {
   // "%LPC*%" / "%LPD*%" when the polarity changes.
   void SetClear(bool Clear);
 
+  // The largest magnitude of any coordinate or offset written so far, in
+  // output units: what decides the integer digits of the format.
+  std::int64_t Farthest() const { return FarthestUnits; }
+
  private:
   enum class TMode { Unset, Linear, CounterClockwise };
   void SetMode(TMode NewMode);
   void Operation(TFabPoint P, const char* Code);
+  void Reach(std::int64_t Value);
 
   TTextLines& Out;
   std::int32_t Aperture = 0;
   TMode Mode = TMode::Unset;
-  bool MultiQuadrant = false;
   bool ClearPolarity = false;
+  std::int64_t FarthestUnits = 0;
   TFabPoint Current;
 };
 

@@ -1,23 +1,46 @@
-#include <string>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "script/ScriptPcb.h"
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabGerberWriter.h"
+#include "script/fab/FabOutline.h"
 
 namespace quillon {
 
 void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   if (LayerOutputs.size() < static_cast<std::size_t>(Layers.Count()))
     LayerOutputs.resize(static_cast<std::size_t>(Layers.Count()));
+  // Every file of the board declares the same coordinate format, chosen from
+  // the farthest value any of them writes: the bodies come first, the
+  // headers after.
+  std::optional<fab::TFabOutlineWriter> Outline;
+  if (OutlineFromExtents) Outline.emplace(*this);
+  std::int64_t Farthest = Outline ? Outline->Farthest() : 0;
   // The drill layer's file decides which flashes are holes, so the drill
-  // file follows the answers given for it and asks nothing of its own.
+  // files follow the answers given for it and ask nothing of their own.
   std::vector<fab::TDrillHole> Holes;
-  for (int L = 0; L < Layers.Count(); ++L)
-    fab::TFabGerberWriter(*this, L).Write(Options, LayerOutputs[static_cast<std::size_t>(L)],
-                                          Holes);
+  std::vector<std::unique_ptr<fab::TFabGerberWriter>> Writers;
+  for (int L = 0; L < Layers.Count(); ++L) {
+    Writers.push_back(std::make_unique<fab::TFabGerberWriter>(*this, L));
+    Writers.back()->WriteBody(Options, Holes);
+    Farthest = std::max(Farthest, Writers.back()->Farthest());
+  }
+  const int Digits = fab::IntegerDigitsFor(Farthest);
+  for (std::size_t L = 0; L < Writers.size(); ++L) {
+    Writers[L]->Finish(Digits, LayerOutputs[L]);
+    Writers[L].reset();
+  }
+  OutlineOutput.Clear();
+  if (Outline) Outline->Finish(Digits, OutlineOutput);
   DrillOutput.Clear();
-  if (ExcellonDrill) fab::WriteExcellon(Holes, DrillOutput);
+  NonPlatedDrillOutput.Clear();
+  if (ExcellonDrill) {
+    fab::WriteExcellon(Holes, true, DrillOutput);
+    fab::WriteExcellon(Holes, false, NonPlatedDrillOutput);
+  }
+  FabPackageMade = true;
 }
 
 }  // namespace quillon

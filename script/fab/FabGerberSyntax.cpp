@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "pins/ApertureTable.h"
+#include "script/ConvertError.h"
 #include "text/NumberFormat.h"
 #include "text/OneLine.h"
 
@@ -74,6 +75,42 @@ void AddComment(TTextLines& Out, std::string_view Text) {
     Line << (BreaksLine(C) ? '?' : Byte < 0x20 || Byte >= 0x7F || C == '*' || C == '%' ? '_' : C);
   }
   Line << '*';
+}
+
+}  // namespace quillon::fab
+
+namespace quillon::fab {
+
+int IntegerDigitsFor(std::int64_t Farthest) {
+  std::int64_t Whole = Farthest;
+  for (int D = 0; D < CoordDecimals; ++D) Whole /= 10;
+  int Digits = 1;
+  for (; Whole >= 10; Whole /= 10) ++Digits;
+  // Four cover any real board (up to 10 m); only extents beyond that need
+  // more.
+  if (Digits < MinIntegerDigits) Digits = MinIntegerDigits;
+  if (Digits > MaxIntegerDigits) {
+    std::string Millimetres;
+    fmt::AppendFixed(Millimetres, static_cast<double>(Farthest) / 1e6, 3);
+    throw TConvertError("coordinates reach " + Millimetres +
+                        " mm from the origin, but a fab file can hold at most 6 integer digits "
+                        "(999999.999999 mm): check the unit factor");
+  }
+  return Digits;
+}
+
+void AddFabHeader(TTextLines& Out, const TFabHeader& Header) {
+  if (!Header.Title.empty()) AddComment(Out, Header.Title);
+  const char Digits = static_cast<char>('0' + Header.IntegerDigits);
+  LineBuilder(Out) << "%FSLAX" << Digits << "6Y" << Digits << "6*%";
+  Out.Add("%MOMM*%");
+  AddAttribute(Out, "TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, Header.AsComments);
+  std::string Function = "TF.FileFunction,";
+  Function += Header.FileFunction;
+  AddAttribute(Out, Function, Header.AsComments);
+  AddAttribute(Out, "TF.FilePolarity,Positive", Header.AsComments);
+  AddAttribute(Out, "TF.SameCoordinates,Original", Header.AsComments);
+  Out.Add("G75*");
 }
 
 }  // namespace quillon::fab

@@ -1,8 +1,9 @@
 #pragma once
 // The syntax of the fab-profile Gerber files, in one place: coordinates are
-// millimetres declared as "%FSLAX46Y46*%" (leading zeros omitted, absolute,
-// four integer and six decimal digits), so a coordinate is written as the
-// integer number of millionths of a millimetre. Attributes are written as X2
+// millimetres declared as "%FSLAX<n>6Y<n>6*%" (leading zeros omitted,
+// absolute, n integer and six decimal digits), so a coordinate is written as
+// the integer number of millionths of a millimetre; n is what the board's
+// farthest coordinate needs, at most six. Attributes are written as X2
 // extended commands or, for readers that reject X2, as "G04 #@! " comments.
 
 #include <cstdint>
@@ -14,6 +15,8 @@
 namespace quillon::fab {
 
 constexpr int CoordDecimals = 6;
+constexpr int MinIntegerDigits = 4;
+constexpr int MaxIntegerDigits = 6;
 
 // A point in output units: millionths of a millimetre.
 struct TFabPoint {
@@ -38,6 +41,22 @@ void AppendSize(std::string& Out, double Size);
 
 // "%ADD10C,0.25*%" for a circle, "%ADD12R,1.5X1.5*%" for a square.
 void AddApertureDefinition(TTextLines& Out, std::int32_t DCode, std::uint8_t Shape, double Size);
+
+// The integer digits that write every value up to Farthest output units:
+// at least MinIntegerDigits. Throws TConvertError when even six do not suffice (a board of
+// a kilometre or more is a wrong unit factor, not a board).
+int IntegerDigitsFor(std::int64_t Farthest);
+
+struct TFabHeader {
+  std::string_view Title;         // a comment line when not empty
+  std::string_view FileFunction;  // e.g. "Copper,L1,Top"
+  int IntegerDigits = 4;
+  bool AsComments = false;  // attributes as "G04 #@! " comments
+};
+// The lines before the aperture definitions: title, format, unit, the file
+// attributes and "G75*", set once here so that no quadrant mode is ever set
+// inside a region.
+void AddFabHeader(TTextLines& Out, const TFabHeader& Header);
 
 // Attribute is the text after the percent sign, e.g. "TF.FilePolarity,Positive".
 void AddAttribute(TTextLines& Out, std::string_view Attribute, bool AsComment);

@@ -8,7 +8,7 @@
 namespace quillon::fab {
 
 TFabGerberWriter::TFabGerberWriter(TScriptingPcb& Board, int L)
-    : Board(Board), L(L), Role(RoleOf(Board, L)), Pen(Body), Used(Board.Apertures) {}
+    : Board(Board), L(L), Role(FabRoleOf(Board, L)), Pen(Body), Used(Board.Apertures) {}
 
 TFabPoint TFabGerberWriter::Point(std::int32_t X, std::int32_t Y) const {
   return ToFabPoint(X, Y, Board.Scale);
@@ -35,14 +35,16 @@ std::size_t LineEstimate(const TScriptingPcb& Board, int L) {
 
 }  // namespace
 
-void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
-                             std::vector<TDrillHole>& Holes) {
+void TFabGerberWriter::WriteBody(std::uint8_t Options, std::vector<TDrillHole>& Holes) {
   const std::size_t Estimate = LineEstimate(Board, L);
   Body.Reserve(Estimate, Estimate * 20);
   if (Options & coPolygons) WritePolygons();
   if (Options & coPads) WriteFlashes(Holes);
   if (Options & coLines) WriteLines();
   if (Options & coArcs) WriteArcs();
+}
+
+void TFabGerberWriter::Finish(int IntegerDigits, TTextLines& File) {
   if (Used.Empty()) {
     // Readers that tell a Gerber file from older formats by its aperture
     // definitions take a file without any for something else: such a file
@@ -51,7 +53,7 @@ void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
              FunctionOf(Role, false));
   }
   TTextLines Head;
-  WriteHeader(Head);
+  AddFabHeader(Head, {Board.Title, FileFunction(Role), IntegerDigits, Board.X2AsComments});
   Used.WriteDefinitions(Head, Board.X2AsComments);
   File.Clear();
   File.Reserve(static_cast<std::size_t>(Head.Count() + Body.Count()) + 1,
@@ -59,19 +61,7 @@ void TFabGerberWriter::Write(std::uint8_t Options, TTextLines& File,
   File.AddAll(Head);
   File.AddAll(Body);
   File.Add("M02*");
-}
-
-void TFabGerberWriter::WriteHeader(TTextLines& File) const {
-  if (!Board.Title.empty()) AddComment(File, Board.Title);
-  File.Add("%FSLAX46Y46*%");
-  File.Add("%MOMM*%");
-  const bool AsComments = Board.X2AsComments;
-  AddAttribute(File, "TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, AsComments);
-  std::string Function = "TF.FileFunction,";
-  Function += FileFunction(Role);
-  AddAttribute(File, Function, AsComments);
-  AddAttribute(File, "TF.FilePolarity,Positive", AsComments);
-  AddAttribute(File, "TF.SameCoordinates,Original", AsComments);
+  Body.Clear();
 }
 
 void TFabGerberWriter::WriteContourRegion() {
@@ -160,8 +150,11 @@ void TFabGerberWriter::WriteFlashes(std::vector<TDrillHole>& Holes) {
     if (DCode == 0) continue;
     Pen.Select(DCode);
     Pen.Flash(Point(Flash.X, Flash.Y));
+    // A pin without a pad is a hole through bare board: a mounting hole,
+    // drilled after plating.
+    const bool Plated = !(Row.Aperture == 0 && Row.Shape == shapeNone);
     if (Role == TLayerRole::Drill)
-      Holes.push_back({Flash.X * Board.Scale, Flash.Y * Board.Scale, Row.Hole});
+      Holes.push_back({Flash.X * Board.Scale, Flash.Y * Board.Scale, Row.Hole, Plated});
   }
 }
 

@@ -24,13 +24,17 @@ class TFabGerberWriter {
  public:
   TFabGerberWriter(TScriptingPcb& Board, int L);
 
-  // Writes the layer with the items that Options (the conversion's item
-  // switches) allow into File. The holes that the drill layer's flashes
-  // make are appended to Holes.
-  void Write(std::uint8_t Options, TTextLines& File, std::vector<TDrillHole>& Holes);
+  // Writes the body of the layer with the items that Options (the
+  // conversion's item switches) allow. The holes that the drill layer's
+  // flashes make are appended to Holes.
+  void WriteBody(std::uint8_t Options, std::vector<TDrillHole>& Holes);
+  // The largest coordinate magnitude of the body, in output units.
+  std::int64_t Farthest() const { return Pen.Farthest(); }
+  // The whole file into File: header with IntegerDigits (the same for every
+  // file of the board), apertures, body.
+  void Finish(int IntegerDigits, TTextLines& File);
 
  private:
-  void WriteHeader(TTextLines& File) const;
   void WritePolygons();
   void WriteFlashes(std::vector<TDrillHole>& Holes);
   void WriteLines();

@@ -88,7 +88,9 @@ TEST_F(FabWindowTest, AGerberConversionFromTheWindowUsesTheChoices) {
   ASSERT_FALSE(Window->Board->LayerOutputs.empty());
   EXPECT_EQ(Window->Board->LayerOutputs[0][0], "G04 Plt FileName: " + Plot + "*");
   EXPECT_EQ(Window->Board->LayerOutputs[0][1], "%FSLAX46Y46*%");
-  EXPECT_EQ(Window->Board->DrillOutput[0], "M48");
+  EXPECT_TRUE(Window->Board->ExcellonDrill);
+  // Without a pin description no flash has a hole: no drill file is made.
+  EXPECT_TRUE(Window->Board->DrillOutput.Empty());
 
   Window->GerberProfile = TGerberProfile::Legacy;
   Window->ConvertActionExecute();

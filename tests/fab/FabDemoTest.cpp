@@ -33,7 +33,8 @@ class FabDemoTest : public ::testing::Test {
                                Quoted(SourcePath("examples/demo-pins.txt")) +
                                " --format gerber --answers yes-all -o ";
     LegacyRun = RunCli(Common + Quoted(Legacy("demo.scr")));
-    FabRun = RunCli(Common + Quoted(Fab("demo.scr")) + " --gerber-profile fab --excellon");
+    FabRun = RunCli(Common + Quoted(Fab("demo.scr")) +
+                    " --gerber-profile fab --excellon --fab-names indexed");
   }
   static void TearDownTestSuite() { Dir.reset(); }
 
@@ -74,6 +75,7 @@ TEST_F(FabDemoTest, TheNpmParserReadsEveryFabFileWithoutWarnings) {
   if (!NodeParserInstalled()) GTEST_SKIP() << "the npm parser is not installed: run make deps";
   std::vector<std::string> Files;
   for (const char* Name : LayerFiles) Files.push_back(Fab(Name));
+  Files.push_back(Fab("demo-NPTH.drl"));
   Files.push_back(Fab("demo.drl"));
   const std::vector<nlohmann::json> Results = ParseWithNode(Files, Work());
   ASSERT_EQ(Results.size(), Files.size());
@@ -84,8 +86,9 @@ TEST_F(FabDemoTest, TheNpmParserReadsEveryFabFileWithoutWarnings) {
     EXPECT_TRUE(R["done"].get<bool>());
   }
   EXPECT_EQ(Results.back()["filetype"], "drill");
-  EXPECT_EQ(Results.back()["tools"], 4);
-  EXPECT_EQ(Results.back()["flashes"], 22);
+  EXPECT_EQ(Results.back()["tools"], 3);
+  EXPECT_EQ(Results.back()["flashes"], 18);
+  EXPECT_EQ(Results[Results.size() - 2]["flashes"], 4);  // the mounting holes
   EXPECT_EQ(Results[3]["flashes"], 22);  // the drill layer's Gerber file flashes every hole
 }
 
@@ -107,10 +110,9 @@ TEST_F(FabDemoTest, FabAndLegacyLayersRenderAlike) {
   }
 }
 
-TEST_F(FabDemoTest, TheDrillFileHoldsTheDemosHoles) {
-  // demo-pins.txt: holes 0.4 (row 0), 0.9 (rows 1, 2), 0.8 (row 3), 3.2
-  // (row 4); the 22 flashes of the PIN layer all have holes.
-  const TTextLines Lines = TTextLines::FromText(ReadFile(Fab("demo.drl")));
+// The tools ("T1C0.400", ...) and the number of holes of a drill file.
+std::pair<std::vector<std::string>, int> ToolsAndHoles(const std::string& File) {
+  const TTextLines Lines = TTextLines::FromText(ReadFile(File));
   std::vector<std::string> Tools;
   int Holes = 0;
   for (int I = 0; I < Lines.Count(); ++I) {
@@ -118,23 +120,37 @@ TEST_F(FabDemoTest, TheDrillFileHoldsTheDemosHoles) {
     if (Line.starts_with("T") && Line.find('C') != std::string_view::npos) Tools.emplace_back(Line);
     if (Line.starts_with("X")) ++Holes;
   }
-  EXPECT_EQ(Tools, (std::vector<std::string>{"T1C0.400", "T2C0.800", "T3C0.900", "T4C3.200"}));
-  EXPECT_EQ(Holes, 22);
+  return {Tools, Holes};
+}
+
+TEST_F(FabDemoTest, TheDrillFilesHoldTheDemosHolesPlatedOrNot) {
+  // demo-pins.txt: holes 0.4 (row 0), 0.9 (rows 1, 2), 0.8 (row 3) with
+  // pads, 3.2 (row 4) without: a mounting hole. The 22 flashes of the PIN
+  // layer all have holes.
+  const auto [Tools, Holes] = ToolsAndHoles(Fab("demo.drl"));
+  EXPECT_EQ(Tools, (std::vector<std::string>{"T1C0.400", "T2C0.800", "T3C0.900"}));
+  const auto [NpthTools, NpthHoles] = ToolsAndHoles(Fab("demo-NPTH.drl"));
+  EXPECT_EQ(NpthTools, (std::vector<std::string>{"T1C3.200"}));
+  EXPECT_EQ(Holes + NpthHoles, 22);
+  EXPECT_NE(ReadFile(Fab("demo-NPTH.drl")).find("TF.FileFunction,NonPlated,1,2,NPTH"),
+            std::string::npos);
 
   // The same holes, counted from the board and its pin table.
   TScriptingPcb Board;
   ASSERT_TRUE(Board.LoadFromFile(SourcePath("examples/demo.plt")));
   Board.Pins.Parse(ReadFile(SourcePath("examples/demo-pins.txt")), layoutHoleAper);
   std::set<std::string> Sizes;
-  int Flashes = 0;
+  int Flashes = 0, Unpadded = 0;
   for (const TPcbFlash& Flash : Board.Layers.Items(3).Flashes) {
     TPinRecord Row;
     Board.Pins.FindByPin(Flash.PinNumber - 1, Row);
     Sizes.insert(fmt::Fixed(Row.Hole, 3));
     ++Flashes;
+    Unpadded += Row.Aperture == 0 && Row.Shape == shapeNone;
   }
-  EXPECT_EQ(Sizes.size(), Tools.size());
-  EXPECT_EQ(Flashes, Holes);
+  EXPECT_EQ(Sizes.size(), Tools.size() + NpthTools.size());
+  EXPECT_EQ(Flashes, Holes + NpthHoles);
+  EXPECT_EQ(Unpadded, NpthHoles);
 
   // gerbv reads it as a drill file: exported again, it lists the same.
   const std::string Export = Dir->File("again.drl");
@@ -147,8 +163,8 @@ TEST_F(FabDemoTest, TheDrillFileHoldsTheDemosHoles) {
     AgainTools += Again[I].starts_with("T") && Again[I].find('C') != std::string_view::npos;
     AgainHoles += Again[I].starts_with("X");
   }
-  EXPECT_EQ(AgainTools, 4);
-  EXPECT_EQ(AgainHoles, 22);
+  EXPECT_EQ(AgainTools, 3);
+  EXPECT_EQ(AgainHoles, Holes);
 }
 
 }  // namespace

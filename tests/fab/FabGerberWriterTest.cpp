@@ -19,7 +19,8 @@ Lines Header(const std::string& Function) {
           Software,
           "%TF.FileFunction," + Function + "*%",
           "%TF.FilePolarity,Positive*%",
-          "%TF.SameCoordinates,Original*%"};
+          "%TF.SameCoordinates,Original*%",
+          "G75*"};
 }
 
 Lines Join(Lines A, const Lines& B) {
@@ -67,7 +68,7 @@ TEST_F(FabBoardTest, CopperLayerHoldsPadsLinesAndArcsWithModalCodesOnce) {
                                                         "%ADD13C,1.6*%",
                                                         "%TA.AperFunction,ComponentPad*%",
                                                         "%ADD15R,1.8X1.8*%",
-                                                        "%TD*%",
+                                                        "%TD.AperFunction*%",
                                                         "D13*",
                                                         "X1000000Y1000000D03*",
                                                         "D15*",
@@ -89,7 +90,6 @@ TEST_F(FabBoardTest, CopperLayerHoldsPadsLinesAndArcsWithModalCodesOnce) {
                                                         "X0Y0D01*",
                                                         "D10*",
                                                         "X6000000Y5000000D02*",
-                                                        "G75*",
                                                         "G03*",
                                                         "X5000000Y6000000I-1000000J0D01*",
                                                         "X7000000Y5000000D02*",
@@ -104,9 +104,9 @@ TEST_F(FabBoardTest, EachLayerRoleHasItsFileFunctionAndFlashes) {
   // Table: D10 0.1 (the stroke and the default), D11/D12 pin 1, D13/D14 pin 2.
   EXPECT_EQ(File(1), Join(Header("Copper,L2,Bot"),
                           {"%TA.AperFunction,ComponentPad*%", "%ADD12C,1.6*%",
-                           "%TA.AperFunction,ComponentPad*%", "%ADD14R,1.8X1.8*%", "%TD*%", "D12*",
-                           "X1000000Y1000000D03*", "D14*", "X2000000Y1000000D03*", "D12*",
-                           "X3000000Y1000000D03*", "M02*"}));
+                           "%TA.AperFunction,ComponentPad*%", "%ADD14R,1.8X1.8*%",
+                           "%TD.AperFunction*%", "D12*", "X1000000Y1000000D03*", "D14*",
+                           "X2000000Y1000000D03*", "D12*", "X3000000Y1000000D03*", "M02*"}));
   // Mask layers get no flashes, and a stroke there has no known function.
   EXPECT_EQ(File(2), Join(Header("Soldermask,Top"),
                           {"%ADD10C,0.1*%", "D10*", "X0Y0D02*", "G01*", "X1000000Y0D01*", "M02*"}));
@@ -114,8 +114,8 @@ TEST_F(FabBoardTest, EachLayerRoleHasItsFileFunctionAndFlashes) {
   EXPECT_EQ(File(3), Join(Header("Soldermask,Bot"), {"%ADD10C,0.1*%", "M02*"}));
   EXPECT_EQ(File(4), Join(Header("Other,Drawing"),
                           {"%TA.AperFunction,Other,Drawing*%", "%ADD11C,0.8*%",
-                           "%TA.AperFunction,Other,Drawing*%", "%ADD13C,1*%", "%TD*%", "D11*",
-                           "X1000000Y1000000D03*", "D13*", "X2000000Y1000000D03*", "D11*",
+                           "%TA.AperFunction,Other,Drawing*%", "%ADD13C,1*%", "%TD.AperFunction*%",
+                           "D11*", "X1000000Y1000000D03*", "D13*", "X2000000Y1000000D03*", "D11*",
                            "X3000000Y1000000D03*", "M02*"}));
 }
 
@@ -125,9 +125,10 @@ TEST_F(FabBoardTest, ALayerChosenForPadsAndDrillCarriesHolesAsADrawing) {
   const Lines File4 = File(4);
   ASSERT_GT(File4.size(), 4u);
   EXPECT_EQ(File4[4], "%TF.FileFunction,Other,Drawing*%");
-  EXPECT_EQ(File4[12], "D11*");  // the hole of pin 1, after the two definitions
-  EXPECT_EQ(File(0), Join(Header("Other,Drawing"),
-                          {"%TA.AperFunction,Other,Drawing*%", "%ADD10C,0.1*%", "%TD*%", "M02*"}));
+  EXPECT_EQ(File4[13], "D11*");  // the hole of pin 1, after the two definitions
+  EXPECT_EQ(File(0),
+            Join(Header("Other,Drawing"), {"%TA.AperFunction,Other,Drawing*%", "%ADD10C,0.1*%",
+                                           "%TD.AperFunction*%", "M02*"}));
 }
 
 TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
@@ -148,10 +149,10 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
   AddLine(Top, kindFilledRectangle, {3000, 0}, {3000, 300}, 1);  // encloses nothing
   Convert(coPolygons);
   // Regions draw with no aperture: the file defines the default D11, unused.
-  // Each region states its interpolation mode, G75 comes once.
+  // Each region states its interpolation mode; G75 is in the header.
   const Lines Expected = Join(Header("Copper,L1,Top"), {"%TA.AperFunction,Conductor*%",
                                                         "%ADD11C,0.1*%",
-                                                        "%TD*%",
+                                                        "%TD.AperFunction*%",
                                                         "G36*",
                                                         "X0Y0D02*",
                                                         "G01*",
@@ -170,7 +171,6 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
                                                         "G37*",
                                                         "G36*",
                                                         "X8000000Y7000000D02*",
-                                                        "G75*",
                                                         "G03*",
                                                         "X8000000Y7000000I-1000000J0D01*",
                                                         "G37*",
@@ -207,11 +207,12 @@ TEST_F(FabBoardTest, APadOfAStrokesSizeGetsADCodeOfItsOwnOnCopper) {
   // D10 0.25 stroke, D11 default, D12 hole; the pad shares D10 in the
   // table. The pads come first and keep D10; the strokes get D13, after the
   // table's last. (Pin 3 has no row: answered Yes, it takes the first row.)
-  EXPECT_EQ(File(0), Join(Header("Copper,L1,Top"),
-                          {"%TA.AperFunction,ComponentPad*%", "%ADD10C,0.25*%",
-                           "%TA.AperFunction,Conductor*%", "%ADD13C,0.25*%", "%TD*%", "D10*",
-                           "X1000000Y1000000D03*", "X2000000Y1000000D03*", "X3000000Y1000000D03*",
-                           "D13*", "X0Y0D02*", "G01*", "X1000000Y0D01*", "M02*"}));
+  EXPECT_EQ(File(0),
+            Join(Header("Copper,L1,Top"),
+                 {"%TA.AperFunction,ComponentPad*%", "%ADD10C,0.25*%",
+                  "%TA.AperFunction,Conductor*%", "%ADD13C,0.25*%", "%TD.AperFunction*%", "D10*",
+                  "X1000000Y1000000D03*", "X2000000Y1000000D03*", "X3000000Y1000000D03*", "D13*",
+                  "X0Y0D02*", "G01*", "X1000000Y0D01*", "M02*"}));
 }
 
 TEST_F(FabBoardTest, AttributesCanBeWrittenAsComments) {
@@ -222,10 +223,11 @@ TEST_F(FabBoardTest, AttributesCanBeWrittenAsComments) {
             (Lines{"%FSLAX46Y46*%", "%MOMM*%",
                    "G04 #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT "*",
                    "G04 #@! TF.FileFunction,Copper,L2,Bot*", "G04 #@! TF.FilePolarity,Positive*",
-                   "G04 #@! TF.SameCoordinates,Original*", "G04 #@! TA.AperFunction,ComponentPad*",
-                   "%ADD12C,1.6*%", "G04 #@! TA.AperFunction,ComponentPad*", "%ADD14R,1.8X1.8*%",
-                   "G04 #@! TD*", "D12*", "X1000000Y1000000D03*", "D14*", "X2000000Y1000000D03*",
-                   "D12*", "X3000000Y1000000D03*", "M02*"}));
+                   "G04 #@! TF.SameCoordinates,Original*", "G75*",
+                   "G04 #@! TA.AperFunction,ComponentPad*", "%ADD12C,1.6*%",
+                   "G04 #@! TA.AperFunction,ComponentPad*", "%ADD14R,1.8X1.8*%",
+                   "G04 #@! TD.AperFunction*", "D12*", "X1000000Y1000000D03*", "D14*",
+                   "X2000000Y1000000D03*", "D12*", "X3000000Y1000000D03*", "M02*"}));
 }
 
 TEST_F(FabBoardTest, UndefinedPinsAreAskedAboutPerLayerAndTheDrillFileFollowsTheAnswers) {
@@ -247,15 +249,14 @@ TEST_F(FabBoardTest, UndefinedPinsAreAskedAboutPerLayerAndTheDrillFileFollowsThe
   EXPECT_EQ(Prompts.Asked[0],
             "Via which undefined Pin# (8) found in PLT file!\n\rDo you want to add it anyway?");
   EXPECT_EQ(File(0), Join(Header("Copper,L1,Top"),
-                          {"%TA.AperFunction,ComponentPad*%", "%ADD12C,1.6*%", "%TD*%", "D12*",
-                           "X2000000Y1000000D03*", "X3000000Y1000000D03*", "M02*"}));
-  EXPECT_EQ(File(1), Join(Header("Copper,L2,Bot"),
-                          {"%TA.AperFunction,Conductor*%", "%ADD10C,0.1*%", "%TD*%", "M02*"}));
-  EXPECT_EQ(File(4), Join(Header("Other,Drawing"),
-                          {"%TA.AperFunction,Other,Drawing*%", "%ADD10C,0.1*%", "%TD*%", "M02*"}));
-  EXPECT_EQ(LinesOf(Board.DrillOutput),
-            (Lines{"M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, "FMAT,2",
-                   "METRIC,TZ", "%", "G90", "G05", "M30"}));
+                          {"%TA.AperFunction,ComponentPad*%", "%ADD12C,1.6*%", "%TD.AperFunction*%",
+                           "D12*", "X2000000Y1000000D03*", "X3000000Y1000000D03*", "M02*"}));
+  EXPECT_EQ(File(1), Join(Header("Copper,L2,Bot"), {"%TA.AperFunction,Conductor*%", "%ADD10C,0.1*%",
+                                                    "%TD.AperFunction*%", "M02*"}));
+  EXPECT_EQ(File(4),
+            Join(Header("Other,Drawing"), {"%TA.AperFunction,Other,Drawing*%", "%ADD10C,0.1*%",
+                                           "%TD.AperFunction*%", "M02*"}));
+  EXPECT_TRUE(Board.DrillOutput.Empty()) << "no hole left: no drill file";
 }
 
 TEST_F(FabBoardTest, DrillFileHasOneToolPerHoleSizeAndOnlyWhenAskedFor) {
@@ -264,9 +265,10 @@ TEST_F(FabBoardTest, DrillFileHasOneToolPerHoleSizeAndOnlyWhenAskedFor) {
   Board.ExcellonDrill = true;
   Convert();
   EXPECT_EQ(LinesOf(Board.DrillOutput),
-            (Lines{"M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, "FMAT,2",
-                   "METRIC,TZ", "T1C0.800", "T2C1.000", "%", "G90", "G05", "T1", "X1.000Y1.000",
-                   "X3.000Y1.000", "T2", "X2.000Y1.000", "M30"}));
+            (Lines{"M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT,
+                   "; #@! TF.FileFunction,Plated,1,2,PTH", "FMAT,2", "METRIC", "T1C0.800",
+                   "T2C1.000", "%", "G90", "G05", "T1", "X1.000Y1.000", "X3.000Y1.000", "T2",
+                   "X2.000Y1.000", "M30"}));
   Board.GerberProfile = TGerberProfile::Legacy;
   Convert();
   EXPECT_TRUE(Board.DrillOutput.Empty());

@@ -21,6 +21,7 @@ TEST(FabSave, SavingWritesTheDrillFileBesideTheLayerFilesOnlyAfterAFabConversion
   TScriptingPcb Board;
   BuildRichBoard(Board);
   Board.GerberProfile = TGerberProfile::Fab;
+  Board.FabNames = TFabNames::Indexed;
   Board.ExcellonDrill = true;
   Board.Convert(coAll, fmtGerber, MillimetreScale);
   TempDir Dir;
@@ -77,6 +78,12 @@ TEST(FabCli, FabOnlyOptionsNeedTheFabProfile) {
   R = RunCli("convert none.plt --gerber-profile fab" + Out);
   EXPECT_EQ(R.ExitCode, 2);
   EXPECT_NE(R.Err.find("--gerber-profile fab needs --format gerber"), std::string::npos) << R.Err;
+  for (const char* Option : {"--silk-top 1", "--outline none", "--outline-from-extents",
+                             "--fab-names indexed", "--zip p.zip"}) {
+    R = RunCli("convert none.plt --format gerber " + std::string(Option) + Out);
+    EXPECT_EQ(R.ExitCode, 2) << Option;
+    EXPECT_NE(R.Err.find(" needs --gerber-profile fab"), std::string::npos) << R.Err;
+  }
   R = RunCli("convert none.plt --format gerber --gerber-profile modern" + Out);
   EXPECT_EQ(R.ExitCode, 2);
   EXPECT_FALSE(std::filesystem::exists(Dir.File("x.gbr")));
