@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/BatchConvert.h"
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
 #include "cli/ItemSwitches.h"
@@ -12,6 +13,7 @@
 #include "cli/PlotLoading.h"
 #include "script/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "script/StreamedSave.h"
 #include "text/AsciiCase.h"
 #include "text/Units.h"
 
@@ -33,6 +35,8 @@ struct TConvertArgs {
   int GerberProfile = static_cast<int>(TGerberProfile::Legacy);
   bool Excellon = false;
   bool X2AsComments = false;
+  TBatchArgs Batch;  // the plot files as given, and the batch options
+  std::string LayerFilePrefix;
 };
 
 int UsageError(const std::string& Message) {
@@ -97,8 +101,9 @@ std::string CheckProfileOptions(const TConvertArgs& Args) {
   return {};
 }
 
-int RunConvert(const TConvertArgs& Args) {
-  if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+// Converts and saves one board; Outcome (batch only) receives what was
+// written and the undefined pins met.
+int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
   std::vector<TAnswer> Answers;
   if (!Args.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Answers);
   TConsolePrompts Prompts(std::move(Answers));
@@ -125,21 +130,53 @@ int RunConvert(const TConvertArgs& Args) {
   Pcb.GerberProfile = static_cast<TGerberProfile>(Args.GerberProfile);
   Pcb.ExcellonDrill = Args.Excellon;
   Pcb.X2AsComments = Args.X2AsComments;
+  Pcb.LayerFilePrefix = Args.LayerFilePrefix;
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
+  const std::uint8_t Format = FormatCode(Args.Format);
+  if (Outcome) Outcome->UndefinedPins = UndefinedPins(Pcb);
   try {
-    Pcb.Convert(Options, FormatCode(Args.Format), Scale);
-  } catch (const std::exception& E) {
-    return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
-  }
-
-  try {
-    Pcb.SaveToFile(Args.Out);
+    // The files stream while the conversion runs; they appear under their
+    // names only once it is whole.
+    TStreamedSave Save(Pcb, Args.Out, Format);
+    try {
+      Pcb.Convert(Options, Format, Scale);
+    } catch (const TSaveError&) {
+      throw;
+    } catch (const std::exception& E) {
+      return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
+    }
+    Save.Commit();
+    for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) {
+      PrintSummary(File.Path, *File.Lines);
+      if (Outcome) Outcome->Files.push_back(WrittenFile(File));
+    }
   } catch (const TSaveError& E) {
     return Failure(E.what());
   }
-  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) PrintSummary(File.Path, *File.Lines);
   return ExitOk;
+}
+
+int RunConvert(const TConvertArgs& Args) {
+  if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+  if (IsBatch(Args.Batch)) {
+    if (!Args.Out.empty()) return UsageError("--output is for one plot file; use --out-dir");
+    return RunBatchConvert(Args.Batch, FormatCode(Args.Format), Args.Answers, Args.Pins.File,
+                           [&Args](const TBoardJob& Job, TBoardOutcome& Outcome) {
+                             TConvertArgs One = Args;
+                             One.Plot = Job.Plot;
+                             One.Out = Job.Out;
+                             One.Pins.File = Job.Pins;
+                             One.LayerFilePrefix = Job.LayerFilePrefix;
+                             return ConvertBoard(One, &Outcome);
+                           });
+  }
+  if (!Args.Batch.PinsDir.empty() || Args.Batch.Json || Args.Batch.Jobs != 0)
+    return UsageError("--pins-dir, --jobs and --json are for batch conversion (--out-dir)");
+  if (Args.Out.empty()) return UsageError("--output is required");
+  TConvertArgs One = Args;
+  One.Plot = Args.Batch.Inputs.front();
+  return ConvertBoard(One, nullptr);
 }
 
 // A CLI11 check from a parser that answers nullopt for a bad value.
@@ -158,10 +195,12 @@ TCommand AddConvertCommand(CLI::App& App) {
   auto Args = std::make_shared<TConvertArgs>();
   CLI::App* Sub = App.add_subcommand(
       "convert", "Convert a plot file into a CAM350 macro, a Genesis script or Gerber files");
-  Sub->add_option("PLOT", Args->Plot, "the plot file (.plt)")->required();
-  Sub->add_option("-o,--output", Args->Out,
-                  "the output file; Gerber layer files are written beside it")
+  Sub->add_option("PLOT", Args->Batch.Inputs,
+                  "the plot file (.plt); with --out-dir, several plot files or folders of them")
       ->required();
+  Sub->add_option("-o,--output", Args->Out,
+                  "the output file; Gerber layer files are written beside it");
+  AddBatchOptions(*Sub, Args->Batch);
   Sub->add_option("--format", Args->Format, "output format: cam350 (default), gerber or genesis")
       ->check(CLI::IsMember({"cam350", "gerber", "genesis"}, CLI::ignore_case));
   Sub->add_option("--pins", Args->Pins.File, "the pin description file");

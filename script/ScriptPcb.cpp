@@ -1,13 +1,21 @@
 #include "script/ScriptPcb.h"
 
+#include <algorithm>
+
 namespace quillon {
 
 TScriptingPcb::TScriptingPcb() = default;
 TScriptingPcb::~TScriptingPcb() = default;
 
 void TScriptingPcb::PrepareLayerOutputs(bool Release) {
-  LayerOutputs.clear();
-  if (!Release) LayerOutputs.resize(static_cast<std::size_t>(Layers.Count()));
+  const std::size_t Count = Release ? 0 : static_cast<std::size_t>(Layers.Count());
+  // Lists a streamed save attached to their files stay, emptied; otherwise
+  // fresh lists give the memory of a previous conversion back.
+  const bool Attached = std::any_of(LayerOutputs.begin(), LayerOutputs.end(),
+                                    [](const TTextLines& L) { return L.Streaming(); });
+  if (!Attached) LayerOutputs.clear();
+  LayerOutputs.resize(Count);
+  for (TTextLines& List : LayerOutputs) List.Clear();
 }
 
 void TScriptingPcb::BuildApertures() {

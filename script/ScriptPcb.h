@@ -60,6 +60,9 @@ class TScriptingPcb : public TPcb {
   bool ExcellonDrill = false;  // also an Excellon drill file, in DrillOutput
   bool X2AsComments = false;   // attributes as "G04 #@! " comments
   TTextLines DrillOutput;      // empty unless the last conversion made one
+  // Put before each Gerber layer file's name, so that boards saved in one
+  // folder keep their layer files apart; empty by default.
+  std::string LayerFilePrefix;
 
   // Driver (ScriptPcb.cpp).
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
