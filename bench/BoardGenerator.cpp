@@ -2,6 +2,7 @@
 
 #include "model/Pcb.h"
 #include "pins/Pins.h"
+#include "text/NumberFormat.h"
 
 namespace quillon::bench {
 
@@ -241,6 +242,19 @@ std::int64_t CountRecords(const TPcb& Pcb) {
     N +=
         L.Lines.Count() + L.Arcs.Count() + L.Texts.Count() + L.Flashes.Count() + L.Polygons.Count();
   return N;
+}
+
+std::string PinDescription() {
+  TPins Pins;
+  AddBenchPins(Pins);
+  std::string Text = "Pin#  Hole  Aper\r\n";
+  for (const TPinRecord& Row : Pins.Rows()) {
+    Text += fmt::Int(Row.PinNumber) + "  " + fmt::Fixed(Row.Hole, 2);
+    if (Row.Shape != shapeNone) Text += "  " + fmt::Fixed(Row.Aperture, 2);
+    if (Row.Shape == shapeSquare) Text += "  " + fmt::Fixed(Row.Aperture, 2);
+    Text += "\r\n";
+  }
+  return Text;
 }
 
 }  // namespace quillon::bench

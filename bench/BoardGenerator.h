@@ -23,6 +23,11 @@ void GenerateBoard(TPcb& Pcb, std::int64_t Records);
 constexpr int PinCount = 16;
 void AddBenchPins(TPins& Pins);
 
+// Those rows as a pin description file: "Pin# Hole Aper" lines, two blanks
+// between the columns, a square pad repeats its size, a pin without pad has
+// a hole only.
+std::string PinDescription();
+
 // The plot file of a board: header, layer table, then each layer's items
 // after a layer select.
 std::string PlotFileBytes(const TPcb& Pcb);

@@ -19,21 +19,6 @@ bool WriteAll(const std::string& FileName, const std::string& Bytes) {
   return static_cast<bool>(F);
 }
 
-// "Pin# Hole Aper" lines: two blanks between the columns, a square pad
-// repeats its size, a pin without pad has a hole only.
-std::string PinDescription() {
-  quillon::TPins Pins;
-  quillon::bench::AddBenchPins(Pins);
-  std::string Text = "Pin#  Hole  Aper\r\n";
-  for (const quillon::TPinRecord& Row : Pins.Rows()) {
-    Text += quillon::fmt::Int(Row.PinNumber) + "  " + quillon::fmt::Fixed(Row.Hole, 2);
-    if (Row.Shape != quillon::shapeNone) Text += "  " + quillon::fmt::Fixed(Row.Aperture, 2);
-    if (Row.Shape == quillon::shapeSquare) Text += "  " + quillon::fmt::Fixed(Row.Aperture, 2);
-    Text += "\r\n";
-  }
-  return Text;
-}
-
 }  // namespace
 
 int main(int Argc, char** Argv) {
@@ -51,7 +36,7 @@ int main(int Argc, char** Argv) {
     std::fprintf(stderr, "quillon-make-board: cannot write %s\n", Argv[2]);
     return 1;
   }
-  if (Argc == 4 && !WriteAll(Argv[3], PinDescription())) {
+  if (Argc == 4 && !WriteAll(Argv[3], quillon::bench::PinDescription())) {
     std::fprintf(stderr, "quillon-make-board: cannot write %s\n", Argv[3]);
     return 1;
   }

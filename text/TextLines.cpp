@@ -49,14 +49,13 @@ void TTextLines::Clear() {
 }
 
 void TTextLines::Add(std::string_view Text) {
-  Buf.append(Text);
+  Open().append(Text);
   Close();
 }
 
 void TTextLines::CloseStreamed() {
   Buf.append("\r\n", 2);
   ++StreamedLines;
-  if (Buf.size() >= StreamChunkBytes) Flush();
 }
 
 void TTextLines::Flush() {

@@ -43,7 +43,12 @@ class TTextLines {
 
   // Building a line in place: append to the buffer Open() returns, then
   // Close(). LineBuilder below wraps the pair.
-  std::string& Open() { return Buf; }
+  // A streaming list hands its full chunk on here, never in Close: Close
+  // runs in LineBuilder's destructor, which must not throw a write error.
+  std::string& Open() {
+    if (Sink && Buf.size() >= StreamChunkBytes) Flush();
+    return Buf;
+  }
   void Close() {
     if (Sink)
       CloseStreamed();
