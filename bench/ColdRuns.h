@@ -23,4 +23,10 @@ bool WriteFloor(const std::string& File, std::int64_t Bytes);
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
                       const std::string& PinsFile, int Runs);
 
+// The same from a small process of its own (`quillon-bench --cold-figures
+// DIR PLOT PINS RUNS`): Linux counts the memory of the process that forked
+// in a child's peak, and the benchmark's own process holds a big board.
+void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
+                           const std::string& PinsFile, int Runs);
+
 }  // namespace quillon::bench

@@ -12,6 +12,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -287,6 +288,10 @@ int main(int Argc, char** Argv) {
     std::from_chars(V.data(), V.data() + V.size(), Bytes);
     return bench::RunFloorProcess(Bytes, Argv[2]);
   }
+  if (Argc == 6 && std::string_view(Argv[1]) == "--cold-figures") {
+    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]));
+    return 0;
+  }
   bool KeepFiles = false;
   if (!TakeOwnArguments(Argc, Argv, KeepFiles)) {
     std::fprintf(
@@ -320,7 +325,7 @@ int main(int Argc, char** Argv) {
   if (ColdRuns > 0) {
     const std::string Pins = (Bench.Dir / "pins.txt").string();
     std::ofstream(Pins, std::ios::binary) << bench::PinDescription();
-    bench::PrintColdFigures(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns);
+    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns);
   }
   std::printf("In process (the board already in memory):\n");
   ProbeMemory();

@@ -368,8 +368,11 @@ int RunBatchConvert(const TBatchArgs& Args, std::uint8_t Format, const std::stri
   const auto OnDone = [&](std::size_t I, const TBoardResult& R) {
     ++Finished;
     if (Terminal) Progress.Erase();
+    // A terminal shows what needs a look (failures, warnings) above the
+    // progress line; a log gets every line.
     for (const std::string& Line : R.Messages)
-      if (!IsWriteLine(Line) || !Terminal) std::cerr << Line << '\n';
+      if (!Terminal || R.Exit != ExitOk || Line.find("warning") != std::string::npos)
+        std::cerr << Line << '\n';
     if (!Terminal || R.Exit != ExitOk)
       std::cerr << "quillon-cli: [" << Finished << '/' << Boards.size() << "] "
                 << Boards[I].Job.Plot << (R.Exit == ExitOk ? ": converted" : ": failed") << '\n';
