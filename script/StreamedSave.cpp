@@ -16,6 +16,8 @@ struct TStreamedSave::TStream final : TLineSink {
 
 namespace {
 
+constexpr std::size_t MaxOpenFiles = 64;
+
 // The list of the board that holds Planned's lines, or null for a kind of
 // file that is written from memory.
 TTextLines* ListOf(TScriptingPcb& Pcb, const TOutputFile& Planned) {
@@ -59,6 +61,9 @@ TStreamedSave::TStreamedSave(TScriptingPcb& Pcb, const std::string& FileName, st
   Pcb.Output.Clear();
   try {
     for (const TOutputFile& Planned : Pcb.OutputFiles(FileName)) {
+      // A board of thousands of layers would need as many open files: past
+      // the first ones, the lists stay in memory and are written at Commit.
+      if (Streams.size() >= MaxOpenFiles) break;
       TTextLines* List = ListOf(Pcb, Planned);
       if (!List) continue;
       Streams.push_back(std::make_unique<TStream>(Planned));
