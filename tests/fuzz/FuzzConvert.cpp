@@ -19,9 +19,9 @@ namespace {
 // comes first.)
 void CheckLayerFileNames(const quillon::TScriptingPcb& Board) {
   const std::string Folder = "/chosen/folder/";
-  for (const quillon::TOutputFile& File : Board.OutputFiles(Folder + "out.gbr")) {
-    if (File.Role != quillon::TOutputRole::Layer) continue;
-    const std::string& Name = File.Path;
+  for (const quillon::TOutputFile& Output : Board.OutputFiles(Folder + "out.gbr")) {
+    if (Output.Role != quillon::TOutputRole::Layer) continue;
+    const std::string& Name = Output.Path;
     quillon::fuzz::Check(Name.compare(0, Folder.size(), Folder) == 0,
                          "layer file outside the folder");
     const std::string_view File = std::string_view(Name).substr(Folder.size());

@@ -17,13 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
                 static_cast<std::uint8_t>((Data[0] >> 4) & 7));
   quillon::TApertureTable Table;
   Pins.AssignApertures(Table);
-  quillon::TGrid Grid;
-  Pins.FillGrid(Grid);
-
   using quillon::fuzz::Check;
-  Check(Grid.RowCount == (Pins.High() < 1 ? 2 : Pins.High() + 2), "grid rows");
   for (int I = 0; I <= Pins.High(); ++I) {
     const quillon::TPinRecord Row = Pins.Get(I);
+    Check(!Pins.RowTexts(I)[0].empty() && !Pins.RowTexts(I)[3].empty(), "a row without its texts");
     Check(Row.Shape <= quillon::shapeSquare, "shape beyond Square");
     Check(Row.PinNumber >= 0, "negative pin number");
     Check(Table.FindByDCode(Row.HoleDCode) != nullptr, "hole without aperture");
