@@ -1,31 +1,8 @@
 #include "text/TextLines.h"
 
-#include <sys/mman.h>
-
-#include <cstdint>
+#include "text/HugePages.h"
 
 namespace quillon {
-
-namespace {
-
-// Faulting a big output in 4 KiB at a time costs more than writing it: ask
-// for huge pages where the system gives them on request. Only whole 2 MiB
-// pieces inside the block are advised; elsewhere this does nothing.
-void AdviseHugePages(const void* Data, std::size_t Bytes) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t Huge = std::uintptr_t{2} << 20;
-  if (Bytes < 2 * Huge) return;
-  const auto Start = reinterpret_cast<std::uintptr_t>(Data);
-  const std::uintptr_t Begin = (Start + Huge - 1) & ~(Huge - 1);
-  const std::uintptr_t End = (Start + Bytes) & ~(Huge - 1);
-  if (End > Begin) ::madvise(reinterpret_cast<void*>(Begin), End - Begin, MADV_HUGEPAGE);
-#else
-  (void)Data;
-  (void)Bytes;
-#endif
-}
-
-}  // namespace
 
 void TTextLines::RequireLines(const char* What) const {
   if (Sink)
