@@ -5,6 +5,7 @@
 #include <new>
 #include <optional>
 
+#include "cli/BatchConvert.h"
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
 #include "cli/ConvertReport.h"
@@ -15,6 +16,7 @@
 #include "cli/PlotLoading.h"
 #include "script/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "script/StreamedSave.h"
 #include "text/AsciiCase.h"
 #include "text/Units.h"
 
@@ -39,6 +41,8 @@ struct TConvertArgs {
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
   TFabArgs Fab;
   bool Json = false;
+  TBatchArgs Batch;  // the plot files as given, and the batch options
+  std::string LayerFilePrefix;
 };
 
 int UsageError(const std::string& Message) {
@@ -87,11 +91,9 @@ std::uint8_t FormatCode(const std::string& Name) {
   return fmtCam350Macro;
 }
 
-void PrintSummary(const std::string& FileName, const TTextLines& Lines, std::string_view Eol) {
-  const std::size_t Bytes =
-      Lines.TextBytes() + Eol.size() * static_cast<std::size_t>(Lines.Count());
-  std::cerr << "quillon-cli: wrote " << FileName << ": " << Lines.Count() << " lines, " << Bytes
-            << " bytes\n";
+void PrintSummary(const TOutputFile& File) {
+  std::cerr << "quillon-cli: wrote " << File.Path << ": " << File.Lines->Count() << " lines, "
+            << FileBytes(File) << " bytes\n";
 }
 
 // The fab-only options need the fab profile, which needs Gerber output.
@@ -104,8 +106,24 @@ std::string CheckProfileOptions(const TConvertArgs& Args) {
   return CheckFabOptions(Args.Fab, Fab);
 }
 
-int RunConvert(const TConvertArgs& Args) {
-  if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+// The summary lines, or the JSON report, of a save; a batch also keeps the
+// files written in Outcome.
+void ReportSave(const TConvertArgs& Args, const TScriptingPcb& Pcb,
+                const TRecordingPrompts& Recorder, TBoardOutcome* Outcome) {
+  if (Args.Json) {
+    PrintJsonReport(std::cout, Pcb, Args.Out, Args.Fab.Zip, Recorder);
+    return;
+  }
+  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out)) {
+    PrintSummary(File);
+    if (Outcome) Outcome->Files.push_back(WrittenFile(File));
+  }
+  if (!Args.Fab.Zip.empty()) PrintZipSummary(Args.Fab.Zip);
+}
+
+// Converts and saves one board; Outcome (batch only) receives what was
+// written and the undefined pins met.
+int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
   std::vector<TAnswer> Answers;
   if (!Args.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Answers);
   TConsolePrompts Prompts(std::move(Answers));
@@ -139,29 +157,61 @@ int RunConvert(const TConvertArgs& Args) {
   Pcb.X2AsComments = Args.X2AsComments;
   Pcb.GenesisHost = static_cast<TGenesisHost>(Args.GenesisHost);
   Pcb.InputFiles = {Args.Plot, Args.Pins.File};
+  Pcb.LayerFilePrefix = Args.LayerFilePrefix;
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
+  const std::uint8_t Format = FormatCode(Args.Format);
+  if (Outcome) Outcome->UndefinedPins = UndefinedPins(Pcb);
   try {
-    Pcb.Convert(Options, FormatCode(Args.Format), Scale);
-  } catch (const std::bad_alloc&) {
-    throw;  // reported once, at the top
-  } catch (const std::exception& E) {
-    return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
-  }
-
-  try {
-    Pcb.SaveToFile(Args.Out);
+    // Where it can, the save runs beside the conversion: the files fill
+    // while it runs and appear under their names only once it is whole.
+    std::optional<TStreamedSave> Streamed;
+    if (TStreamedSave::Possible(Pcb, Format, Args.Out)) Streamed.emplace(Pcb, Args.Out, Format);
+    try {
+      Pcb.Convert(Options, Format, Scale);
+    } catch (const std::bad_alloc&) {
+      throw;  // reported once, at the top
+    } catch (const TSaveError&) {
+      throw;
+    } catch (const std::exception& E) {
+      return Failure(Args.Plot + ": conversion failed: " + E.what() + "; nothing written");
+    }
+    if (Streamed)
+      Streamed->Commit();
+    else
+      Pcb.SaveToFile(Args.Out);
+    // A streamed list still tells its line count and size until Streamed goes.
+    ReportSave(Args, Pcb, Recorder, Outcome);
   } catch (const TSaveError& E) {
     return Failure(E.what());
   }
-  if (Args.Json) {
-    PrintJsonReport(std::cout, Pcb, Args.Out, Args.Fab.Zip, Recorder);
-    return ExitOk;
-  }
-  for (const TOutputFile& File : Pcb.OutputFiles(Args.Out))
-    PrintSummary(File.Path, *File.Lines, File.LineEnd);
-  if (!Args.Fab.Zip.empty()) PrintZipSummary(Args.Fab.Zip);
   return ExitOk;
+}
+
+int RunConvert(const TConvertArgs& Args) {
+  if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+  if (IsBatch(Args.Batch)) {
+    if (!Args.Out.empty()) return UsageError("--output is for one plot file; use --out-dir");
+    if (!Args.Fab.Zip.empty()) return UsageError("--zip is for one plot file");
+    TBatchArgs Batch = Args.Batch;
+    Batch.Json = Args.Json;
+    return RunBatchConvert(Batch, FormatCode(Args.Format), Args.Answers, Args.Pins.File,
+                           [&Args](const TBoardJob& Job, TBoardOutcome& Outcome) {
+                             TConvertArgs One = Args;
+                             One.Json = false;  // the batch reports each board itself
+                             One.Plot = Job.Plot;
+                             One.Out = Job.Out;
+                             One.Pins.File = Job.Pins;
+                             One.LayerFilePrefix = Job.LayerFilePrefix;
+                             return ConvertBoard(One, &Outcome);
+                           });
+  }
+  if (!Args.Batch.PinsDir.empty() || Args.Batch.Jobs != 0)
+    return UsageError("--pins-dir and --jobs are for batch conversion (--out-dir)");
+  if (Args.Out.empty()) return UsageError("--output is required");
+  TConvertArgs One = Args;
+  One.Plot = Args.Batch.Inputs.front();
+  return ConvertBoard(One, nullptr);
 }
 
 // A CLI11 check from a parser that answers nullopt for a bad value.
@@ -180,10 +230,12 @@ TCommand AddConvertCommand(CLI::App& App) {
   auto Args = std::make_shared<TConvertArgs>();
   CLI::App* Sub = App.add_subcommand(
       "convert", "Convert a plot file into a CAM350 macro, a Genesis script or Gerber files");
-  Sub->add_option("PLOT", Args->Plot, "the plot file (.plt)")->required();
-  Sub->add_option("-o,--output", Args->Out,
-                  "the output file; Gerber layer files are written beside it")
+  Sub->add_option("PLOT", Args->Batch.Inputs,
+                  "the plot file (.plt); with --out-dir, several plot files or folders of them")
       ->required();
+  Sub->add_option("-o,--output", Args->Out,
+                  "the output file; Gerber layer files are written beside it");
+  AddBatchOptions(*Sub, Args->Batch);
   Sub->add_option("--format", Args->Format, "output format: cam350 (default), gerber or genesis")
       ->check(CLI::IsMember({"cam350", "gerber", "genesis"}, CLI::ignore_case));
   Sub->add_option("--pins", Args->Pins.File, "the pin description file");
@@ -233,7 +285,7 @@ TCommand AddConvertCommand(CLI::App& App) {
   AddFabOptions(*Sub, Args->Fab);
   Sub->add_flag("--json", Args->Json,
                 "print one JSON object (files written, warnings, undefined pins, answers) on "
-                "standard output instead of the summary lines");
+                "standard output instead of the summary lines; in a batch, one per board");
   return {Sub, [Args] { return RunConvert(*Args); }};
 }
 

@@ -39,13 +39,11 @@ std::optional<long long> UndefinedPin(const std::string& Question) {
 }
 
 TJson FileEntry(const TScriptingPcb& Board, const TOutputFile& File) {
-  const std::size_t Bytes =
-      File.Lines->TextBytes() + 2 * static_cast<std::size_t>(File.Lines->Count());
   TJson Entry = {{"path", File.Path}, {"role", OutputRoleName(File.Role)}};
   const std::string Function = fab::X2FunctionOf(Board, File);
   Entry["x2_function"] = Function.empty() || !Board.FabPackageMade ? TJson() : TJson(Function);
   Entry["lines"] = File.Lines->Count();
-  Entry["bytes"] = Bytes;
+  Entry["bytes"] = FileBytes(File);
   return Entry;
 }
 

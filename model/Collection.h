@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "text/HugePages.h"
+
 namespace quillon {
 
 template <class T>
@@ -28,7 +30,7 @@ class TCollection {
   auto end() const { return ItemList.end(); }
 
  private:
-  std::vector<T> ItemList;
+  std::vector<T, THugePageAllocator<T>> ItemList;
 };
 
 }  // namespace quillon

@@ -5,8 +5,15 @@ namespace quillon {
 
 namespace {
 
-// A finished layer's text moves into its list (a big layer is millions of
-// lines: no copy), and the list it had becomes the next layer's buffer.
+// Each layer is written in its own list, swapped in as Output while it is
+// written and swapped back when it is finished: a big layer is millions of
+// lines (no copy), and a list that streams to its file keeps streaming there.
+// Output is the main list again in between.
+void SwapInLayer(TTextLines& Output, std::vector<TTextLines>& LayerOutputs, int Index) {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= LayerOutputs.size()) return;
+  std::swap(LayerOutputs[static_cast<std::size_t>(Index)], Output);
+}
+
 void MoveFinishedLayer(TTextLines& Output, std::vector<TTextLines>& LayerOutputs, int Index) {
   if (Index < 0 || static_cast<std::size_t>(Index) >= LayerOutputs.size()) return;
   TTextLines& List = LayerOutputs[static_cast<std::size_t>(Index)];
@@ -41,6 +48,7 @@ std::size_t LineEstimate(const TScriptingPcb& Pcb, int L) {
 
 void TScriptingPcb::BeginGerberLayer(int L) {
   if (L > 0) MoveFinishedLayer(Output, LayerOutputs, L - 1);
+  SwapInLayer(Output, LayerOutputs, L);
   WriteProlog(fmtGerber);
   const bool IsLayer = L >= 0 && L < Layers.Count();
   if (IsLayer) {

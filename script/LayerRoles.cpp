@@ -35,10 +35,16 @@ TLayerRole PackageRoleOfLayerName(std::string_view Name) {
     std::string_view Name;
     TLayerRole Role;
   } Names[] = {
-      {"SILK", TLayerRole::SilkTop},       {"SILKTOP", TLayerRole::SilkTop},
-      {"TOPSILK", TLayerRole::SilkTop},    {"LEGEND", TLayerRole::SilkTop},
+      // A plot's layer names hold at most six characters: each role has
+      // names that fit, besides the longer ones other tools use.
+      {"SILK", TLayerRole::SilkTop},       {"SILKT", TLayerRole::SilkTop},
+      {"SLKTOP", TLayerRole::SilkTop},     {"TSILK", TLayerRole::SilkTop},
+      {"SILKTOP", TLayerRole::SilkTop},    {"TOPSILK", TLayerRole::SilkTop},
+      {"LEGEND", TLayerRole::SilkTop},     {"SILKB", TLayerRole::SilkBottom},
+      {"SLKBOT", TLayerRole::SilkBottom},  {"BSILK", TLayerRole::SilkBottom},
       {"SILKBOT", TLayerRole::SilkBottom}, {"SILKBOTTOM", TLayerRole::SilkBottom},
       {"BOTSILK", TLayerRole::SilkBottom}, {"BOARD", TLayerRole::Outline},
+      {"OUTLIN", TLayerRole::Outline},     {"EDGE", TLayerRole::Outline},
       {"OUTLINE", TLayerRole::Outline},    {"BRD", TLayerRole::Outline},
       {"PROFILE", TLayerRole::Outline},
   };

@@ -28,8 +28,8 @@ void AppendFileSafeName(std::string& Out, const std::string& Name) {
   }
 }
 
-std::string LayerFileName(const TPcb& Board, const std::string& Folder, std::size_t I) {
-  std::string Name = Folder;
+std::string LayerFileName(const TScriptingPcb& Board, const std::string& Folder, std::size_t I) {
+  std::string Name = Folder + Board.LayerFilePrefix;
   // After a Gerber conversion the user may open a plot file with fewer
   // layers before saving: the layers beyond have no name any more.
   if (I < static_cast<std::size_t>(Board.Layers.Count())) {

@@ -29,6 +29,12 @@ struct TOutputFile {
   std::string_view LineEnd = "\r\n";
 };
 
+// The size of File on disk: its lines, each with its line end.
+inline std::size_t FileBytes(const TOutputFile& File) {
+  return File.Lines->TextBytes() +
+         File.LineEnd.size() * static_cast<std::size_t>(File.Lines->Count());
+}
+
 // "main", "layer", "drill", "npth-drill", "outline", "job"
 const char* OutputRoleName(TOutputRole Role);
 

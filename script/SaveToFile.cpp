@@ -87,6 +87,8 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) const {
         throw TSaveError(ZipPath, "it is also the name of the " +
                                       std::string(OutputRoleName(File.Role)) +
                                       " file of this save");
+    RefuseInputAsOutput(ZipPath, InputFiles);
+    ResolveOutputTarget(ZipPath, false);
   }
   std::string Chunk;
   Chunk.reserve(ChunkBytes);

@@ -1,13 +1,25 @@
 #include "script/ScriptPcb.h"
 
+#include <algorithm>
+
 namespace quillon {
 
 TScriptingPcb::TScriptingPcb() = default;
 TScriptingPcb::~TScriptingPcb() = default;
 
 void TScriptingPcb::PrepareLayerOutputs(bool Release) {
-  LayerOutputs.clear();
-  if (!Release) LayerOutputs.resize(static_cast<std::size_t>(Layers.Count()));
+  const std::size_t Count = Release ? 0 : static_cast<std::size_t>(Layers.Count());
+  // Lists a streamed save attached to their files stay, emptied; otherwise
+  // fresh lists give the memory of a previous conversion back.
+  const bool Attached = std::any_of(LayerOutputs.begin(), LayerOutputs.end(),
+                                    [](const TTextLines& L) { return L.Streaming(); });
+  if (!Attached) LayerOutputs.clear();
+  LayerOutputs.resize(Count);
+  for (TTextLines& List : LayerOutputs) List.Clear();
+}
+
+std::string_view TScriptingPcb::MainLineEndOf(std::uint8_t Format) const {
+  return Format == fmtGenesis && GenesisHost == TGenesisHost::Unix ? "\n" : "\r\n";
 }
 
 void TScriptingPcb::BuildApertures() {
@@ -35,7 +47,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   OutlineOutput.Clear();
   FabPackageMade = false;
   Scale = NewScale;
-  MainLineEnd = Format == fmtGenesis && GenesisHost == TGenesisHost::Unix ? "\n" : "\r\n";
+  MainLineEnd = MainLineEndOf(Format);
   WriteProlog(Format);
   Checkpoint("Apertures", 0);
   BuildApertures();

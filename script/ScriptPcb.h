@@ -71,6 +71,8 @@ class TScriptingPcb : public TPcb {
   // The line end of the main file of the last conversion (OutputFiles gives
   // it with the file): CR LF, except for a Genesis script for a Unix host.
   std::string_view MainLineEnd = "\r\n";
+  // That line end for a conversion to Format.
+  std::string_view MainLineEndOf(std::uint8_t Format) const;
   bool ExcellonDrill = false;       // also an Excellon drill file, in DrillOutput
   bool X2AsComments = false;        // attributes as "G04 #@! " comments
   TTextLines DrillOutput;           // plated holes; empty unless the last conversion made one
@@ -91,6 +93,9 @@ class TScriptingPcb : public TPcb {
   mutable TTextLines JobOutput;
   // Where SaveToFile also puts the package as one zip archive; none when empty.
   std::string ZipPath;
+  // Put before each Gerber layer file's name, so that boards saved in one
+  // folder keep their layer files apart; empty by default.
+  std::string LayerFilePrefix;
 
   // Driver (ScriptPcb.cpp).
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);

@@ -1,49 +1,71 @@
 #include "text/TextLines.h"
 
-#include <sys/mman.h>
-
-#include <cstdint>
+#include "text/HugePages.h"
 
 namespace quillon {
 
-namespace {
-
-// Faulting a big output in 4 KiB at a time costs more than writing it: ask
-// for huge pages where the system gives them on request. Only whole 2 MiB
-// pieces inside the block are advised; elsewhere this does nothing.
-void AdviseHugePages(const void* Data, std::size_t Bytes) {
-#ifdef MADV_HUGEPAGE
-  constexpr std::uintptr_t Huge = std::uintptr_t{2} << 20;
-  if (Bytes < 2 * Huge) return;
-  const auto Start = reinterpret_cast<std::uintptr_t>(Data);
-  const std::uintptr_t Begin = (Start + Huge - 1) & ~(Huge - 1);
-  const std::uintptr_t End = (Start + Bytes) & ~(Huge - 1);
-  if (End > Begin) ::madvise(reinterpret_cast<void*>(Begin), End - Begin, MADV_HUGEPAGE);
-#else
-  (void)Data;
-  (void)Bytes;
-#endif
+void TTextLines::RequireLines(const char* What) const {
+  if (Sink)
+    throw std::logic_error(std::string("TTextLines::") + What +
+                           ": the lines of a streaming list are not kept");
 }
 
-}  // namespace
-
 std::string_view TTextLines::operator[](int Index) const {
+  RequireLines("operator[]");
   const std::size_t I = static_cast<std::size_t>(Index);
   const std::size_t Begin = I == 0 ? 0 : Ends[I - 1];
   return std::string_view(Buf).substr(Begin, Ends[I] - Begin);
 }
 
 void TTextLines::Clear() {
+  if (HandedBytes > 0)
+    throw std::logic_error("TTextLines::Clear: lines already handed on cannot be taken back");
   Buf.clear();
   Ends.clear();
+  StreamedLines = 0;
 }
 
 void TTextLines::Add(std::string_view Text) {
-  Buf.append(Text);
-  Ends.push_back(Buf.size());
+  Open().append(Text);
+  Close();
+}
+
+void TTextLines::CloseStreamed() {
+  Buf.append(StreamEol);
+  ++StreamedLines;
+}
+
+void TTextLines::Flush() {
+  if (!Sink || Buf.empty()) return;
+  Sink->Write(Buf);
+  HandedBytes += Buf.size();
+  Buf.clear();
+}
+
+void TTextLines::StreamTo(TLineSink* NewSink, std::string_view Eol) {
+  if (Sink) {
+    *this = TTextLines();
+  } else if (!Ends.empty()) {
+    Buf = Join(Eol);
+    StreamedLines = Ends.size();
+    Ends = {};
+  }
+  Sink = NewSink;
+  StreamEol = Eol;
+  if (Sink) {
+    Buf.reserve(StreamChunkBytes + 4096);
+    if (Buf.size() >= StreamChunkBytes) Flush();
+  } else {
+    Buf.clear();
+    StreamedLines = 0;
+  }
 }
 
 void TTextLines::AddAll(const TTextLines& Other) {
+  if (Sink) {
+    for (int I = 0; I < Other.Count(); ++I) Add(Other[I]);
+    return;
+  }
   const std::size_t Base = Buf.size();
   Buf.append(Other.Buf);
   Ends.reserve(Ends.size() + Other.Ends.size());
@@ -65,6 +87,7 @@ TTextLines TTextLines::FromText(std::string_view Text) {
 }
 
 std::string TTextLines::Join(std::string_view Eol) const {
+  RequireLines("Join");
   std::string S;
   S.reserve(Buf.size() + Ends.size() * Eol.size());
   std::size_t Begin = 0;
@@ -77,6 +100,7 @@ std::string TTextLines::Join(std::string_view Eol) const {
 }
 
 void TTextLines::Reserve(std::size_t Lines, std::size_t Bytes) {
+  if (Sink) return;
   Ends.reserve(Lines);
   Buf.reserve(Bytes);
   AdviseHugePages(Buf.data(), Buf.capacity());

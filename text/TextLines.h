@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,13 +15,26 @@
 
 namespace quillon {
 
+// Where a streaming TTextLines hands its lines: each chunk is whole lines,
+// each followed by the list's line end, the way a save writes them.
+class TLineSink {
+ public:
+  virtual void Write(std::string_view Bytes) = 0;
+
+ protected:
+  ~TLineSink() = default;
+};
+
 class TTextLines {
  public:
-  int Count() const { return static_cast<int>(Ends.size()); }
-  bool Empty() const { return Ends.empty(); }
+  int Count() const { return static_cast<int>(Sink ? StreamedLines : Ends.size()); }
+  bool Empty() const { return Count() == 0; }
+  // Not on a streaming list: its lines are gone once handed on.
   std::string_view operator[](int Index) const;
   std::string_view Line(int Index) const { return (*this)[Index]; }
 
+  // Drops the lines. A streaming list can drop only lines it has not handed
+  // on yet: taking back what a file already holds is a logic_error.
   void Clear();
   void Add(std::string_view Text);
   void AddAll(const TTextLines& Other);
@@ -30,20 +44,56 @@ class TTextLines {
 
   // Building a line in place: append to the buffer Open() returns, then
   // Close(). LineBuilder below wraps the pair.
-  std::string& Open() { return Buf; }
-  void Close() { Ends.push_back(Buf.size()); }
+  // A streaming list hands its full chunk on here, never in Close: Close
+  // runs in LineBuilder's destructor, which must not throw a write error.
+  std::string& Open() {
+    if (Sink && Buf.size() >= StreamChunkBytes) Flush();
+    return Buf;
+  }
+  void Close() {
+    if (Sink)
+      CloseStreamed();
+    else
+      Ends.push_back(Buf.size());
+  }
+
+  // Streaming: a list that only passes through. From now on complete lines
+  // go to Sink, each followed by Eol, in chunks of about StreamChunkBytes;
+  // the list keeps only their count and size, so its memory no longer grows
+  // with the output. Lines already held are handed on first. Another Sink,
+  // or null, ends streaming: lines not handed on yet are dropped (Flush
+  // first to keep them), and with null the empty list keeps its lines again.
+  // Writers do not notice: they keep adding lines.
+  void StreamTo(TLineSink* NewSink, std::string_view Eol = "\r\n");
+  bool Streaming() const { return Sink != nullptr; }
+  // Hands on the lines a streaming list still holds (nothing otherwise).
+  void Flush();
+  static constexpr std::size_t StreamChunkBytes = std::size_t{1} << 20;
 
   // Total bytes of the line texts, without line ends.
-  std::size_t TextBytes() const { return Buf.size(); }
-  // The lines joined, each followed by Eol.
+  std::size_t TextBytes() const {
+    return Sink ? HandedBytes + Buf.size() - StreamEol.size() * StreamedLines : Buf.size();
+  }
+  // The lines joined, each followed by Eol. Not on a streaming list.
   std::string Join(std::string_view Eol = "\r\n") const;
+  // Does nothing on a streaming list: it never holds more than a chunk.
   void Reserve(std::size_t Lines, std::size_t Bytes);
 
-  bool operator==(const TTextLines& Other) const { return Buf == Other.Buf && Ends == Other.Ends; }
+  bool operator==(const TTextLines& Other) const {
+    return Buf == Other.Buf && Ends == Other.Ends && StreamedLines == Other.StreamedLines &&
+           HandedBytes == Other.HandedBytes;
+  }
 
  private:
-  std::string Buf;
-  std::vector<std::size_t> Ends;
+  void CloseStreamed();
+  void RequireLines(const char* What) const;
+
+  std::string Buf;                // streaming: the lines not handed on yet, with their line ends
+  std::vector<std::size_t> Ends;  // unused while streaming
+  TLineSink* Sink = nullptr;
+  std::string_view StreamEol = "\r\n";  // a literal of the caller's, as OutputFiles gives it
+  std::size_t StreamedLines = 0;        // every line added while streaming
+  std::size_t HandedBytes = 0;          // bytes already given to Sink
 };
 
 // Typed number pieces for LineBuilder.

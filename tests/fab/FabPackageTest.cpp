@@ -60,6 +60,10 @@ TEST(FabRoles, NamesPreselectThePackageRolesAndTheLegacyFilesIgnoreThem) {
   EXPECT_EQ(PackageRoleOfLayerName("silk"), TLayerRole::SilkTop);
   EXPECT_EQ(PackageRoleOfLayerName("SilkBot"), TLayerRole::SilkBottom);
   EXPECT_EQ(PackageRoleOfLayerName("brd"), TLayerRole::Outline);
+  // Every role has a name that fits a plot's six characters.
+  EXPECT_EQ(PackageRoleOfLayerName("slkbot"), TLayerRole::SilkBottom);
+  EXPECT_EQ(PackageRoleOfLayerName("SILKB"), TLayerRole::SilkBottom);
+  EXPECT_EQ(PackageRoleOfLayerName("Outlin"), TLayerRole::Outline);
   EXPECT_EQ(PackageRoleOfLayerName("SILK2"), TLayerRole::Other);
   EXPECT_EQ(RoleOfLayerName("SILK"), TLayerRole::Other);  // the preview's colours stay
 
@@ -262,6 +266,14 @@ TEST(FabPackage, TheZipHoldsEveryPackageFileAtItsRootByteForByte) {
   Board.ZipPath = Other.File("OUT.GTL");
   EXPECT_THROW(Board.SaveToFile(Other.File("out.scr")), TSaveError);
   EXPECT_TRUE(std::filesystem::is_empty(Other.Path()));
+  // So is an archive that would replace the plot the board was read from.
+  const std::string Plot = Other.File("board.plt");
+  WriteFile(Plot, "plot");
+  Board.InputFiles = {Plot};
+  Board.ZipPath = Plot;
+  EXPECT_THROW(Board.SaveToFile(Other.File("out.scr")), TSaveError);
+  EXPECT_EQ(ReadFile(Plot), "plot");
+  EXPECT_FALSE(std::filesystem::exists(Other.File("out.scr")));
 }
 
 // The demo board as a user would send it: converted by quillon-cli with the

@@ -35,6 +35,8 @@ TEST(OutOfMemory, ALineWhosePieceFailsIsDroppedAndTheListStaysUsable) {
 
 // Ever less address space for a conversion: each run either succeeds or ends
 // with the message and exit 1, never with an abort; the smallest runs out.
+// The fab package is built whole in memory (a save that streams would not
+// run out).
 TEST(OutOfMemory, AConversionThatRunsOutEndsWithAMessage) {
   if (Sanitized) GTEST_SKIP() << "the sanitizer reserves far more address space";
   TempDir Dir;
@@ -44,7 +46,8 @@ TEST(OutOfMemory, AConversionThatRunsOutEndsWithAMessage) {
   Plot.Save(Dir.File("big.plt"));
   int OutOfMemory = 0;
   for (const std::int64_t Mb : {1024, 512, 384, 320, 256, 192, 160, 128, 96}) {
-    const ChildResult R = RunCliChild({"convert", Dir.File("big.plt"), "-o", Dir.File("out.scr")},
+    const ChildResult R = RunCliChild({"convert", Dir.File("big.plt"), "-o", Dir.File("out.gbr"),
+                                       "--format", "gerber", "--gerber-profile", "fab"},
                                       {.AddressSpaceBytes = Mb << 20});
     EXPECT_EQ(R.Err.find("terminate"), std::string::npos) << Mb << " MB: " << R.Err;
     if (R.ExitCode == 0) continue;

@@ -1,0 +1,190 @@
+#include "ColdRuns.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+namespace quillon::bench {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TColdRun {
+  bool Ok = false;
+  double Wall = 0, User = 0, Kernel = 0;  // seconds
+  long Faults = 0;                        // minor page faults
+  double PeakMb = 0;
+};
+
+double Seconds(const timeval& T) {
+  return static_cast<double>(T.tv_sec) + static_cast<double>(T.tv_usec) / 1e6;
+}
+
+// Runs Args as a fresh process, its output thrown away unless KeepOutput.
+TColdRun RunOnce(const std::vector<std::string>& Args, bool KeepOutput = false) {
+  std::vector<char*> Argv;
+  for (const std::string& A : Args) Argv.push_back(const_cast<char*>(A.c_str()));
+  Argv.push_back(nullptr);
+  const auto Start = std::chrono::steady_clock::now();
+  const pid_t Child = ::fork();
+  if (Child == 0 && KeepOutput) {
+    ::execv(Argv[0], Argv.data());
+    ::_exit(127);
+  }
+  if (Child == 0) {
+    const int Null = ::open("/dev/null", O_RDWR);
+    ::dup2(Null, STDIN_FILENO);
+    ::dup2(Null, STDOUT_FILENO);
+    ::dup2(Null, STDERR_FILENO);
+    ::execv(Argv[0], Argv.data());
+    ::_exit(127);
+  }
+  TColdRun Run;
+  if (Child < 0) return Run;
+  int Status = 0;
+  rusage Usage{};
+  if (::wait4(Child, &Status, 0, &Usage) < 0) return Run;
+  Run.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count();
+  Run.Ok = WIFEXITED(Status) && WEXITSTATUS(Status) == 0;
+  Run.User = Seconds(Usage.ru_utime);
+  Run.Kernel = Seconds(Usage.ru_stime);
+  Run.Faults = Usage.ru_minflt;
+  Run.PeakMb = static_cast<double>(Usage.ru_maxrss) / 1024.0;
+  return Run;
+}
+
+// The fastest of Runs runs (the one least disturbed by the rest of the machine).
+TColdRun BestOf(int Runs, const std::vector<std::string>& Args,
+                const std::string& CleanFolder = {}) {
+  TColdRun Best;
+  for (int I = 0; I < Runs; ++I) {
+    if (!CleanFolder.empty()) {
+      fs::remove_all(CleanFolder);
+      fs::create_directories(CleanFolder);
+    }
+    const TColdRun Run = RunOnce(Args);
+    if (!Run.Ok) return Run;
+    if (!Best.Ok || Run.Wall < Best.Wall) Best = Run;
+  }
+  return Best;
+}
+
+std::int64_t FolderBytes(const std::string& Folder) {
+  std::int64_t Bytes = 0;
+  for (const auto& Entry : fs::directory_iterator(Folder))
+    Bytes += static_cast<std::int64_t>(Entry.file_size());
+  return Bytes;
+}
+
+std::string SelfPath() {
+  std::error_code Code;
+  return fs::read_symlink("/proc/self/exe", Code).string();
+}
+
+void PrintRow(const char* Name, const TColdRun& R, double OutputMb, double FloorWall,
+              const std::string& Target) {
+  std::printf("  %-16s %7.3f %7.3f %7.3f %9ld %8.1f", Name, R.Wall, R.User, R.Kernel, R.Faults,
+              R.PeakMb);
+  if (OutputMb >= 0)
+    std::printf(" %9.1f", OutputMb);
+  else
+    std::printf(" %9s", "");
+  if (FloorWall > 0)
+    std::printf(" %6.2f", R.Wall / FloorWall);
+  else
+    std::printf(" %6s", "");
+  std::printf("  %s\n", Target.c_str());
+}
+
+}  // namespace
+
+bool WriteFloor(const std::string& File, std::int64_t Bytes) {
+  const int Fd = ::open(File.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (Fd < 0) return false;
+  std::string Chunk;
+  Chunk.reserve((1 << 20) + 64);
+  std::int64_t Written = 0;
+  std::int64_t Value = 0;
+  bool Ok = true;
+  while (Written < Bytes && Ok) {
+    Chunk.clear();
+    while (Chunk.size() < (1u << 20) && Written + static_cast<std::int64_t>(Chunk.size()) < Bytes) {
+      char Buf[24];
+      const auto R = std::to_chars(Buf, Buf + sizeof Buf, (Value++ * 7919) % 1000000);
+      Chunk.append(Buf, R.ptr);
+      Chunk += "\r\n";
+    }
+    Ok = ::write(Fd, Chunk.data(), Chunk.size()) == static_cast<ssize_t>(Chunk.size());
+    Written += static_cast<std::int64_t>(Chunk.size());
+  }
+  return ::close(Fd) == 0 && Ok;
+}
+
+int RunFloorProcess(std::int64_t Bytes, const std::string& File) {
+  return WriteFloor(File, Bytes) ? 0 : 1;
+}
+
+void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
+                      const std::string& PinsFile, int Runs) {
+  const std::string Self = SelfPath();
+  const std::string Cli = (fs::path(Self).parent_path() / "quillon-cli").string();
+  if (Self.empty() || !fs::exists(Cli)) {
+    std::printf("Cold figures skipped: no quillon-cli beside quillon-bench\n\n");
+    return;
+  }
+  std::printf(
+      "Cold, whole process: a fresh process per run, best of %d. wall: elapsed seconds; user, "
+      "kernel: CPU seconds; faults: minor page faults; peak: peak resident MB; output: MB "
+      "written; ratio: wall / the floor's wall\n",
+      Runs);
+  std::printf("  %-16s %7s %7s %7s %9s %8s %9s %6s  %s\n", "command", "wall", "user", "kernel",
+              "faults", "peak", "output", "ratio", "targets");
+  const TColdRun Info = BestOf(Runs, {Cli, "info", PlotFile});
+  PrintRow("info", Info, -1, 0, "wall <= 0.1 s; peak (the model) <= 3x the plot file");
+  const struct {
+    const char* Name;
+    const char* Extension;
+  } Formats[] = {{"cam350", "scr"}, {"gerber", "gbr"}, {"genesis", "csh"}};
+  for (const auto& F : Formats) {
+    const std::string Out = Dir + "/cold-" + F.Name;
+    const TColdRun Convert =
+        BestOf(Runs,
+               {Cli, "convert", PlotFile, "--pins", PinsFile, "--answers", "yes-all", "--format",
+                F.Name, "-o", Out + "/board." + F.Extension},
+               Out);
+    if (!Convert.Ok) {
+      std::printf("  convert %-8s failed\n", F.Name);
+      continue;
+    }
+    const std::int64_t Bytes = FolderBytes(Out);
+    fs::remove_all(Out);
+    const TColdRun Floor =
+        BestOf(Runs, {Self, "--floor=" + std::to_string(Bytes), Dir + "/cold-floor.txt"});
+    fs::remove(Dir + "/cold-floor.txt");
+    const double Mb = static_cast<double>(Bytes) / 1048576.0;
+    char Target[96];
+    std::snprintf(Target, sizeof Target, "ratio <= 1.5; peak <= %.0f MB (info + 64)",
+                  Info.PeakMb + 64);
+    PrintRow((std::string("convert ") + F.Name).c_str(), Convert, Mb, Floor.Wall, Target);
+    PrintRow((std::string("floor ") + F.Name).c_str(), Floor, Mb, 0, "");
+  }
+  std::printf("\n");
+}
+
+void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
+                           const std::string& PinsFile, int Runs) {
+  std::fflush(stdout);
+  if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs)}, true)
+           .Ok)
+    std::printf("Cold figures failed\n\n");
+}
+
+}  // namespace quillon::bench
