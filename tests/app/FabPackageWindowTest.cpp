@@ -226,7 +226,7 @@ TEST_F(FabPackageWindowTest, SaveAsZipWritesTheArchiveAloneWithThePackageAtItsRo
 
 TEST_F(FabPackageWindowTest, AnArchiveNeverReplacesTheInputOrHoldsTwoFilesOfOneName) {
   // A plot file named like an archive: saving over it is refused.
-  const std::string Plot = WritePlot("in.zip", PlotBytes({{"COMP", 1}, {"ab", 2}, {"AB", 3}}));
+  const std::string Plot = WritePlot("in.zip", PlotBytes({{"COMP", 1}, {"ab", 2}}));
   Window->FileOpenAccept(QString::fromStdString(Plot));
   Window->FormatActExecute(2);
   Window->GerberProfile = TGerberProfile::Fab;
@@ -239,6 +239,8 @@ TEST_F(FabPackageWindowTest, AnArchiveNeverReplacesTheInputOrHoldsTwoFilesOfOneN
   EXPECT_EQ(ReadFile(Plot), Bytes);
 
   // "ab" and "AB" would be one name in the archive (and on many disks).
+  OpenPlot("case.plt", {{"COMP", 1}, {"ab", 2}, {"AB", 3}});
+  Window->ConvertActionExecute();
   const std::string Zip = Tmp.File("pkg.zip");
   Window->FileSaveAsAccept(QString::fromStdString(Zip));
   ASSERT_EQ(Boxes->Boxes.size(), 2u);
