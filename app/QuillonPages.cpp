@@ -170,10 +170,16 @@ QGroupBox* TQuillonMain::BuildPackageBox() {
   const QList<QComboBox*> Lists = PackageLists();
   for (qsizetype R = 0; R < Lists.size(); ++R)
     connect(Lists[R], &QComboBox::activated, this, [this, R](int Index) {
-      // A choice by hand is kept for the next plot, by the layer's name.
+      // A choice by hand is kept for the next plot, by the layer's name;
+      // a name that would break its line in quillon.ini is not kept.
       const int L = Index - 1;
-      PackageLayerNames[static_cast<std::size_t>(R)] =
+      const QString Name =
           L < 0 || L >= Board->Layers.Count() ? QString() : FromCp1251(Board->Layers.Items(L).Name);
+      auto& Kept = PackageLayerNames[static_cast<std::size_t>(R)];
+      if (Name.contains(u'\n') || Name.contains(u'\r'))
+        Kept.reset();
+      else
+        Kept = Name;
     });
   OutlineFromExtentsBox = new QCheckBox(tr("Outline from extents"));
   OutlineFromExtentsBox->setToolTip(

@@ -134,6 +134,12 @@ TEST_F(FabPackageWindowTest, HandChoicesAndTheExtentsBoxAreRemembered) {
   OpenPlot("third.plt", {{"SILK", 1}, {"BOARD", 2}});
   EXPECT_EQ(PackageSelection(), (std::vector<int>{1, 0, 0}));
 
+  // A name that would break its line in the file is not kept.
+  OpenPlot("fifth.plt", {{"SILK", 1}, {"A\nB", 2}});
+  Choose(Window->SilkBotCB, 2);
+  Reopen();
+  EXPECT_EQ(ReadFile(IniFile.toStdString()).find("A\nB"), std::string::npos);
+
   // Forgotten again, the names preselect.
   Window.reset();
   WriteFile(IniFile.toStdString(), "[Output]\nFab_Names=protel\n");
