@@ -20,6 +20,15 @@ QString ToQtFilter(const QString& Filter) {
   return Filters.join(QStringLiteral(";;"));
 }
 
+QString FilterSuffix(const QString& QtFilter) {
+  const qsizetype Open = QtFilter.lastIndexOf(u'(');
+  if (Open < 0 || !QtFilter.endsWith(u')')) return QString();
+  const QString Patterns = QtFilter.mid(Open + 1, QtFilter.size() - Open - 2).trimmed();
+  if (!Patterns.startsWith(QStringLiteral("*.")) || Patterns.contains(u' ')) return QString();
+  const QString Suffix = Patterns.mid(2);
+  return Suffix.contains(u'*') || Suffix.contains(u'?') ? QString() : Suffix;
+}
+
 QString FolderOf(const QString& FileName) {
   const qsizetype Slash = FileName.lastIndexOf(u'/');
   return Slash < 0 ? QString() : FileName.left(Slash == 0 ? 1 : Slash);
@@ -29,6 +38,11 @@ bool TFileDialog::Execute(QWidget* Parent) {
   QFileDialog Dialog(Parent, Title);
   Dialog.setNameFilter(ToQtFilter(Filter));
   Dialog.setDefaultSuffix(DefaultExt);
+  // A name typed without extension gets the one of the file type chosen.
+  QObject::connect(&Dialog, &QFileDialog::filterSelected, &Dialog, [&](const QString& Chosen) {
+    const QString Suffix = FilterSuffix(Chosen);
+    Dialog.setDefaultSuffix(Suffix.isEmpty() ? DefaultExt : Suffix);
+  });
   if (Kind == SaveAs) {
     Dialog.setAcceptMode(QFileDialog::AcceptSave);
     Dialog.setFileMode(QFileDialog::AnyFile);

@@ -30,6 +30,10 @@ struct TFileDialog {
 // file (on this platform "*.*" would miss names without a dot).
 QString ToQtFilter(const QString& Filter);
 
+// "zip" for "Fab package (*.zip)": the extension of a Qt filter with a single
+// plain "*.ext" pattern; empty for several patterns or a wildcard one.
+QString FilterSuffix(const QString& QtFilter);
+
 // The folder part of a path ("" for a bare name).
 QString FolderOf(const QString& FileName);
 

@@ -28,6 +28,11 @@ TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
       tr("Legacy: the classic Gerber files. Fab: Gerber X2 files that board houses "
          "accept today."));
   ExcellonBox = new QCheckBox(tr("Excellon drill file"));
+  FabNamesBox = new QComboBox;
+  FabNamesBox->addItems({tr("Protel"), tr("Indexed")});
+  FabNamesBox->setToolTip(
+      tr("How the fab files are named. Protel: <base>.GTL, .GBL, .GTS, .GBS, .GTO, .GBO, .GKO, "
+         "as board houses recognise them. Indexed: <index><layer>.gbr, as the legacy files."));
   GenesisHostBox = new QComboBox;
   GenesisHostBox->addItems({QStringLiteral("Windows"), QStringLiteral("Unix")});
   GenesisHostBox->setToolTip(
@@ -35,11 +40,13 @@ TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
   auto* Conversion = new QFormLayout(ConversatonPage);
   Conversion->addRow(tr("Gerber profile:"), GerberProfileBox);
   Conversion->addRow(QString(), ExcellonBox);
+  Conversion->addRow(tr("Fab file names:"), FabNamesBox);
   Conversion->addRow(tr("Genesis host:"), GenesisHostBox);
   ShowGerberChoices();
   connect(GerberProfileBox, &QComboBox::currentIndexChanged, this,
           [this] { GerberChoiceChanged(); });
   connect(ExcellonBox, &QCheckBox::toggled, this, [this] { GerberChoiceChanged(); });
+  connect(FabNamesBox, &QComboBox::currentIndexChanged, this, [this] { GerberChoiceChanged(); });
   connect(GenesisHostBox, &QComboBox::currentIndexChanged, this, [this] { GerberChoiceChanged(); });
 
   OKBtn = new QPushButton(tr("OK"));
@@ -86,6 +93,7 @@ void TOptDlg::ApplyBtnClick() {
       GerberProfileBox->currentIndex() == 1 ? TGerberProfile::Fab : TGerberProfile::Legacy;
   ExcellonDrill = ExcellonBox->isChecked();
   GenesisHost = GenesisHostBox->currentIndex() == 1 ? TGenesisHost::Unix : TGenesisHost::Windows;
+  FabNames = FabNamesBox->currentIndex() == 1 ? TFabNames::Indexed : TFabNames::Protel;
   ApplyBtn->setEnabled(false);
 }
 
@@ -104,16 +112,19 @@ void TOptDlg::SetGerberChoices(TGerberProfile Profile, bool Excellon) {
 
 void TOptDlg::ShowGerberChoices() {
   const QSignalBlocker BlockProfile(GerberProfileBox), BlockExcellon(ExcellonBox),
-      BlockHost(GenesisHostBox);
+      BlockHost(GenesisHostBox), BlockNames(FabNamesBox);
   GenesisHostBox->setCurrentIndex(GenesisHost == TGenesisHost::Unix ? 1 : 0);
   GerberProfileBox->setCurrentIndex(GerberProfile == TGerberProfile::Fab ? 1 : 0);
   ExcellonBox->setChecked(ExcellonDrill);
+  FabNamesBox->setCurrentIndex(FabNames == TFabNames::Indexed ? 1 : 0);
   ExcellonBox->setEnabled(GerberProfile == TGerberProfile::Fab);
+  FabNamesBox->setEnabled(GerberProfile == TGerberProfile::Fab);
 }
 
 void TOptDlg::GerberChoiceChanged() {
-  // The drill file comes only with the fab profile.
+  // The drill file and the names come only with the fab profile.
   ExcellonBox->setEnabled(GerberProfileBox->currentIndex() == 1);
+  FabNamesBox->setEnabled(GerberProfileBox->currentIndex() == 1);
   ApplyBtn->setEnabled(CancelBtn->isEnabled());
 }
 

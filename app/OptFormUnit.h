@@ -1,7 +1,8 @@
 #pragma once
 // The options dialog: two pages, and OK, Cancel and Apply. The
 // "Conversaton" page holds the form of the Gerber files (the legacy files or
-// the fab profile, with or without an Excellon drill file).
+// the fab profile, with or without an Excellon drill file, and how the fab
+// files are named).
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -44,12 +45,14 @@ class TOptDlg : public QDialog {
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
   TGenesisHost GenesisHost = TGenesisHost::Windows;  // set before SetGerberChoices
+  TFabNames FabNames = TFabNames::Protel;            // set before SetGerberChoices
   // Sets both the applied choices and the controls.
   void SetGerberChoices(TGerberProfile Profile, bool Excellon);
 
   QComboBox* GerberProfileBox;  // "Legacy", "Fab"
   QCheckBox* ExcellonBox;       // "Excellon drill file", only with "Fab"
   QComboBox* GenesisHostBox;    // "Windows", "Unix"
+  QComboBox* FabNamesBox;       // "Protel", "Indexed", only with "Fab"
 
  private:
   void ShowGerberChoices();

@@ -114,10 +114,16 @@ void TQuillonMain::CreateActions() {
   SaveDialog.Kind = TFileDialog::SaveAs;
   SaveDialog.Title = tr("Save CAM350 Script");
   SaveDialog.DefaultExt = QStringLiteral("scr");
-  SaveDialog.Filter =
+  SaveDialog.Filter = SaveFilter(false);
+}
+
+QString TQuillonMain::SaveFilter(bool FabPackage) const {
+  QString Filter =
       tr("Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, "
          "*.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, "
          "*csh|*.csh|All Files, *.*|*.*");
+  if (FabPackage) Filter += u'|' + tr("Fab package|*.zip");
+  return Filter;
 }
 
 void TQuillonMain::CreateMenus() {

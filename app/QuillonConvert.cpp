@@ -1,6 +1,7 @@
 // The conversion: units, format, item switches, Convert and Save As.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
@@ -13,14 +14,15 @@
 #include <QTabWidget>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "app/Cp1251.h"
+#include "app/FabZipSave.h"
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/WorkRunner.h"
-#include "script/LayerRoles.h"
 
 namespace quillon::app {
 
@@ -47,44 +49,86 @@ void StoreLayerChoice(const QComboBox* List, std::uint8_t& Field) {
   Field = static_cast<std::uint8_t>(Index);
 }
 
-// What a conversion changes on the board. It is moved aside before the
-// worker starts, so that Cancel or an error puts the last output back whole
-// instead of leaving half an output that Save would write.
+// A package list's entry as a package role of the board: entry 0 is "none".
+void StorePackageChoice(const QComboBox* List, std::optional<std::uint8_t>& Field) {
+  const int Index = List->currentIndex() - 1;
+  if (Index < 0) {
+    Field.reset();
+    return;
+  }
+  if (Index > 255) throw std::runtime_error("Range check error");
+  Field = static_cast<std::uint8_t>(Index);
+}
+
+// What a conversion changes on the board: every output and everything a
+// save names or writes the files by. It is moved aside before the worker
+// starts, so that Cancel or an error puts the last output back whole instead
+// of leaving half an output, or a whole one that Save would name or describe
+// by the new choices.
 struct TConversionState {
   TTextLines Output;
   TTextLines DrillOutput;
+  TTextLines NonPlatedDrillOutput;
+  TTextLines OutlineOutput;
+  TTextLines JobOutput;
   std::vector<TTextLines> LayerOutputs;
   TApertureTable Apertures;
   std::array<std::uint8_t, 5> LayerChoices{};
+  std::array<std::optional<std::uint8_t>, 3> PackageChoices;
   std::string Title;
+  std::string ProjectName;
+  std::string CreationDate;
   bool AddViewCommands = true;
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
+  TGenesisHost GenesisHost = TGenesisHost::Windows;
+  std::string_view MainLineEnd;
   bool ExcellonDrill = false;
+  bool OutlineFromExtents = false;
+  bool FabPackageMade = false;
+  TFabNames FabNames = TFabNames::Protel;
   double Scale = 0.0;
 
   static TConversionState Take(TScriptingPcb& Board) {
     TConversionState State;
     State.Output = std::move(Board.Output);
     State.DrillOutput = std::move(Board.DrillOutput);
+    State.NonPlatedDrillOutput = std::move(Board.NonPlatedDrillOutput);
+    State.OutlineOutput = std::move(Board.OutlineOutput);
+    State.JobOutput = std::move(Board.JobOutput);
     State.LayerOutputs = std::move(Board.LayerOutputs);
     State.Apertures = std::move(Board.Apertures);
     State.LayerChoices = {Board.PadTopLayer, Board.PadBottomLayer, Board.MaskTopLayer,
                           Board.MaskBottomLayer, Board.DrillLayer};
+    State.PackageChoices = {Board.SilkTopLayer, Board.SilkBottomLayer, Board.OutlineLayer};
     State.Title = Board.Title;
+    State.ProjectName = Board.ProjectName;
+    State.CreationDate = Board.CreationDate;
     State.AddViewCommands = Board.AddViewCommands;
     State.GerberProfile = Board.GerberProfile;
+    State.GenesisHost = Board.GenesisHost;
+    State.MainLineEnd = Board.MainLineEnd;
     State.ExcellonDrill = Board.ExcellonDrill;
+    State.OutlineFromExtents = Board.OutlineFromExtents;
+    State.FabPackageMade = Board.FabPackageMade;
+    State.FabNames = Board.FabNames;
     State.Scale = Board.Scale;
     Board.Output.Clear();
     Board.DrillOutput.Clear();
+    Board.NonPlatedDrillOutput.Clear();
+    Board.OutlineOutput.Clear();
+    Board.JobOutput.Clear();
     Board.LayerOutputs.clear();
     Board.Apertures.Clear();
+    Board.FabPackageMade = false;
     return State;
   }
 
   void Restore(TScriptingPcb& Board) {
     Board.Output = std::move(Output);
     Board.DrillOutput = std::move(DrillOutput);
+    Board.NonPlatedDrillOutput = std::move(NonPlatedDrillOutput);
+    Board.OutlineOutput = std::move(OutlineOutput);
+    Board.JobOutput = std::move(JobOutput);
     Board.LayerOutputs = std::move(LayerOutputs);
     Board.Apertures = std::move(Apertures);
     Board.PadTopLayer = LayerChoices[0];
@@ -92,10 +136,20 @@ struct TConversionState {
     Board.MaskTopLayer = LayerChoices[2];
     Board.MaskBottomLayer = LayerChoices[3];
     Board.DrillLayer = LayerChoices[4];
+    Board.SilkTopLayer = PackageChoices[0];
+    Board.SilkBottomLayer = PackageChoices[1];
+    Board.OutlineLayer = PackageChoices[2];
     Board.Title = std::move(Title);
+    Board.ProjectName = std::move(ProjectName);
+    Board.CreationDate = std::move(CreationDate);
     Board.AddViewCommands = AddViewCommands;
     Board.GerberProfile = GerberProfile;
+    Board.GenesisHost = GenesisHost;
+    Board.MainLineEnd = MainLineEnd;
     Board.ExcellonDrill = ExcellonDrill;
+    Board.OutlineFromExtents = OutlineFromExtents;
+    Board.FabPackageMade = FabPackageMade;
+    Board.FabNames = FabNames;
     Board.Scale = Scale;
   }
 };
@@ -196,10 +250,11 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   Board->GerberProfile = GerberProfile;
   Board->ExcellonDrill = ExcellonDrill;
   Board->GenesisHost = GenesisHost;
-  // The fab package's extra roles, by the layers' names.
-  Board->SilkTopLayer = PreselectLayer(Board->Layers, TLayerRole::SilkTop, 255);
-  Board->SilkBottomLayer = PreselectLayer(Board->Layers, TLayerRole::SilkBottom, 255);
-  Board->OutlineLayer = PreselectLayer(Board->Layers, TLayerRole::Outline, 255);
+  StorePackageChoice(SilkTopCB, Board->SilkTopLayer);
+  StorePackageChoice(SilkBotCB, Board->SilkBottomLayer);
+  StorePackageChoice(OutlineCB, Board->OutlineLayer);
+  Board->OutlineFromExtents = OutlineFromExtentsBox->isChecked();
+  Board->FabNames = FabNames;
   Board->ProjectName = ToCp1251(QFileInfo(PlotDialog.FileName).completeBaseName());
   Board->CreationDate = QDateTime::currentDateTimeUtc()
                             .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss+00:00"))
@@ -214,6 +269,7 @@ void TQuillonMain::ShowOutput() {
 
   SaveDialog.FileName = SuggestedSaveName(PlotDialog.FileName, ConvertedFormat);
   SaveDialog.DefaultExt = FormatSuffix(ConvertedFormat);
+  SaveDialog.Filter = SaveFilter(Board->FabPackageMade);
   // Without a plot file there is no folder to suggest; the last one stays.
   if (!PlotDialog.FileName.isEmpty())
     SaveDialog.InitialDir = QFileInfo(PlotDialog.FileName).absolutePath();
@@ -239,10 +295,17 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
     Board->InputFiles = {QFile::encodeName(PlotDialog.FileName).toStdString(),
                          QFile::encodeName(PinDialog.FileName).toStdString()};
     StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
-    Runner->Run([&] { Board->SaveToFile(Name); });
+    // After a fab conversion a ".zip" name is the package as one archive.
+    const bool Archive = Board->FabPackageMade && IsZipName(FileName);
+    Runner->Run([&] {
+      if (Archive)
+        SaveFabPackageZip(*Board, Name);
+      else
+        Board->SaveToFile(Name);
+    });
     LastSaveName = FileName;
     LastSaveFolder = QFileInfo(FileName).absolutePath();
-    const auto Count = static_cast<int>(Board->OutputFiles(Name).size());
+    const auto Count = Archive ? 1 : static_cast<int>(Board->OutputFiles(Name).size());
     StatusText->setText(
         Count == 1 ? tr("Saved %1 in %2").arg(QFileInfo(FileName).fileName(), LastSaveFolder)
                    : tr("Saved %1 files in %2").arg(Count).arg(LastSaveFolder));

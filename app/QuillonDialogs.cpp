@@ -14,12 +14,14 @@ namespace quillon::app {
 
 void TQuillonMain::OptShowActExecute() {
   OptDlg->GenesisHost = GenesisHost;
+  OptDlg->FabNames = FabNames;
   OptDlg->SetGerberChoices(GerberProfile, ExcellonDrill);
   OptDlg->SetMode(false);
   OptDlg->exec();
   GerberProfile = OptDlg->GerberProfile;
   ExcellonDrill = OptDlg->ExcellonDrill;
   GenesisHost = OptDlg->GenesisHost;
+  FabNames = OptDlg->FabNames;
 }
 
 void TQuillonMain::AboutActExecute() { AboutBox->exec(); }

@@ -161,6 +161,28 @@ void TQuillonMain::FillLayerLists() {
             PreselectLayer(Board->Layers, ConversionRoles[static_cast<std::size_t>(L)],
                            std::numeric_limits<int>::max()))
       Lists[L]->setCurrentIndex(*Found);
+  const QList<QComboBox*> Package = PackageLists();
+  for (qsizetype R = 0; R < Package.size(); ++R) {
+    Package[R]->clear();
+    Package[R]->addItem(tr("(none)"));
+    Package[R]->addItems(Entries);
+    Package[R]->setCurrentIndex(PackageListIndex(static_cast<std::size_t>(R)));
+  }
+}
+
+int TQuillonMain::PackageListIndex(std::size_t R) const {
+  // A role is stored as a byte: only the first 256 layers can take one.
+  constexpr int MaxLayer = 255;
+  if (const std::optional<QString>& Name = PackageLayerNames[R]) {
+    if (Name->isEmpty()) return 0;
+    // The layer chosen last time when this plot has one of that name (the
+    // last, as names preselect); else the names decide as if never chosen.
+    for (int L = std::min(Board->Layers.Count() - 1, MaxLayer); L >= 0; --L)
+      if (FromCp1251(Board->Layers.Items(L).Name).compare(*Name, Qt::CaseInsensitive) == 0)
+        return L + 1;
+  }
+  const auto Found = PreselectLayer(Board->Layers, PackageRoles[R], MaxLayer);
+  return Found ? *Found + 1 : 0;
 }
 
 void TQuillonMain::PinFileOpenAccept(const QString& FileName) {

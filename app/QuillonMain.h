@@ -7,9 +7,11 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/FileDialogs.h"
 #include "app/GuiPrompts.h"
@@ -18,7 +20,9 @@
 #include "text/Units.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -119,6 +123,11 @@ class TQuillonMain : public QMainWindow {
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
+  TFabNames FabNames = TFabNames::Protel;
+  // The layer the user last chose by hand for each package role (silkscreen
+  // top, silkscreen bottom, outline), by name; an empty name is "none".
+  // Unset: the layers' names preselect the role.
+  std::array<std::optional<QString>, 3> PackageLayerNames;
   TGuiPrompts Prompts;
 
   // The dialogs of FileOpen, PinFileOpen and FileSaveAs.
@@ -155,6 +164,11 @@ class TQuillonMain : public QMainWindow {
   QComboBox* AperMskTopCB;
   QComboBox* AperMskBotCB;
   QComboBox* DrlCB;
+  // The fab package's roles, in the order of PackageRoles; entry 0 is "none".
+  QComboBox* SilkTopCB;
+  QComboBox* SilkBotCB;
+  QComboBox* OutlineCB;
+  QCheckBox* OutlineFromExtentsBox;
   TOutputView* MemoLog;
   QLabel* StatusText;
   QLabel* CursorLabel;  // the board position under the mouse on "Layers"
@@ -205,6 +219,7 @@ class TQuillonMain : public QMainWindow {
  private:
   QWidget* BuildPinsPage();
   QWidget* BuildPltPage();
+  QGroupBox* BuildPackageBox();
   TOutputPage* BuildOutputPage();
   void BuildStatusBar();
   // Sizes the window to fit the screen's free area.
@@ -215,6 +230,11 @@ class TQuillonMain : public QMainWindow {
   // when the user cancelled.
   bool ConvertOnWorker(std::uint8_t Format);
   void ShowOutput();
+  // The Save As filter; after a fab conversion it also offers the archive.
+  QString SaveFilter(bool FabPackage) const;
+  QList<QComboBox*> PackageLists() const { return {SilkTopCB, SilkBotCB, OutlineCB}; }
+  // The entry of a package list for role R of the loaded layers.
+  int PackageListIndex(std::size_t R) const;
   void CreateActions();
   void CreateMenus();
   void RebuildToolBar();

@@ -1,6 +1,7 @@
 // The four pages of the main window and their controls.
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -16,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/Cp1251.h"
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 
@@ -156,8 +158,48 @@ QWidget* TQuillonMain::BuildPltPage() {
   Columns->addWidget(Mapping, 1, Qt::AlignTop);
   auto* Layout = new QVBoxLayout(Page);
   Layout->addLayout(Columns);
+  Layout->addWidget(BuildPackageBox());
   Layout->addStretch();
   return Page;
+}
+
+QGroupBox* TQuillonMain::BuildPackageBox() {
+  SilkTopCB = new QComboBox;
+  SilkBotCB = new QComboBox;
+  OutlineCB = new QComboBox;
+  const QList<QComboBox*> Lists = PackageLists();
+  for (qsizetype R = 0; R < Lists.size(); ++R)
+    connect(Lists[R], &QComboBox::activated, this, [this, R](int Index) {
+      // A choice by hand is kept for the next plot, by the layer's name;
+      // a name that would break its line in quillon.ini is not kept.
+      const int L = Index - 1;
+      const QString Name =
+          L < 0 || L >= Board->Layers.Count() ? QString() : FromCp1251(Board->Layers.Items(L).Name);
+      auto& Kept = PackageLayerNames[static_cast<std::size_t>(R)];
+      if (Name.contains(u'\n') || Name.contains(u'\r'))
+        Kept.reset();
+      else
+        Kept = Name;
+    });
+  OutlineFromExtentsBox = new QCheckBox(tr("Outline from extents"));
+  OutlineFromExtentsBox->setToolTip(
+      tr("Draws the board outline as the rectangle of the plot's header extents instead of "
+         "taking an outline layer. The extents are only a guess at the board's edge: check "
+         "the outline before ordering boards."));
+
+  auto* Package = new QGroupBox(tr("Fab package"));
+  Package->setToolTip(
+      tr("Used by Gerber conversions with the Fab profile (Tools, Options): the layers that "
+         "become the silkscreen and board outline files."));
+  auto* Form = new QFormLayout;
+  Form->addRow(tr("Silkscreen Top"), SilkTopCB);
+  Form->addRow(tr("Silkscreen Bot"), SilkBotCB);
+  Form->addRow(tr("Board Outline"), OutlineCB);
+  Form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  auto* Row = new QHBoxLayout(Package);
+  Row->addLayout(Form, 1);
+  Row->addWidget(OutlineFromExtentsBox, 1, Qt::AlignBottom);
+  return Package;
 }
 
 TOutputPage* TQuillonMain::BuildOutputPage() { return new TOutputPage; }

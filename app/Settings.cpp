@@ -1,8 +1,10 @@
 #include "app/Settings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <array>
 
 #include "app/IniFile.h"
 #include "app/QuillonMain.h"
@@ -29,6 +31,11 @@ const QString ToolBarSection = QStringLiteral("ToolBar");
 const QString RecentSection = QStringLiteral("Recent");
 
 QString RecentKey(int I) { return QStringLiteral("File") + QString::number(I + 1); }
+
+// The keys of the package roles' layers, in the order of PackageRoles.
+const std::array<QString, 3> PackageLayerKeys = {QStringLiteral("Silk_Top_Layer"),
+                                                 QStringLiteral("Silk_Bottom_Layer"),
+                                                 QStringLiteral("Outline_Layer")};
 
 QString FormatName(std::uint8_t Format) {
   switch (Format) {
@@ -74,6 +81,14 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
                             .compare(QStringLiteral("UNIX"), Qt::CaseInsensitive) == 0
                     ? TGenesisHost::Unix
                     : TGenesisHost::Windows;
+  FabNames = Ini.ReadString(Output, QStringLiteral("Fab_Names"), QString())
+                         .compare(QStringLiteral("INDEXED"), Qt::CaseInsensitive) == 0
+                 ? TFabNames::Indexed
+                 : TFabNames::Protel;
+  OutlineFromExtentsBox->setChecked(
+      Ini.ReadBool(Output, QStringLiteral("Outline_From_Extents"), false));
+  for (std::size_t R = 0; R < PackageLayerKeys.size(); ++R)
+    PackageLayerNames[R] = Ini.Value(Output, PackageLayerKeys[R]);
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     ToolBarShown[I] = Ini.ReadBool(ToolBarSection, ToolBarOrder[I]->objectName(), true);
@@ -103,6 +118,13 @@ void TQuillonMain::SaveSettings(const QString& FileName) {
   Ini.WriteString(
       Output, QStringLiteral("Genesis_Host"),
       GenesisHost == TGenesisHost::Unix ? QStringLiteral("Unix") : QStringLiteral("Windows"));
+  Ini.WriteString(
+      Output, QStringLiteral("Fab_Names"),
+      FabNames == TFabNames::Indexed ? QStringLiteral("Indexed") : QStringLiteral("Protel"));
+  Ini.WriteBool(Output, QStringLiteral("Outline_From_Extents"), OutlineFromExtentsBox->isChecked());
+  // Only a choice made by hand is kept; an empty value is "none".
+  for (std::size_t R = 0; R < PackageLayerKeys.size(); ++R)
+    if (PackageLayerNames[R]) Ini.WriteString(Output, PackageLayerKeys[R], *PackageLayerNames[R]);
 
   for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
     Ini.WriteBool(ToolBarSection, ToolBarOrder[I]->objectName(), ToolBarShown[I]);

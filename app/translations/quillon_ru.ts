@@ -112,6 +112,22 @@ Written by the Quillon developers.</source>
         <source>Genesis host:</source>
         <translation>Система Genesis:</translation>
     </message>
+    <message>
+        <source>Protel</source>
+        <translation>Protel</translation>
+    </message>
+    <message>
+        <source>Indexed</source>
+        <translation>С номерами</translation>
+    </message>
+    <message>
+        <source>How the fab files are named. Protel: &lt;base&gt;.GTL, .GBL, .GTS, .GBS, .GTO, .GBO, .GKO, as board houses recognise them. Indexed: &lt;index&gt;&lt;layer&gt;.gbr, as the legacy files.</source>
+        <translation>Как называются файлы для производства. Protel: &lt;база&gt;.GTL, .GBL, .GTS, .GBS, .GTO, .GBO, .GKO — так их узнают производители плат. С номерами: &lt;номер&gt;&lt;слой&gt;.gbr, как классические файлы.</translation>
+    </message>
+    <message>
+        <source>Fab file names:</source>
+        <translation>Имена файлов производства:</translation>
+    </message>
 </context>
 <context>
     <name>quillon::app::TLayersView</name>
@@ -432,6 +448,42 @@ Ctrl+0: вся плата</translation>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Fab package|*.zip</source>
+        <translation>Пакет для производства|*.zip</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>Outline from extents</source>
+        <translation>Контур по габаритам</translation>
+    </message>
+    <message>
+        <source>Draws the board outline as the rectangle of the plot&apos;s header extents instead of taking an outline layer. The extents are only a guess at the board&apos;s edge: check the outline before ordering boards.</source>
+        <translation>Рисует контур платы прямоугольником габаритов из заголовка плот-файла вместо слоя контура. Габариты — лишь догадка о крае платы: проверьте контур перед заказом плат.</translation>
+    </message>
+    <message>
+        <source>Fab package</source>
+        <translation>Пакет для производства</translation>
+    </message>
+    <message>
+        <source>Used by Gerber conversions with the Fab profile (Tools, Options): the layers that become the silkscreen and board outline files.</source>
+        <translation>Для преобразования в Gerber с профилем «Производство» (Сервис, Параметры): слои, из которых получаются файлы маркировки и контура платы.</translation>
+    </message>
+    <message>
+        <source>Silkscreen Top</source>
+        <translation>Маркировка сверху</translation>
+    </message>
+    <message>
+        <source>Silkscreen Bot</source>
+        <translation>Маркировка снизу</translation>
+    </message>
+    <message>
+        <source>Board Outline</source>
+        <translation>Контур платы</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,8 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "Gerber_Profile=Legacy\n"
             "Excellon=0\n"
             "Genesis_Host=Windows\n"
+            "Fab_Names=Protel\n"
+            "Outline_From_Extents=0\n"
             "\n"
             "[ToolBar]\n"
             "PinFileOpen=1\n"
