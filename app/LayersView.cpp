@@ -201,7 +201,7 @@ class TBoardCanvas final : public QWidget {
 
   void Fit() {
     AutoFit = true;
-    if (!Scene && SceneWanted) {
+    if (!Scene && (SceneWanted || SceneRunning)) {
       FitWhenReady = true;  // the board's extent is known with its index
       return Redraw();
     }

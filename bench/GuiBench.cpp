@@ -52,13 +52,27 @@ class TStallMeter {
     Since.start();
   }
   void Restart() { Since.restart(); }
-  void Tick() { Longest = std::max(Longest, Since.restart()); }
+  void Tick() {
+    const qint64 Gap = Since.restart();
+    Longest = std::max(Longest, Gap);
+    LongestOfStep = std::max(LongestOfStep, Gap);
+  }
   qint64 LongestMs() const { return Longest; }
+  // The longest gap since the last step ended, told under the step's name:
+  // which step holds the window up.
+  void EndStep(const char* Name) {
+    Steps += (Steps.empty() ? "" : ", ") + std::string(Name) + ' ' + std::to_string(LongestOfStep) +
+             " ms";
+    LongestOfStep = 0;
+  }
+  const std::string& PerStep() const { return Steps; }
 
  private:
   QTimer Beat;
   QElapsedTimer Since;
   qint64 Longest = 0;
+  qint64 LongestOfStep = 0;
+  std::string Steps;
 };
 
 long PeakMegabytes() {
@@ -116,17 +130,18 @@ int main(int Argc, char** Argv) {
   QElapsedTimer Clock;
   // Runs one step and returns its seconds; the gap since the loop last ran
   // closes with it.
-  auto Measure = [&](const auto& Step) {
+  auto Measure = [&](const char* Name, const auto& Step) {
     QApplication::processEvents();
     Stall.Restart();
     Clock.start();
     Step();
     const double Seconds = static_cast<double>(Clock.nsecsElapsed()) / 1e9;
     Stall.Tick();
+    Stall.EndStep(Name);
     return Seconds;
   };
 
-  const double Load = Measure([&] {
+  const double Load = Measure("load", [&] {
     Window.FileOpenAccept(QString::fromStdString(Plot));
     Window.PinFileOpenAccept(QString::fromStdString(Pins));
     Window.ReadPinBtnClick();
@@ -138,7 +153,7 @@ int main(int Argc, char** Argv) {
   const char* const Names[3] = {"cam350", "gerber", "genesis"};
   for (int Tag = 1; Tag <= 3; ++Tag) {
     Window.FormatActExecute(Tag);
-    Convert[Tag - 1] = Measure([&] {
+    Convert[Tag - 1] = Measure(Names[Tag - 1], [&] {
       Window.ConvertActionExecute();
       Window.MemoLog->viewport()->repaint();
     });
@@ -148,34 +163,38 @@ int main(int Argc, char** Argv) {
 
   auto* View = Window.LayersPage()->findChild<quillon::app::TLayersView*>();
   QWidget* Canvas = View->View();
-  const double Layers = Measure([&] {
+  const double Layers = Measure("layers", [&] {
     Window.MPageControl->setCurrentWidget(Window.LayersPage());
     Canvas->repaint();
   });
   // The picture is drawn on workers while the window goes on answering; the
   // time until it is shown is told, the loop's gaps meanwhile count in the
   // stall.
-  auto Drawn = [&] {
+  auto Drawn = [&](const char* Name) {
     Clock.start();
     View->WaitForPicture(600000);
-    return static_cast<double>(Clock.nsecsElapsed()) / 1e9;
+    const double Seconds = static_cast<double>(Clock.nsecsElapsed()) / 1e9;
+    Stall.Tick();
+    Stall.EndStep(Name);
+    return Seconds;
   };
-  const double LayersDrawn = Drawn();
+  const double LayersDrawn = Drawn("drawing");
   // A step shows the last picture scaled or moved at once.
-  const double Zoom = Measure([&] {
+  const double Zoom = Measure("zoom", [&] {
     PressKey(Canvas, Qt::Key_Plus);
     Canvas->repaint();
   });
-  const double ZoomDrawn = Drawn();
-  const double Pan = Measure([&] {
+  const double ZoomDrawn = Drawn("drawing after zoom");
+  const double Pan = Measure("pan", [&] {
     PressKey(Canvas, Qt::Key_Left);
     Canvas->repaint();
   });
-  const double PanDrawn = Drawn();
+  const double PanDrawn = Drawn("drawing after pan");
   std::printf(
       "layers: first paint %.2f s, board drawn after %.2f s more; picture drawn anew %.0f ms after "
       "a zoom step, %.0f ms after a pan step\n",
       Layers, LayersDrawn, ZoomDrawn * 1000, PanDrawn * 1000);
+  std::printf("longest stall per step: %s\n", Stall.PerStep().c_str());
   quillon::app::TGuiPrompts::SetBoxHook({});
 
   std::printf(
