@@ -602,11 +602,11 @@ bool TLayersView::WaitForPicture(int TimeoutMs) {
   connect(&Look, &QTimer::timeout, &Loop, [&] {
     // A hidden view is not painted, which is where the drawing starts.
     Canvas->StartWork();
-    if (Canvas->PictureCurrent() || Clock.hasExpired(TimeoutMs)) Loop.quit();
+    if (Canvas->PictureCurrent() || Canvas->Paused || Clock.hasExpired(TimeoutMs)) Loop.quit();
   });
   Look.start();
   Canvas->StartWork();
-  if (!Canvas->PictureCurrent()) Loop.exec();
+  if (!Canvas->PictureCurrent() && !Canvas->Paused) Loop.exec();
   return Canvas->PictureCurrent();
 }
 

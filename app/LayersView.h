@@ -59,7 +59,7 @@ class TLayersView : public QWidget {
   // Whether the picture shown is of the newest view, index and layers.
   bool PictureCurrent() const;
   // Serves the window's events until the picture is current or TimeoutMs
-  // passed; returns PictureCurrent().
+  // passed (at once while paused); returns PictureCurrent().
   bool WaitForPicture(int TimeoutMs = 30000);
   // The picture of the view drawn at once on this thread, as the workers
   // draw it, and the one last drawn by them.

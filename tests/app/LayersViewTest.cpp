@@ -293,7 +293,7 @@ TEST_F(LayersViewTest, APictureOfAnOlderViewIsDropped) {
   Press(View.View(), Qt::Key_Minus);
   View.Sharpen();
   View.SetPaused(true);
-  EXPECT_FALSE(View.WaitForPicture(50));
+  EXPECT_FALSE(View.WaitForPicture());  // nothing is drawn while paused
   View.SetPaused(false);
   ASSERT_TRUE(View.WaitForPicture());
   EXPECT_EQ(Ready, 2);
