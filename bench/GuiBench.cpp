@@ -75,13 +75,18 @@ class TStallMeter {
   std::string Steps;
 };
 
-long PeakMegabytes() {
+// A field of /proc/self/status in megabytes: VmHWM the peak, VmRSS now.
+long Megabytes(const std::string& Field) {
   std::ifstream Status("/proc/self/status");
   std::string Line;
   while (std::getline(Status, Line))
-    if (Line.rfind("VmHWM:", 0) == 0) return std::stol(Line.substr(6)) / 1024;
+    if (Line.rfind(Field + ':', 0) == 0) return std::stol(Line.substr(Field.size() + 1)) / 1024;
   return -1;
 }
+
+// The peak starts again from what is in use now, so that each step's own
+// peak can be told (where the kernel allows it).
+void RestartPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 void PressKey(QWidget* To, int Key) {
   QKeyEvent Press(QEvent::KeyPress, Key, Qt::NoModifier);
@@ -146,19 +151,24 @@ int main(int Argc, char** Argv) {
     Window.PinFileOpenAccept(QString::fromStdString(Pins));
     Window.ReadPinBtnClick();
   });
-  std::printf("load: %lld records, %d layers, %.2f s\n", Records, Window.Board->Layers.Count(),
-              Load);
+  std::printf("load: %lld records, %d layers, %.2f s, memory %ld MB\n", Records,
+              Window.Board->Layers.Count(), Load, Megabytes("VmRSS"));
 
   double Convert[3] = {};
   const char* const Names[3] = {"cam350", "gerber", "genesis"};
   for (int Tag = 1; Tag <= 3; ++Tag) {
     Window.FormatActExecute(Tag);
+    const long Before = Megabytes("VmRSS");
+    RestartPeak();
     Convert[Tag - 1] = Measure(Names[Tag - 1], [&] {
       Window.ConvertActionExecute();
       Window.MemoLog->viewport()->repaint();
     });
-    std::printf("%s: %d lines, %.2f s, peak memory %ld MB\n", Names[Tag - 1],
-                Window.MemoLog->LineCount(), Convert[Tag - 1], PeakMegabytes());
+    std::printf(
+        "%s: %d lines (%zu MB of text), %.2f s, memory %ld MB before, peak %ld MB, %ld MB "
+        "after\n",
+        Names[Tag - 1], Window.MemoLog->LineCount(), Window.Board->Output.TextBytes() >> 20,
+        Convert[Tag - 1], Before, Megabytes("VmHWM"), Megabytes("VmRSS"));
   }
 
   auto* View = Window.LayersPage()->findChild<quillon::app::TLayersView*>();
