@@ -1,23 +1,23 @@
 #include "app/LayersView.h"
 
-#include <QFont>
-#include <QFontMetricsF>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFuture>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
-#include <QTransform>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -28,6 +28,7 @@
 #include "preview/ItemDescription.h"
 #include "preview/Palette.h"
 #include "preview/SpatialIndex.h"
+#include "preview/qt/PainterSink.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon::app {
@@ -48,179 +49,111 @@ constexpr double MaxBoardPixels = 1e7;
 constexpr double HoverPixels = 3.0;
 // The smallest an undefined pin's mark is drawn, in pixels: it is a warning.
 constexpr double MinMarkPixels = 10.0;
-// Below this height in pixels a text is only its box: no letter would read.
-constexpr double MinTextPixels = 5.0;
 // What one key press of +, - or an arrow does.
 constexpr double KeyZoomFactor = 1.25;
 constexpr double KeyPanShare = 0.125;
-// How long zoom and pan steps must pause before the board is drawn again.
-constexpr int SharpDelayMs = 150;
 
-QColor ToQColor(preview::TRgb C) { return QColor(C.R, C.G, C.B); }
+using TStopFlag = std::shared_ptr<std::atomic<bool>>;
 
-// The outlines of each text string met, at one size: a board repeats few
-// strings many times, and laying out the letters anew for each would cost
-// more than filling them.
-class TLetterCache {
- public:
-  struct TLetters {
-    QPainterPath Outline;
-    QRectF Own;  // baseline from (0, 0) to (Width, 0), cap height upwards
-  };
-  const TLetters& Of(std::string_view Bytes) {
-    const QByteArray Key(Bytes.data(), static_cast<qsizetype>(Bytes.size()));
-    auto Found = Cache.constFind(Key);
-    if (Found != Cache.constEnd()) return *Found;
-    QFont Font;
-    Font.setPixelSize(64);
-    const QFontMetricsF Metrics(Font);
-    const QString Text = FromCp1251(Bytes);
-    TLetters Letters;
-    Letters.Outline.addText(QPointF(0, 0), Font, Text);
-    Letters.Own =
-        QRectF(0, -std::max(Metrics.capHeight(), 1.0),
-               std::max(Metrics.horizontalAdvance(Text), 1.0), std::max(Metrics.capHeight(), 1.0));
-    return *Cache.insert(Key, std::move(Letters));
-  }
-  void Clear() { Cache.clear(); }
+TStopFlag NewStopFlag() { return std::make_shared<std::atomic<bool>>(false); }
 
- private:
-  QHash<QByteArray, TLetters> Cache;
+// What the pictures are drawn from: made on a worker from the board, then
+// only read, by the window's thread (hovering) and by one drawing at a time.
+struct TScene {
+  const TScriptingPcb* Board = nullptr;
+  // A copy: the window may read a new pin table while a picture is drawn.
+  TPins Pins;
+  preview::TRenderOptions Options;
+  preview::TBoardIndex Index;
+  std::vector<int> Order;
 };
 
-// Draws primitives with a painter, board millimetres (Y up) to widget pixels.
-class TPainterSink final : public preview::TPrimitiveSink {
- public:
-  TPainterSink(QPainter& Painter, double Zoom, QPointF Offset, QColor Colour, TLetterCache& Letters)
-      : P(Painter), Zoom(Zoom), Offset(Offset), Colour(Colour), Letters(Letters) {}
+// Null when Stop turned true before the index was complete.
+std::shared_ptr<const TScene> BuildScene(const TScriptingPcb* Board, TPins Pins, double Dbu,
+                                         const TStopFlag& Stop) {
+  auto Scene = std::make_shared<TScene>();
+  Scene->Board = Board;
+  Scene->Pins = std::move(Pins);
+  Scene->Options = {Dbu, &Scene->Pins};
+  if (!Scene->Index.Build(*Board, Scene->Options, Stop.get())) return nullptr;
+  Scene->Order = preview::StackingOrder(*Board);
+  return Scene;
+}
 
-  void Stroke(const preview::TStroke& S) override {
-    P.setPen(StrokePen(S.Width));
-    P.setBrush(Qt::NoBrush);
-    const QPolygonF Poly = Polygon(S.Points);
-    if (S.Closed)
-      P.drawPolygon(Poly);
-    else
-      P.drawPolyline(Poly);
-  }
+// A flash whose pin has no description row is a warning: never a mere dot.
+bool UndefinedFlash(const TScene& Scene, const TItemRef& Item) {
+  if (Item.Kind != TItemKind::Flash || Item.Layer >= Scene.Board->Layers.Count()) return false;
+  const TPcbFlash* F = preview::FindItem(Scene.Board->Layers.Items(Item.Layer).Flashes, Item.Index);
+  return F && !Scene.Pins.Exists(PinRowOf(F->PinNumber));
+}
 
-  void Fill(const preview::TFill& F) override {
-    P.setPen(Qt::NoPen);
-    P.setBrush(Colour);
-    P.drawPolygon(Polygon(F.Points));
-  }
+TBoxMm BoxMm(const preview::TBoxF& B) { return {B.Left, B.Bottom, B.Right, B.Top}; }
 
-  void Arc(const preview::TArc& A) override {
-    const double R = A.Radius * Zoom;
-    const QRectF Box(Px(A.Center) - QPointF(R, R), QSizeF(2 * R, 2 * R));
-    QPainterPath Path;
-    // Qt counts angles counter-clockwise as seen, as the board does.
-    Path.arcMoveTo(Box, A.StartDeg);
-    Path.arcTo(Box, A.StartDeg, A.SweepDeg);
-    P.strokePath(Path, StrokePen(A.Width));
-  }
+// The board area a view of Size logical pixels shows.
+TBoxMm VisibleBox(const preview::TPaintView& View, QSizeF Size) {
+  TBoxMm Box;
+  Box.Add({-View.Offset.x() / View.Zoom, View.Offset.y() / View.Zoom});
+  Box.Add({(Size.width() - View.Offset.x()) / View.Zoom,
+           (View.Offset.y() - Size.height()) / View.Zoom});
+  return Box;
+}
 
-  void Region(const preview::TRegion& G) override {
-    QPainterPath Path;
-    Path.setFillRule(Qt::OddEvenFill);
-    std::uint32_t Begin = 0;
-    for (std::uint32_t End : G.RingEnds) {
-      Path.addPolygon(Polygon(G.Points.subspan(Begin, End - Begin)));
-      Path.closeSubpath();
-      Begin = End;
-    }
-    for (const preview::TCircleMm& C : G.Voids)
-      Path.addEllipse(Px(C.Center), C.Radius * Zoom, C.Radius * Zoom);
-    P.fillPath(Path, Colour);
-  }
-
-  void TextBox(const preview::TTextBox& T) override {
-    if (T.Height * Zoom >= MinTextPixels && DrawLetters(T)) return;
-    P.setPen(StrokePen(0));
-    P.setBrush(Qt::NoBrush);
-    P.drawPolygon(Polygon(T.Corners));
-    const double Dot = std::max(T.Height / 12 * Zoom, 1.5);
-    P.setPen(Qt::NoPen);
-    P.setBrush(Colour);
-    P.drawEllipse(Px(T.Anchor), Dot, Dot);
-  }
-
-  void Pad(const preview::TPad& Pad) override {
-    const preview::TPadLook Look = preview::PadLook(Pad);
-    const QPointF C = Px(Pad.Center);
-    if (Look.Pad) {
-      QPainterPath Path;
-      Path.setFillRule(Qt::OddEvenFill);
-      const double Half = Pad.Size / 2 * Zoom;
-      if (Pad.Shape == shapeSquare)
-        Path.addRect(QRectF(C - QPointF(Half, Half), QSizeF(2 * Half, 2 * Half)));
-      else
-        Path.addEllipse(C, Half, Half);
-      if (Look.CutHole) Path.addEllipse(C, Pad.Hole / 2 * Zoom, Pad.Hole / 2 * Zoom);
-      P.fillPath(Path, Colour);
-    }
-    if (Look.HoleRing) {
-      const double R = preview::HoleRingRadius(Pad.Hole) * Zoom;
-      P.setPen(QPen(Colour, preview::HoleRingWidth(Pad.Hole) * Zoom));
-      P.setBrush(Qt::NoBrush);
-      P.drawEllipse(C, R, R);
-    }
-  }
-
-  void UndefinedPin(const preview::TUndefinedPin& U) override {
-    const bool Small = U.MarkSize * Zoom < MinMarkPixels;
-    const double Half = std::max(U.MarkSize * Zoom, MinMarkPixels) / 2;
-    P.setPen(QPen(ToQColor(preview::UndefinedPinColour), std::max(Half / 4, 1.5)));
-    P.setBrush(Qt::NoBrush);
-    const QPointF C = Px(U.Center);
-    // Zoomed out, thousands of them may be on screen: the cross alone says it.
-    if (!Small) P.drawEllipse(C, Half, Half);
-    P.drawLine(C + QPointF(-Half, -Half), C + QPointF(Half, Half));
-    P.drawLine(C + QPointF(-Half, Half), C + QPointF(Half, -Half));
-  }
-
- private:
-  QPointF Px(TPointMm Mm) const { return {Mm.X * Zoom + Offset.x(), -Mm.Y * Zoom + Offset.y()}; }
-  // The letters stretched onto the text's box: its corners already carry
-  // size, rotation, mirror and justification, so one mapping of the string's
-  // own rectangle onto them draws all four.
-  bool DrawLetters(const preview::TTextBox& T) {
-    const TLetterCache::TLetters& Shape = Letters.Of(T.Text);
-    if (Shape.Outline.isEmpty()) return false;
-    const QRectF& Own = Shape.Own;
-    const QPolygonF From({Own.bottomLeft(), Own.bottomRight(), Own.topRight(), Own.topLeft()});
-    QTransform Onto;
-    if (!QTransform::quadToQuad(From, Polygon(T.Corners), Onto)) return false;
-    P.save();
-    P.setTransform(Onto, true);
-    P.fillPath(Shape.Outline, Colour);
-    P.restore();
-    return true;
-  }
-
-  QPolygonF Polygon(std::span<const TPointMm> Points) const {
-    QPolygonF Poly;
-    Poly.reserve(static_cast<qsizetype>(Points.size()));
-    for (const TPointMm& Mm : Points) Poly.append(Px(Mm));
-    return Poly;
-  }
-  // Width 0 is a hairline: one pixel whatever the zoom.
-  QPen StrokePen(double Width) const {
-    QPen Pen(Colour, Width > 0 ? Width * Zoom : 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    Pen.setCosmetic(Width <= 0);
-    return Pen;
-  }
-
-  QPainter& P;
-  double Zoom;
-  QPointF Offset;
-  QColor Colour;
-  TLetterCache& Letters;
+// One picture to draw: everything it needs, copied, so that the window may
+// zoom, pan and toggle layers while it is drawn.
+struct TPictureJob {
+  std::shared_ptr<const TScene> Scene;
+  preview::TLetterCache* Letters = nullptr;  // one drawing at a time uses it
+  std::vector<bool> Visible;
+  std::vector<QColor> Colours;
+  preview::TPaintView View;
+  QSize Size;  // logical pixels
+  qreal Ratio = 1;
+  TStopFlag Stop;
 };
+
+// Draws every visible layer, bottom first, each at the preview's layer
+// opacity; only the items the index finds in view, and those under a pixel as
+// that pixel. Runs on a worker; returns a null image when stopped.
+QImage DrawBoardPicture(const TPictureJob& Job) {
+  const QSize Pixels = Job.Size * Job.Ratio;
+  QImage Picture(Pixels, QImage::Format_ARGB32_Premultiplied);
+  Picture.setDevicePixelRatio(Job.Ratio);
+  Picture.fill(preview::ToQColor(preview::BackgroundColour));
+  if (!Job.Scene || Pixels.isEmpty()) return Picture;
+  const TScene& Scene = *Job.Scene;
+  QImage Layer(Pixels, QImage::Format_ARGB32_Premultiplied);
+  Layer.setDevicePixelRatio(Job.Ratio);
+  preview::TBoardRenderer Renderer(*Scene.Board, Scene.Options);
+  const TBoxMm View = VisibleBox(Job.View, Job.Size);
+  const preview::TPaintStyle Style{Job.Letters, MinMarkPixels};
+  std::size_t Seen = 0;
+  bool Stopped = false;
+  for (const int L : Scene.Order) {
+    const auto At = static_cast<std::size_t>(L);
+    if (At >= Job.Visible.size() || At >= Job.Colours.size() || !Job.Visible[At] ||
+        Scene.Index.Layer(L).Count() == 0)
+      continue;
+    preview::PaintLayer(
+        Picture, Layer, Job.Colours[At], Job.View, Style, [&](preview::TPainterSink& Sink) {
+          Scene.Index.Layer(L).Query(View, [&](const TItemRef& Item, const preview::TBoxF& Box) {
+            if (Job.Stop && ++Seen % preview::StopCheckItems == 0 &&
+                Job.Stop->load(std::memory_order_relaxed))
+              Stopped = true;
+            if (Stopped || (!UndefinedFlash(Scene, Item) && Sink.Dot(BoxMm(Box)))) return;
+            Renderer.RenderItem(Item, Sink);
+          });
+        });
+    if (Stopped) return QImage();
+  }
+  return Picture;
+}
 
 }  // namespace
 
-// The zoomable, pannable picture of the board.
+// The zoomable, pannable picture of the board. The index and every picture
+// are made on worker threads, one at a time: the window shows the last
+// picture, moved and scaled to the newest view, until the next one is ready,
+// and a view that changes again stops the drawing of the older one.
 class TBoardCanvas final : public QWidget {
  public:
   explicit TBoardCanvas(TLayersView* Owner) : QWidget(Owner), Owner(Owner) {
@@ -229,36 +162,32 @@ class TBoardCanvas final : public QWidget {
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    SharpTimer.setSingleShot(true);
-    SharpTimer.setInterval(SharpDelayMs);
-    connect(&SharpTimer, &QTimer::timeout, this, [this] { Redraw(); });
   }
 
-  // The picture drawn again now when a step left it scaled or moved.
-  void Sharpen() {
-    if (SharpTimer.isActive()) Redraw();
-  }
+  ~TBoardCanvas() override { StopWork(); }
 
-  // Indexes the board anew. Returns whether its layers differ from before.
+  // Takes the board anew; its index is made on a worker when the view is
+  // next shown. Returns whether its layers differ from before.
   bool Load(const TScriptingPcb* NewBoard, double Dbu) {
+    StopWork();
     std::vector<std::string> Names;
     if (NewBoard)
       for (const TLayer& L : NewBoard->Layers) Names.push_back(L.Name);
     const bool NewLayers = Names != LayerNames;
     LayerNames = std::move(Names);
     Board = NewBoard;
-    Options = {Dbu, Board ? &Board->Pins : nullptr};
-    Index.Clear();
+    DbuFactor = Dbu;
+    Scene.reset();
     Letters.Clear();
-    Order.clear();
     Colours.clear();
-    if (Board) {
-      Index.Build(*Board, Options);
-      Order = preview::StackingOrder(*Board);
+    if (Board)
       for (int L = 0; L < Board->Layers.Count(); ++L)
-        Colours.push_back(ToQColor(preview::LayerColour(*Board, L)));
+        Colours.push_back(preview::ToQColor(preview::LayerColour(*Board, L)));
+    if (NewLayers) {
+      Visible.assign(LayerNames.size(), true);
+      Picture = QImage();  // another board's picture would mislead
     }
-    if (NewLayers) Visible.assign(LayerNames.size(), true);
+    SceneWanted = Board != nullptr;
     Hovered.reset();
     Redraw();
     return NewLayers;
@@ -271,7 +200,13 @@ class TBoardCanvas final : public QWidget {
   }
 
   void Fit() {
-    const TBoxMm Box = Index.Bounds();
+    AutoFit = true;
+    if (!Scene && (SceneWanted || SceneRunning)) {
+      FitWhenReady = true;  // the board's extent is known with its index
+      return Redraw();
+    }
+    FitWhenReady = false;
+    const TBoxMm Box = Scene ? Scene->Index.Bounds() : TBoxMm();
     const double W = std::max(width(), 1), H = std::max(height(), 1);
     if (Box.Empty()) {
       Zoom = 10;
@@ -284,7 +219,6 @@ class TBoardCanvas final : public QWidget {
       const TPointMm Centre{(Box.Left + Box.Right) / 2, (Box.Bottom + Box.Top) / 2};
       Offset = QPointF(W / 2 - Centre.X * Zoom, H / 2 + Centre.Y * Zoom);
     }
-    AutoFit = true;
     Redraw();
   }
 
@@ -292,31 +226,79 @@ class TBoardCanvas final : public QWidget {
   void ZoomAbout(QPointF At, double Factor) {
     const TPointMm Mm = ToMm(At);
     AutoFit = false;
+    FitWhenReady = false;
     Zoom = ClampZoom(Zoom * Factor);
     Offset = QPointF(At.x() - Mm.X * Zoom, At.y() + Mm.Y * Zoom);
-    RedrawSoon();
+    Redraw();
   }
 
   // Moves the board by Delta pixels (an arrow key: the view's eighth).
   void PanBy(QPointF Delta) {
     AutoFit = false;
+    FitWhenReady = false;
     Offset += Delta;
-    RedrawSoon();
+    Redraw();
   }
 
-  // A zoom or pan step shows the last picture moved and scaled at once; the
-  // board is drawn again when the steps pause, so that a run of wheel turns
-  // or key presses costs one drawing, not one each.
-  void RedrawSoon() {
-    if (!CacheValid) return Redraw();
-    update();
-    SharpTimer.start();
-  }
-
+  // The picture no longer shows the view: the last one is shown moved and
+  // scaled at once, and a new one is drawn. One being drawn is stopped, so
+  // that a run of wheel turns or key presses ends in one drawing of the view
+  // they reached, not in one per step.
   void Redraw() {
-    SharpTimer.stop();
-    CacheValid = false;
+    PictureWanted = true;
+    if (PictureStop) PictureStop->store(true);
     update();
+  }
+
+  // Starts what the view waits for, unless the board may be changing.
+  void StartWork() {
+    if (Paused || Dragging || SceneRunning || PictureRunning) return;
+    if (SceneWanted) return StartScene();
+    if (Scene && PictureWanted) StartPicture();
+    if (!Scene && PictureWanted) {
+      // Nothing to draw: the empty picture is the newest at once.
+      Picture = QImage();
+      PictureView = {Zoom, Offset};
+      PictureWanted = false;
+      emit Owner->PictureReady();
+    }
+  }
+
+  // Stops the workers and waits for them: for a moment only, as they look
+  // at their stop flags every few thousand items.
+  void StopWork() {
+    if (SceneStop) SceneStop->store(true);
+    if (PictureStop) PictureStop->store(true);
+    SceneJob.waitForFinished();
+    PictureJob.waitForFinished();
+    ++SceneRound;
+    ++PictureRound;
+    if (SceneRunning) SceneWanted = true;
+    if (PictureRunning) PictureWanted = true;
+    SceneRunning = PictureRunning = false;
+    SceneStop.reset();
+    PictureStop.reset();
+  }
+
+  // While paused nothing is drawn on the workers: the board is being changed.
+  void SetPaused(bool Pause) {
+    Paused = Pause;
+    if (Pause)
+      StopWork();
+    else
+      update();
+  }
+
+  bool PictureCurrent() const {
+    return !SceneWanted && !SceneRunning && !PictureWanted && !PictureRunning;
+  }
+
+  // The view's picture drawn here and now, as a worker would draw it.
+  QImage DrawNow() {
+    preview::TLetterCache Own;  // the workers' cache may be in use
+    TPictureJob Job = NewJob();
+    Job.Letters = &Own;
+    return DrawBoardPicture(Job);
   }
 
   double CurrentZoom() const { return Zoom; }
@@ -327,14 +309,23 @@ class TBoardCanvas final : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (!CacheValid && !Dragging) RenderCache();
+    StartWork();
     QPainter P(this);
-    P.fillRect(rect(), ToQColor(preview::BackgroundColour));
-    // Cache pixel c shows the board point that now lies at
-    // Offset + (c - CacheOffset) * Zoom / CacheZoom.
-    P.translate(Offset);
-    P.scale(Zoom / CacheZoom, Zoom / CacheZoom);
-    P.drawImage(-CacheOffset, Cache);
+    P.fillRect(rect(), preview::ToQColor(preview::BackgroundColour));
+    if (!Picture.isNull()) {
+      // Picture pixel c shows the board point that now lies at
+      // Offset + (c - PictureOffset) * Zoom / PictureZoom.
+      const double Scale = Zoom / PictureView.Zoom;
+      P.save();
+      P.translate(Offset);
+      P.scale(Scale, Scale);
+      P.drawImage(-PictureView.Offset, Picture);
+      P.restore();
+    }
+    if (Board && Picture.isNull() && !PictureCurrent()) {
+      P.setPen(palette().color(QPalette::BrightText));
+      P.drawText(rect(), Qt::AlignCenter, TLayersView::tr("Drawing…"));
+    }
   }
 
   // Until the user zooms or pans, the board stays fitted to the view.
@@ -378,6 +369,7 @@ class TBoardCanvas final : public QWidget {
     if (E->button() != Qt::LeftButton) return;
     Dragging = true;
     AutoFit = false;
+    FitWhenReady = false;
     DragStart = E->position();
     DragOffset = Offset;
     setCursor(Qt::ClosedHandCursor);
@@ -388,7 +380,7 @@ class TBoardCanvas final : public QWidget {
     emit Owner->CursorText(
         TLayersView::tr("X %1  Y %2 mm").arg(At.X, 0, 'f', 3).arg(At.Y, 0, 'f', 3));
     if (Dragging) {
-      // The rendered picture moves along; the board is drawn again on release.
+      // The picture moves along; the board is drawn again on release.
       Offset = DragOffset + (E->position() - DragStart);
       update();
       return;
@@ -410,109 +402,126 @@ class TBoardCanvas final : public QWidget {
 
  private:
   double ClampZoom(double Z) const {
-    const TBoxMm Box = Index.Bounds();
+    const TBoxMm Box = Scene ? Scene->Index.Bounds() : TBoxMm();
     const double Side = std::max(Box.Width(), Box.Height());
     const double Upper = Side > 0 ? std::min(MaxZoom, MaxBoardPixels / Side) : MaxZoom;
     return std::clamp(Z, MinZoom, std::max(Upper, MinZoom));
   }
 
-  TBoxMm VisibleBox() const {
-    TBoxMm Box;
-    Box.Add(ToMm(QPointF(0, 0)));
-    Box.Add(ToMm(QPointF(width(), height())));
-    return Box;
+  void StartScene() {
+    SceneWanted = false;
+    SceneRunning = true;
+    SceneStop = NewStopFlag();
+    const quint64 Round = ++SceneRound;
+    // Read here, on the window's thread, where the table changes.
+    TPins Pins = Board->Pins;
+    SceneJob = QtConcurrent::run([this, Round, Target = Board, Dbu = DbuFactor,
+                                  Pins = std::move(Pins), Stop = SceneStop]() mutable {
+      std::shared_ptr<const TScene> Made = BuildScene(Target, std::move(Pins), Dbu, Stop);
+      QMetaObject::invokeMethod(
+          this, [this, Round, Made] { SceneReady(Round, Made); }, Qt::QueuedConnection);
+    });
   }
 
-  // The board may be half loaded again while a message box of the reader
-  // lets the view paint: every look-up goes through the bounds checks.
-  bool UndefinedFlash(const TItemRef& Item) const {
-    if (Item.Kind != TItemKind::Flash || Item.Layer >= Board->Layers.Count()) return false;
-    const TPcbFlash* F = preview::FindItem(Board->Layers.Items(Item.Layer).Flashes, Item.Index);
-    return F && (!Options.Pins || !Options.Pins->Exists(PinRowOf(F->PinNumber)));
-  }
-
-  // Draws every visible layer into Cache, bottom first, each at the preview's
-  // layer opacity. Items under a pixel are one pixel of their colour.
-  void RenderCache() {
-    const qreal Ratio = devicePixelRatioF();
-    const QSize Pixels = size() * Ratio;
-    Cache = QImage(Pixels, QImage::Format_ARGB32_Premultiplied);
-    Cache.setDevicePixelRatio(Ratio);
-    Cache.fill(ToQColor(preview::BackgroundColour));
-    CacheOffset = Offset;
-    CacheZoom = Zoom;
-    CacheValid = true;
-    if (!Board || Pixels.isEmpty()) return;
-    QImage Layer(Pixels, QImage::Format_ARGB32_Premultiplied);
-    Layer.setDevicePixelRatio(Ratio);
-    preview::TBoardRenderer Renderer(*Board, Options);
-    const TBoxMm View = VisibleBox();
-    std::vector<std::size_t> Dots;
-    for (int L : Order) {
-      if (!Visible[static_cast<std::size_t>(L)] || Index.Layer(L).Count() == 0) continue;
-      Layer.fill(Qt::transparent);
-      Dots.clear();
-      {
-        QPainter P(&Layer);
-        P.setRenderHint(QPainter::Antialiasing);
-        TPainterSink Sink(P, Zoom, Offset, Colours[static_cast<std::size_t>(L)], Letters);
-        Index.Layer(L).Query(View, [&](const TItemRef& Item, const preview::TBoxF& Box) {
-          if (Box.Width() * Zoom < 1 && Box.Height() * Zoom < 1 && !UndefinedFlash(Item)) {
-            const double X = ((Box.Left + Box.Right) / 2.0 * Zoom + Offset.x()) * Ratio;
-            const double Y = (-(Box.Bottom + Box.Top) / 2.0 * Zoom + Offset.y()) * Ratio;
-            if (X >= 0 && Y >= 0 && X < Pixels.width() && Y < Pixels.height())
-              Dots.push_back(static_cast<std::size_t>(Y) *
-                                 static_cast<std::size_t>(Pixels.width()) +
-                             static_cast<std::size_t>(X));
-            return;
-          }
-          Renderer.RenderItem(Item, Sink);
-        });
-      }
-      const QRgb Dot = Colours[static_cast<std::size_t>(L)].rgba();
-      QRgb* Bits = reinterpret_cast<QRgb*>(Layer.bits());
-      for (std::size_t At : Dots) Bits[At] = Dot;
-      QPainter C(&Cache);
-      C.setOpacity(preview::LayerOpacity);
-      C.drawImage(QPointF(0, 0), Layer);
+  void SceneReady(quint64 Round, const std::shared_ptr<const TScene>& Made) {
+    if (Round != SceneRound) return;  // stopped and superseded
+    SceneRunning = false;
+    SceneStop.reset();
+    if (!Made) {
+      SceneWanted = true;
+      return update();
     }
+    Scene = Made;
+    if (FitWhenReady) Fit();
+    Redraw();
+  }
+
+  TPictureJob NewJob() {
+    TPictureJob Job;
+    Job.Scene = Scene;
+    Job.Letters = &Letters;
+    Job.Visible = Visible;
+    Job.Colours = Colours;
+    Job.View = {Zoom, Offset};
+    Job.Size = size();
+    Job.Ratio = devicePixelRatioF();
+    return Job;
+  }
+
+  void StartPicture() {
+    PictureWanted = false;
+    PictureRunning = true;
+    PictureStop = NewStopFlag();
+    TPictureJob Job = NewJob();
+    Job.Stop = PictureStop;
+    const quint64 Round = ++PictureRound;
+    PictureJob = QtConcurrent::run([this, Round, Job = std::move(Job)] {
+      QImage Drawn = DrawBoardPicture(Job);
+      QMetaObject::invokeMethod(
+          this, [this, Round, Drawn, View = Job.View] { PictureDone(Round, Drawn, View); },
+          Qt::QueuedConnection);
+    });
+  }
+
+  // A picture of a view that has changed since is dropped: the newest view
+  // is being drawn already, or is about to be.
+  void PictureDone(quint64 Round, const QImage& Drawn, const preview::TPaintView& View) {
+    if (Round != PictureRound) return;
+    PictureRunning = false;
+    const bool Stale = PictureStop && PictureStop->load();
+    PictureStop.reset();
+    if (!Stale && !Drawn.isNull()) {
+      Picture = Drawn;
+      PictureView = View;
+    }
+    update();
+    if (PictureCurrent()) emit Owner->PictureReady();
   }
 
   void Hover(QPointF At) {
-    if (!Board) return Tell(std::nullopt);
-    preview::TBoardRenderer Renderer(*Board, Options);
-    Tell(preview::HitTest(Index, Renderer, ToMm(At), HoverPixels / Zoom, Visible));
+    if (!Scene || !Board) return Tell(std::nullopt);
+    preview::TBoardRenderer Renderer(*Scene->Board, Scene->Options);
+    Tell(preview::HitTest(Scene->Index, Renderer, ToMm(At), HoverPixels / Zoom, Visible));
   }
 
   void Tell(std::optional<TItemRef> Item) {
     if (Item == Hovered) return;
     Hovered = Item;
-    emit Owner->StatusText(
-        Item && Board ? QString::fromStdString(preview::DescribeItem(*Board, Options, *Item))
-                      : QString());
+    emit Owner->StatusText(Item && Scene ? QString::fromStdString(preview::DescribeItem(
+                                               *Scene->Board, Scene->Options, *Item))
+                                         : QString());
   }
 
   TLayersView* Owner;
   const TScriptingPcb* Board = nullptr;
-  preview::TRenderOptions Options;
-  preview::TBoardIndex Index;
+  double DbuFactor = DefaultDbuFactor;
+  std::shared_ptr<const TScene> Scene;
   std::vector<std::string> LayerNames;
   std::vector<bool> Visible;
-  std::vector<int> Order;
   std::vector<QColor> Colours;
   std::optional<TItemRef> Hovered;
+  preview::TLetterCache Letters;
 
   double Zoom = 10;  // pixels per millimetre
   QPointF Offset;    // where the board's origin is, in widget pixels
   bool AutoFit = true;
-  QImage Cache;
-  QPointF CacheOffset;
-  double CacheZoom = 10;
-  TLetterCache Letters;
-  QTimer SharpTimer;
-  bool CacheValid = false;
+  bool FitWhenReady = false;
   bool Dragging = false;
   QPointF DragStart, DragOffset;
+
+  // The last picture drawn and the view it shows.
+  QImage Picture;
+  preview::TPaintView PictureView;
+
+  // The workers: one index and one picture at most, each with its flag
+  // asking it to stop and a round number that tells its result from an
+  // older one's.
+  bool Paused = false;
+  bool SceneWanted = false, SceneRunning = false;
+  bool PictureWanted = false, PictureRunning = false;
+  QFuture<void> SceneJob, PictureJob;
+  TStopFlag SceneStop, PictureStop;
+  quint64 SceneRound = 0, PictureRound = 0;
 
   friend class TLayersView;
 };
@@ -578,7 +587,32 @@ void TLayersView::Refresh() {
 
 void TLayersView::Fit() { Canvas->Fit(); }
 
-void TLayersView::Sharpen() { Canvas->Sharpen(); }
+void TLayersView::Sharpen() { Canvas->StartWork(); }
+
+void TLayersView::SetPaused(bool Pause) { Canvas->SetPaused(Pause); }
+
+bool TLayersView::PictureCurrent() const { return Canvas->PictureCurrent(); }
+
+bool TLayersView::WaitForPicture(int TimeoutMs) {
+  QElapsedTimer Clock;
+  Clock.start();
+  QEventLoop Loop;
+  QTimer Look;
+  Look.setInterval(2);
+  connect(&Look, &QTimer::timeout, &Loop, [&] {
+    // A hidden view is not painted, which is where the drawing starts.
+    Canvas->StartWork();
+    if (Canvas->PictureCurrent() || Canvas->Paused || Clock.hasExpired(TimeoutMs)) Loop.quit();
+  });
+  Look.start();
+  Canvas->StartWork();
+  if (!Canvas->PictureCurrent() && !Canvas->Paused) Loop.exec();
+  return Canvas->PictureCurrent();
+}
+
+QImage TLayersView::DrawPictureNow() const { return Canvas->DrawNow(); }
+
+QImage TLayersView::ShownPicture() const { return Canvas->Picture; }
 
 void TLayersView::LayerItemChanged(QListWidgetItem* Item) {
   Canvas->SetLayerVisible(List->row(Item), Item->checkState() == Qt::Checked);

@@ -6,11 +6,12 @@
 // fields through StatusText, the position under the mouse through CursorText.
 //
 // The view draws from the core's spatial index, only what is on screen, and
-// items smaller than a pixel as single pixels, so a board of a million items
-// stays responsive. What it draws is rendered once into an image; panning
-// and zooming move and scale that image, and the board is drawn again when
-// the drag ends or the steps pause.
+// items smaller than a pixel as single pixels. The index and the pictures are
+// made on worker threads, so that a board of a million items never holds the
+// window up: a zoom or pan step shows the last picture scaled or moved at
+// once, and the board is drawn anew behind it at the newest view.
 
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 #include <memory>
@@ -48,9 +49,22 @@ class TLayersView : public QWidget {
   void Refresh();
   // Zooms and pans so that the whole board is in view.
   void Fit();
-  // Zoom and pan steps show the last picture scaled or moved and draw the
-  // board again once they pause; this draws it at once.
+  // Starts drawing the newest view now if it waits for one (it otherwise
+  // starts when the view is next painted).
   void Sharpen();
+  // While paused, nothing is read from the board on a worker: the window
+  // pauses the view while a step of its own may change the board. Pausing
+  // stops the workers and waits the moment they take to notice.
+  void SetPaused(bool Pause);
+  // Whether the picture shown is of the newest view, index and layers.
+  bool PictureCurrent() const;
+  // Serves the window's events until the picture is current or TimeoutMs
+  // passed (at once while paused); returns PictureCurrent().
+  bool WaitForPicture(int TimeoutMs = 30000);
+  // The picture of the view drawn at once on this thread, as the workers
+  // draw it, and the one last drawn by them.
+  QImage DrawPictureNow() const;
+  QImage ShownPicture() const;
 
   // The parts, for the window's tests.
   QListWidget* LayerList() const { return List; }
@@ -64,6 +78,8 @@ class TLayersView : public QWidget {
   void StatusText(const QString& Text);
   // The board position under the mouse in millimetres; empty when it left.
   void CursorText(const QString& Text);
+  // A picture of the newest view is shown.
+  void PictureReady();
 
  private:
   void LayerItemChanged(QListWidgetItem* Item);

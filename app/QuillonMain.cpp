@@ -74,6 +74,8 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
 }
 
 TQuillonMain::~TQuillonMain() {
+  // The board dies before the child widgets: the Layers page's workers stop first.
+  LayersView->SetPaused(true);
   FormDestroy();
   // The child widgets die after this object; none of them may call back.
   for (QObject* Child : findChildren<QObject*>()) Child->blockSignals(true);
@@ -129,8 +131,16 @@ void TQuillonMain::BuildStatusBar() {
   ProgressBar->hide();
   CancelButton->hide();
   connect(CancelButton, &QPushButton::clicked, Runner, &TWorkRunner::Cancel);
-  connect(Runner, &TWorkRunner::Started, this, [this] { SetBusy(true); });
-  connect(Runner, &TWorkRunner::Finished, this, [this] { SetBusy(false); });
+  // A step on the worker may replace the board's layers: the Layers page
+  // reads none of them meanwhile.
+  connect(Runner, &TWorkRunner::Started, this, [this] {
+    LayersView->SetPaused(true);
+    SetBusy(true);
+  });
+  connect(Runner, &TWorkRunner::Finished, this, [this] {
+    SetBusy(false);
+    LayersView->SetPaused(false);
+  });
   connect(Runner, &TWorkRunner::StageChanged, this, [this](const QString& Text, int Percent) {
     StatusText->setText(Text);
     if (Percent >= 0) ProgressBar->setValue(Percent);

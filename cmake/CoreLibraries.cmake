@@ -22,6 +22,9 @@ function(quillon_core_library name)
     endif()
   endforeach()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  # A qt/ folder holds Qt painting for the front ends, built apart: the core
+  # knows nothing of Qt.
+  list(FILTER sources EXCLUDE REGEX "/qt/[^/]*$")
   add_library(quillon_${name} STATIC ${sources})
   target_include_directories(quillon_${name} PUBLIC ${root})
   target_link_libraries(quillon_${name} PUBLIC ${ARGN})

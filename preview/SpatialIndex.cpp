@@ -62,15 +62,21 @@ int TLayerIndex::CellRow(double Y) const {
   return static_cast<int>(std::clamp(R, 0.0, static_cast<double>(Rows - 1)));
 }
 
-void TLayerIndex::Build(TBoardRenderer& Renderer, int L) {
+bool TLayerIndex::Build(TBoardRenderer& Renderer, int L, const std::atomic<bool>* Stop) {
   *this = TLayerIndex();
   LayerIndex = L;
   const TPcb& Board = Renderer.Board();
-  if (L < 0 || L >= Board.Layers.Count()) return;
+  if (L < 0 || L >= Board.Layers.Count()) return true;
 
   std::vector<std::uint32_t> ItemKeys;
   std::vector<TBoxF> ItemBoxes;
+  std::size_t Seen = 0;
+  bool Stopped = false;
   TBoardRenderer::ForEachItem(Board.Layers.Items(L), L, [&](const TItemRef& Item) {
+    // Asked every few thousand items: a stop answers within a millisecond or so.
+    if (Stop && ++Seen % StopCheckItems == 0 && Stop->load(std::memory_order_relaxed))
+      Stopped = true;
+    if (Stopped) return;
     if (static_cast<std::uint32_t>(Item.Index) > IndexMask) return;  // beyond any real board
     const TBoxMm B = Renderer.ItemBounds(Item);
     if (B.Empty() || !Finite(B)) return;
@@ -78,7 +84,11 @@ void TLayerIndex::Build(TBoardRenderer& Renderer, int L) {
     ItemKeys.push_back(Pack(Item.Kind, Item.Index));
     ItemBoxes.push_back({Down(B.Left), Down(B.Bottom), Up(B.Right), Up(B.Top)});
   });
-  if (ItemKeys.empty()) return;
+  if (Stopped) {
+    *this = TLayerIndex();
+    return false;
+  }
+  if (ItemKeys.empty()) return true;
 
   CellSize = ChooseCellSize(ItemBoxes, AllBounds);
   OriginX = AllBounds.Left;
@@ -117,13 +127,19 @@ void TLayerIndex::Build(TBoardRenderer& Renderer, int L) {
     Keys[At] = ItemKeys[I];
     Boxes[At] = ItemBoxes[I];
   }
+  return true;
 }
 
-void TBoardIndex::Build(const TPcb& Board, const TRenderOptions& Options) {
+bool TBoardIndex::Build(const TPcb& Board, const TRenderOptions& Options,
+                        const std::atomic<bool>* Stop) {
   TBoardRenderer Renderer(Board, Options);
   Layers.assign(static_cast<std::size_t>(Board.Layers.Count()), TLayerIndex());
   for (int L = 0; L < Board.Layers.Count(); ++L)
-    Layers[static_cast<std::size_t>(L)].Build(Renderer, L);
+    if (!Layers[static_cast<std::size_t>(L)].Build(Renderer, L, Stop)) {
+      Layers.clear();
+      return false;
+    }
+  return true;
 }
 
 TBoxMm TBoardIndex::Bounds() const {

@@ -5,6 +5,7 @@
 // every item, so a query looks half a cell further in every direction, and
 // the few larger items are kept in a list that every query checks.
 
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "preview/BoardRenderer.h"
 
 namespace quillon::preview {
+
+// How many items a build passes between two looks at its Stop flag.
+constexpr std::size_t StopCheckItems = 4096;
 
 // Single precision halves the index; boxes are widened by a relative step so
 // that rounding never loses an item.
@@ -23,7 +27,9 @@ struct TBoxF {
 
 class TLayerIndex {
  public:
-  void Build(TBoardRenderer& Renderer, int L);
+  // Returns false, leaving the index empty, when Stop (if given) turned true
+  // meanwhile: a view that no longer needs the index does not wait for it.
+  bool Build(TBoardRenderer& Renderer, int L, const std::atomic<bool>* Stop = nullptr);
 
   // Calls F(const TItemRef&, const TBoxF&) for every item whose box meets
   // Box, in no particular order.
@@ -66,7 +72,9 @@ class TLayerIndex {
 
 class TBoardIndex {
  public:
-  void Build(const TPcb& Board, const TRenderOptions& Options);
+  // As TLayerIndex::Build: false, and no layers, when stopped.
+  bool Build(const TPcb& Board, const TRenderOptions& Options,
+             const std::atomic<bool>* Stop = nullptr);
   void Clear() { Layers.clear(); }
   int LayerCount() const { return static_cast<int>(Layers.size()); }
   const TLayerIndex& Layer(int L) const { return Layers[static_cast<std::size_t>(L)]; }

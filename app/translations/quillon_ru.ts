@@ -136,6 +136,10 @@ Written by the Quillon developers.</source>
         <translation>Вписать</translation>
     </message>
     <message>
+        <source>Drawing…</source>
+        <translation>Рисуется…</translation>
+    </message>
+    <message>
         <source>X %1  Y %2 mm</source>
         <translation>X %1  Y %2 мм</translation>
     </message>

@@ -35,8 +35,18 @@ void Wheel(QWidget* To, QPointF At, int Delta) {
   QApplication::sendEvent(To, &E);
 }
 
-QColor PixelAt(QWidget* View, QPointF At) {
-  return View->grab().toImage().pixelColor(At.toPoint());
+// What the view shows once the workers have drawn its newest picture.
+QImage Shown(QWidget* Canvas) {
+  auto* View = qobject_cast<app::TLayersView*>(Canvas->parentWidget());
+  EXPECT_TRUE(View && View->WaitForPicture());
+  return Canvas->grab().toImage();
+}
+
+QColor PixelAt(QWidget* View, QPointF At) { return Shown(View).pixelColor(At.toPoint()); }
+
+void Press(QWidget* To, int Key, Qt::KeyboardModifiers Mods = Qt::NoModifier) {
+  QKeyEvent E(QEvent::KeyPress, Key, Mods);
+  QApplication::sendEvent(To, &E);
 }
 
 // The layer's colour at the preview's opacity over the background.
@@ -73,7 +83,8 @@ class LayersViewTest : public ::testing::Test {
     View.SetDbuFactor(0.01);
     View.SetBoard(&Board);
     View.Refresh();
-    QApplication::processEvents();
+    // The view is fitted to the board once its index is made.
+    EXPECT_TRUE(View.WaitForPicture());
   }
 
   TScriptingPcb Board;
@@ -101,6 +112,7 @@ TEST_F(LayersViewTest, ListsTheLayersWithCheckBoxesAndDrawsOnlyTheCheckedOnes) {
   Wheel(View.View(), Inside, 240);
   const QPointF Before = View.ViewPoint(0, 0);
   View.Refresh();
+  EXPECT_TRUE(View.WaitForPicture());
   EXPECT_EQ(View.LayerList()->item(1)->checkState(), Qt::Unchecked);
   ExpectAt(View.ViewPoint(0, 0), Before);
 }
@@ -136,8 +148,7 @@ TEST_F(LayersViewTest, KeysZoomPanAndFitAndTheCursorIsToldInMillimetres) {
   const QPointF Fitted = View.ViewPoint(0, 0);
   const double Width = View.ViewPoint(10, 0).x() - Fitted.x();
   auto Press = [Canvas](int Key, Qt::KeyboardModifiers Mods = Qt::NoModifier) {
-    QKeyEvent E(QEvent::KeyPress, Key, Mods);
-    QApplication::sendEvent(Canvas, &E);
+    test::Press(Canvas, Key, Mods);
   };
   Press(Qt::Key_Plus);
   EXPECT_NEAR(View.ViewPoint(10, 0).x() - View.ViewPoint(0, 0).x(), Width * 1.25, 1e-6);
@@ -149,6 +160,9 @@ TEST_F(LayersViewTest, KeysZoomPanAndFitAndTheCursorIsToldInMillimetres) {
   EXPECT_NEAR(View.ViewPoint(0, 0).x() - Before.x(), Canvas->width() / 8.0, 1e-6);
   Press(Qt::Key_Up);
   EXPECT_NEAR(View.ViewPoint(0, 0).y() - Before.y(), Canvas->height() / 8.0, 1e-6);
+  // The picture drawn behind the steps shows the board where they left it.
+  ExpectColour(PixelAt(Canvas, View.ViewPoint(5, 5)), Blended({214, 64, 56}));
+  ExpectColour(PixelAt(Canvas, View.ViewPoint(15, 5)), QColor(16, 20, 26));
   Press(Qt::Key_0, Qt::ControlModifier);
   ExpectAt(View.ViewPoint(0, 0), Fitted);
 
@@ -175,7 +189,7 @@ TEST(LayersViewText, ALegibleTextIsDrawnAsLettersNotAsItsBox) {
   View.SetDbuFactor(0.01);
   View.SetBoard(&Board);
   View.Refresh();
-  const QImage Picture = View.View()->grab().toImage();
+  const QImage Picture = Shown(View.View());
   // Across any row a box shows at most its two sides; four letters "I" show
   // four separate strokes.
   const QColor Background = Picture.pixelColor(2, 2);
@@ -211,32 +225,84 @@ TEST_F(LayersViewTest, ANewDbuFactorTakesEffectAtRefresh) {
   EXPECT_FALSE(View.SetDbuFactor(NAN));
   EXPECT_TRUE(View.SetDbuFactor(0.0254));
   View.Refresh();
+  ASSERT_TRUE(View.WaitForPicture());
   Send(View.View(), QEvent::MouseMove, View.ViewPoint(12.7, 12.7));
   ASSERT_EQ(Said.size(), 1);
   EXPECT_EQ(Said[0].left(44), "Filled rectangle 0 on layer 0 COMP (mm): cor");
   EXPECT_TRUE(Said[0].endsWith("opposite corner (25.400, 25.400)"));
 }
 
-// The reader empties the board before it fills it again, and its message
-// boxes let the view paint in between: the old index must not reach past the
-// items that are left.
+// A board may be emptied (paused, as the window does around its steps) and
+// message boxes let the view paint before it is refreshed: the old index must
+// not reach past the items that are left.
 TEST_F(LayersViewTest, ABoardEmptiedBeforeRefreshIsDrawnAndHoveredSafely) {
   AddFlash(Board.Layers.Items(1), 9, {100, 100});
   View.Refresh();
+  ASSERT_TRUE(View.WaitForPicture());
+  View.SetPaused(true);
   Board.Layers.Items(1).Flashes.Clear();
   Board.Layers.Items(0).Lines.Clear();
-  View.View()->update();
-  View.View()->grab();
+  View.SetPaused(false);
+  Wheel(View.View(), View.ViewPoint(5, 5), -120);
+  Shown(View.View());
   Send(View.View(), QEvent::MouseMove, View.ViewPoint(5, 5));
+  View.SetPaused(true);
   Board.Layers.Clear();
+  View.SetPaused(false);
   Wheel(View.View(), View.ViewPoint(5, 5), 120);
-  View.View()->grab();
+  Shown(View.View());
   Send(View.View(), QEvent::MouseMove, View.ViewPoint(1, 5));
   EXPECT_TRUE(Said.isEmpty() || Said.back().isEmpty());
 }
 
+// The workers draw exactly what a drawing on the window's thread would: the
+// same pixels, with letters, pads, undefined-pin marks and dots.
+TEST_F(LayersViewTest, TheWorkersPictureIsTheOneDrawnHere) {
+  TLayer& Silk = AddLayer(Board, "SILK", 3);
+  TPcbText& Text = Silk.Texts.Add();
+  Text.X = 200;
+  Text.Y = 200;
+  Text.Size = 300;
+  Text.Text = "Q1";
+  AddFlash(Board.Layers.Items(1), 9, {2500, 800});
+  for (int I = 0; I < 50; ++I) AddLine(Silk.Lines, kindLine, {I * 5, 1200}, {I * 5 + 1, 1200}, 0);
+  View.Refresh();
+  for (int Step = 0; Step < 3; ++Step) {
+    ASSERT_TRUE(View.WaitForPicture());
+    const QImage Drawn = View.ShownPicture();
+    EXPECT_FALSE(Drawn.isNull());
+    EXPECT_TRUE(Drawn == View.DrawPictureNow()) << "step " << Step;
+    Press(View.View(), Step == 1 ? Qt::Key_Left : Qt::Key_Plus);
+  }
+}
+
+// A view that changes while its picture is drawn stops that drawing and
+// drops what it made: only the newest view's picture is ever shown.
+TEST_F(LayersViewTest, APictureOfAnOlderViewIsDropped) {
+  int Ready = 0;
+  QObject::connect(&View, &app::TLayersView::PictureReady, [&Ready] { ++Ready; });
+  Press(View.View(), Qt::Key_Plus);
+  View.Sharpen();  // the first drawing starts now
+  EXPECT_FALSE(View.PictureCurrent());
+  Press(View.View(), Qt::Key_Plus);
+  Press(View.View(), Qt::Key_Right);
+  ASSERT_TRUE(View.WaitForPicture());
+  EXPECT_EQ(Ready, 1);
+  EXPECT_TRUE(View.ShownPicture() == View.DrawPictureNow());
+  // Pausing stops a drawing too; it is drawn once the pause ends.
+  Press(View.View(), Qt::Key_Minus);
+  View.Sharpen();
+  View.SetPaused(true);
+  EXPECT_FALSE(View.WaitForPicture());  // nothing is drawn while paused
+  View.SetPaused(false);
+  ASSERT_TRUE(View.WaitForPicture());
+  EXPECT_EQ(Ready, 2);
+  EXPECT_TRUE(View.ShownPicture() == View.DrawPictureNow());
+}
+
 // A board of a million lines and flashes: indexing, drawing it whole, zoomed
-// in and panned must each take well under the seconds a user would notice.
+// in and panned must each take well under the seconds a user would notice,
+// and none of it may hold the window's thread up.
 TEST(LayersViewBig, AMillionItemsStayResponsive) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__OPTIMIZE__) == 0
   const double Slack = 8;  // sanitized and unoptimised builds are slower
@@ -262,35 +328,42 @@ TEST(LayersViewBig, AMillionItemsStayResponsive) {
   View.SetBoard(&Board);
   QElapsedTimer T;
   T.start();
-  View.Refresh();
-  const qint64 IndexMs = T.restart();
+  // The window's thread only hands work to the workers: every step returns
+  // at once, and the picture follows.
+  qint64 LongestStep = 0;
+  auto Step = [&](const auto& Do) {
+    QElapsedTimer S;
+    S.start();
+    Do();
+    View.View()->repaint();
+    LongestStep = std::max(LongestStep, S.elapsed());
+  };
   QWidget* Canvas = View.View();
-  Canvas->grab();
+  Step([&] { View.Refresh(); });
+  EXPECT_TRUE(View.WaitForPicture());
   const qint64 WholeMs = T.restart();
-  Wheel(Canvas, QPointF(500, 350), 2400);  // about 37 times closer
-  View.Sharpen();
-  Canvas->grab();
+  Step([&] { Wheel(Canvas, QPointF(500, 350), 2400); });  // about 37 times closer
+  EXPECT_TRUE(View.WaitForPicture());
   const qint64 ZoomMs = T.restart();
-  Send(Canvas, QEvent::MouseButtonPress, QPointF(500, 350), Qt::LeftButton);
-  for (int Step = 1; Step <= 20; ++Step)
-    Send(Canvas, QEvent::MouseMove, QPointF(500 + 10 * Step, 350), Qt::LeftButton);
-  Canvas->grab();
+  Step([&] { Send(Canvas, QEvent::MouseButtonPress, QPointF(500, 350), Qt::LeftButton); });
+  for (int Move = 1; Move <= 20; ++Move)
+    Step([&] { Send(Canvas, QEvent::MouseMove, QPointF(500 + 10 * Move, 350), Qt::LeftButton); });
   const qint64 DragMs = T.restart();
-  Send(Canvas, QEvent::MouseButtonRelease, QPointF(700, 350), Qt::LeftButton);
-  Canvas->grab();
+  Step([&] { Send(Canvas, QEvent::MouseButtonRelease, QPointF(700, 350), Qt::LeftButton); });
+  EXPECT_TRUE(View.WaitForPicture());
   const qint64 PanMs = T.restart();
-  for (int Step = 0; Step < 100; ++Step)
-    Send(Canvas, QEvent::MouseMove, QPointF(300 + Step * 3, 300));
+  for (int Move = 0; Move < 100; ++Move)
+    Send(Canvas, QEvent::MouseMove, QPointF(300 + Move * 3, 300));
   const qint64 HoverMs = T.restart();
-  std::cout << "1,000,000 items: index " << IndexMs << " ms, whole board " << WholeMs
-            << " ms, zoomed " << ZoomMs << " ms, 20 drag steps " << DragMs << " ms, after pan "
-            << PanMs << " ms, 100 hovers " << HoverMs << " ms\n";
-  EXPECT_LT(IndexMs, 3000 * Slack);
-  EXPECT_LT(WholeMs, 1500 * Slack);
+  std::cout << "1,000,000 items: index and whole board " << WholeMs << " ms, zoomed " << ZoomMs
+            << " ms, 20 drag steps " << DragMs << " ms, after pan " << PanMs << " ms, 100 hovers "
+            << HoverMs << " ms; longest step on the window's thread " << LongestStep << " ms\n";
+  EXPECT_LT(WholeMs, 4500 * Slack);
   EXPECT_LT(ZoomMs, 1500 * Slack);
   EXPECT_LT(DragMs, 300 * Slack);
   EXPECT_LT(PanMs, 1500 * Slack);
   EXPECT_LT(HoverMs, 500 * Slack);
+  EXPECT_LT(LongestStep, 100 * Slack);
 }
 
 TEST_F(WindowTest, TheLayersPageShowsTheDemoBoardAndFollowsThePinTable) {
@@ -306,7 +379,7 @@ TEST_F(WindowTest, TheLayersPageShowsTheDemoBoardAndFollowsThePinTable) {
 
   // Before the pin table is read every flash is marked; after it, one.
   auto Marks = [&] {
-    const QImage Img = View->View()->grab().toImage();
+    const QImage Img = Shown(View->View());
     int Count = 0;
     for (int Y = 0; Y < Img.height(); ++Y)
       for (int X = 0; X < Img.width(); ++X) {

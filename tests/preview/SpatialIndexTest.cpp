@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <random>
 
 #include "preview/HitTest.h"
@@ -65,6 +66,26 @@ TEST(PreviewSpatialIndex, AQueryFindsExactlyTheItemsWhoseBoxesMeetIt) {
       ASSERT_EQ(Sorted(Found), Sorted(Expected)) << "query " << Q << " layer " << L;
     }
   }
+}
+
+// A view that no longer needs an index stops its build: the build says so
+// and leaves nothing half made; unstopped, the flag changes nothing.
+TEST(PreviewSpatialIndex, AStoppedBuildEndsEmptyAndSaysSo) {
+  std::mt19937 Rng(3);
+  TPcb Board;
+  FillRandomLayer(AddLayer(Board, "COMP", 1), Rng, static_cast<int>(StopCheckItems));
+  const TRenderOptions Options{0.01, nullptr};
+  std::atomic<bool> Stop{true};
+  TBoardIndex Index;
+  EXPECT_FALSE(Index.Build(Board, Options, &Stop));
+  EXPECT_EQ(Index.LayerCount(), 0);
+  EXPECT_EQ(Index.ItemCount(), 0u);
+  Stop = false;
+  ASSERT_TRUE(Index.Build(Board, Options, &Stop));
+  TBoardIndex Plain;
+  ASSERT_TRUE(Plain.Build(Board, Options));
+  EXPECT_EQ(Index.ItemCount(), Plain.ItemCount());
+  EXPECT_GT(Index.ItemCount(), StopCheckItems);
 }
 
 TEST(PreviewSpatialIndex, ItemsAllInOnePointOrOnALineAreStillFound) {
