@@ -22,6 +22,27 @@ std::string_view TScriptingPcb::MainLineEndOf(std::uint8_t Format) const {
   return Format == fmtGenesis && GenesisHost == TGenesisHost::Unix ? "\n" : "\r\n";
 }
 
+// A big board makes millions of lines in the one file of a CAM350 or Genesis
+// conversion: room for about as many as it will write is taken at once, so
+// that the list is not moved (copied whole, old and new buffers both in
+// memory) each time it doubles. Room never written is never touched, so a
+// generous guess costs address space, not memory.
+void TScriptingPcb::ReserveMainOutput(std::uint8_t Format) {
+  if (Format != fmtCam350Macro && Format != fmtGenesis) return;
+  std::size_t Items = 0;
+  for (const TLayer& Layer : Layers) {
+    Items += static_cast<std::size_t>(Layer.Lines.Count() + Layer.Arcs.Count() +
+                                      Layer.Texts.Count() + Layer.Flashes.Count());
+    for (const TPcbComplexPolygon& Polygon : Layer.Polygons) {
+      Items += 4 + static_cast<std::size_t>(Polygon.Circles.Count());
+      for (const TPoligonOutLine& OutLine : Polygon.OutLines)
+        Items += static_cast<std::size_t>(OutLine.Lines.Count());
+    }
+  }
+  const std::size_t Lines = 256 + 8 * Items;
+  Output.Reserve(Lines, Lines * (Format == fmtGenesis ? 64 : 16));
+}
+
 void TScriptingPcb::BuildApertures() {
   // Every stroke gets its round aperture before any body is written, so the
   // tables written first already hold every D-code the bodies use.
@@ -48,6 +69,7 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   FabPackageMade = false;
   Scale = NewScale;
   MainLineEnd = MainLineEndOf(Format);
+  ReserveMainOutput(Format);
   WriteProlog(Format);
   Checkpoint("Apertures", 0);
   BuildApertures();

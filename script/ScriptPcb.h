@@ -101,6 +101,7 @@ class TScriptingPcb : public TPcb {
   void Convert(std::uint8_t Options, std::uint8_t Format, double Scale);
   void BuildApertures();
   void PrepareLayerOutputs(bool Release);
+  void ReserveMainOutput(std::uint8_t Format);
   // Every file a save to FileName writes, in order: the main output, then
   // after a Gerber conversion the layer files beside it, then the drill file
   // when there is one (OutputFiles.cpp).
