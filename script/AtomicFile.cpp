@@ -95,4 +95,28 @@ void SaveFileAtomically(const std::string& FileName, std::string_view Bytes) {
   File.Commit();
 }
 
+void WriteLinesAtomically(const TTextLines& Lines, const std::string& FileName,
+                          std::string_view Eol, bool AllowStream, std::string& Chunk) {
+  constexpr std::size_t ChunkBytes = 1 << 20;
+  TAtomicFile File(FileName, AllowStream);
+  Chunk.clear();
+  Chunk.reserve(ChunkBytes);
+  for (int I = 0; I < Lines.Count(); ++I) {
+    const std::string_view Line = Lines[I];
+    if (Chunk.size() + Line.size() + Eol.size() > ChunkBytes && !Chunk.empty()) {
+      File.Write(Chunk.data(), Chunk.size());
+      Chunk.clear();
+    }
+    if (Line.size() + Eol.size() > ChunkBytes) {  // a huge line goes out directly
+      File.Write(Line.data(), Line.size());
+      File.Write(Eol.data(), Eol.size());
+      continue;
+    }
+    Chunk.append(Line);
+    Chunk.append(Eol);
+  }
+  File.Write(Chunk.data(), Chunk.size());
+  File.Commit();
+}
+
 }  // namespace quillon

@@ -13,6 +13,7 @@
 
 #include "script/OutputTarget.h"
 #include "script/SaveError.h"
+#include "text/TextLines.h"
 
 namespace quillon {
 
@@ -39,6 +40,11 @@ class TAtomicFile {
   int Fd = -1;
   bool Committed = false;
 };
+
+// Lines, each ended by Eol, bytes as they are, through a TAtomicFile; written
+// in large pieces gathered in Chunk, which a caller saving many files reuses.
+void WriteLinesAtomically(const TTextLines& Lines, const std::string& FileName,
+                          std::string_view Eol, bool AllowStream, std::string& Chunk);
 
 // One whole file of Bytes through a TAtomicFile.
 void SaveFileAtomically(const std::string& FileName, std::string_view Bytes);

@@ -40,20 +40,6 @@ bool SameFile(const TOutputFile& A, const TOutputFile& B) {
   return A.Path == B.Path && A.Role == B.Role && A.Layer == B.Layer;
 }
 
-// A file whose lines stayed in memory, through the same chunked writing.
-void WriteFromMemory(const TOutputFile& File) {
-  struct TSink final : TLineSink {
-    explicit TSink(const std::string& Name) : File(Name) {}
-    void Write(std::string_view Bytes) override { File.Write(Bytes.data(), Bytes.size()); }
-    TAtomicFile File;
-  } Sink(File.Path);
-  TTextLines Through;
-  Through.StreamTo(&Sink, File.LineEnd);
-  Through.AddAll(*File.Lines);
-  Through.Flush();
-  Sink.File.Commit();
-}
-
 }  // namespace
 
 bool TStreamedSave::Possible(const TScriptingPcb& Pcb, std::uint8_t Format,
@@ -119,11 +105,12 @@ void TStreamedSave::Commit() {
       throw std::logic_error("TStreamedSave: " + Files[I].Path +
                              " was streamed under another name");
   }
+  std::string Chunk;  // one buffer for every file written from memory
   for (std::size_t I = 0; I < Files.size(); ++I) {
     if (StreamOf[I])
       StreamOf[I]->File.Commit();
     else
-      WriteFromMemory(Files[I]);
+      WriteLinesAtomically(*Files[I].Lines, Files[I].Path, Files[I].LineEnd, false, Chunk);
   }
 }
 
