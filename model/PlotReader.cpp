@@ -3,7 +3,9 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <new>
 #include <numbers>
+#include <vector>
 
 #include "model/Pcb.h"
 #include "model/PlotByteReader.h"
@@ -36,21 +38,36 @@ std::int32_t ArcOffset(std::uint16_t Radius, std::uint16_t Angle, bool Sine) {
   return static_cast<std::int32_t>(std::nearbyint(Product));
 }
 
+// How many items of each kind a layer of the file holds.
+struct TLayerCounts {
+  std::size_t Lines = 0, Arcs = 0, Texts = 0, Flashes = 0, Polygons = 0;
+};
+
 // Reads one plot file into a board. A layer header and every simple record
 // are read whole before their item is added, so a file cut short leaves no
 // half-filled item behind; only a polygon keeps what was read of it.
+//
+// With Counts, the reader only counts each layer's items (its board keeps
+// the layer table and nothing else): a first pass over the file, so that the
+// real one can give every list its size at once. A million items added to
+// lists that double would touch about twice the model's memory, and fresh
+// pages cost more than reading the file twice.
 class TPlotReader {
  public:
-  TPlotReader(TPcb& Pcb, const std::string& FileName) : Pcb(Pcb), In(FileName, Pcb.Prompts()) {
+  TPlotReader(TPcb& Pcb, const std::string& FileName, std::vector<TLayerCounts>* Counts = nullptr)
+      : Pcb(Pcb), In(FileName, Pcb.Prompts()), Counts(Counts) {
     std::error_code Failed;
     const auto Size = std::filesystem::file_size(FileName, Failed);
     FileSize = Failed ? 0 : static_cast<std::int64_t>(Size);
   }
 
   // Returns false for a bad signature or when an unrecognised tag was met.
-  bool Read() {
+  // Sizes: the counts of a counting pass over the same file, if any.
+  bool Read(const std::vector<TLayerCounts>& Sizes = {}) {
     if (!ReadHeader()) return false;
     ReadLayerTable();
+    if (Counts) Counts->assign(static_cast<std::size_t>(Pcb.Layers.Count()), {});
+    if (Sizes.size() == static_cast<std::size_t>(Pcb.Layers.Count())) Reserve(Sizes);
     return ReadBody();
   }
 
@@ -74,6 +91,15 @@ class TPlotReader {
   void ExpectZeroWord();
 
   TLayer& Current() { return Pcb.Layers.Items(Pcb.CurrentLayer); }
+  void Reserve(const std::vector<TLayerCounts>& Sizes);
+  // Adds Item to List, or only counts it in the counting pass.
+  template <class T>
+  void Keep(TCollection<T>& List, T&& Item, std::size_t TLayerCounts::*Count) {
+    if (Counts)
+      ++((*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)].*Count);
+    else
+      List.Add() = std::move(Item);
+  }
 
   TPcb& Pcb;
   TPlotByteReader In;
@@ -82,7 +108,20 @@ class TPlotReader {
   // selection would grow with the layer count.
   std::array<std::int32_t, 256> LayerByNumber{};
   std::int64_t FileSize = 0;  // 0 when unknown: progress then stays at 0
+  std::vector<TLayerCounts>* Counts = nullptr;
+  TPcbComplexPolygon CountedPolygon;  // the polygon being read in the counting pass
 };
+
+void TPlotReader::Reserve(const std::vector<TLayerCounts>& Sizes) {
+  for (std::size_t I = 0; I < Sizes.size(); ++I) {
+    TLayer& Layer = Pcb.Layers.Items(static_cast<int>(I));
+    Layer.Lines.Reserve(Sizes[I].Lines);
+    Layer.Arcs.Reserve(Sizes[I].Arcs);
+    Layer.Texts.Reserve(Sizes[I].Texts);
+    Layer.Flashes.Reserve(Sizes[I].Flashes);
+    Layer.Polygons.Reserve(Sizes[I].Polygons);
+  }
+}
 
 bool TPlotReader::ReadHeader() {
   if (In.ReadWord() != PlotSignature) {
@@ -201,7 +240,7 @@ void TPlotReader::ReadLine(std::uint16_t Tag) {
   Line.StartY = In.ReadSigned();
   Line.EndX = In.ReadSigned();
   Line.EndY = In.ReadSigned();
-  Current().Lines.Add() = Line;
+  Keep(Current().Lines, std::move(Line), &TLayerCounts::Lines);
 }
 
 void TPlotReader::ReadFilledRectangle() {
@@ -213,7 +252,7 @@ void TPlotReader::ReadFilledRectangle() {
   Line.StartY = In.ReadSigned();
   Line.EndX = In.ReadSigned();
   Line.EndY = In.ReadSigned();
-  Current().Lines.Add() = Line;
+  Keep(Current().Lines, std::move(Line), &TLayerCounts::Lines);
 }
 
 void TPlotReader::ReadArcByPoints() {
@@ -227,7 +266,7 @@ void TPlotReader::ReadArcByPoints() {
   Arc.StartY = In.ReadSigned();
   Arc.EndX = In.ReadSigned();
   Arc.EndY = In.ReadSigned();
-  Current().Arcs.Add() = Arc;
+  Keep(Current().Arcs, std::move(Arc), &TLayerCounts::Arcs);
 }
 
 void TPlotReader::ReadArcByAngles() {
@@ -245,7 +284,7 @@ void TPlotReader::ReadArcByAngles() {
   Arc.StartY = Arc.CenterY + ArcOffset(Radius, StartAngle, true);
   Arc.EndX = Arc.CenterX + ArcOffset(Radius, EndAngle, false);
   Arc.EndY = Arc.CenterY + ArcOffset(Radius, EndAngle, true);
-  Current().Arcs.Add() = Arc;
+  Keep(Current().Arcs, std::move(Arc), &TLayerCounts::Arcs);
 }
 
 void TPlotReader::ReadText() {
@@ -264,7 +303,7 @@ void TPlotReader::ReadText() {
     Text.Text.push_back(static_cast<char>(Char));
   // Characters and their zero byte are padded to an even length.
   if (Text.Text.size() % 2 == 0) In.ReadByte();
-  Current().Texts.Add() = std::move(Text);
+  Keep(Current().Texts, std::move(Text), &TLayerCounts::Texts);
 }
 
 void TPlotReader::ReadFlash() {
@@ -273,7 +312,7 @@ void TPlotReader::ReadFlash() {
   Flash.Rotation = In.ReadByte() * 90;
   Flash.X = In.ReadSigned();
   Flash.Y = In.ReadSigned();
-  Current().Flashes.Add() = Flash;
+  Keep(Current().Flashes, std::move(Flash), &TLayerCounts::Flashes);
 }
 
 // The polygon joins the board once its attribute is read, and each outline as
@@ -281,7 +320,14 @@ void TPlotReader::ReadFlash() {
 // there.
 void TPlotReader::ReadComplexPolygon() {
   const std::uint8_t Attribute = LowByte(In.ReadWord());
-  TPcbComplexPolygon& Polygon = Current().Polygons.Add();
+  TPcbComplexPolygon* Kept = &CountedPolygon;
+  if (Counts) {
+    ++(*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)].Polygons;
+    CountedPolygon = TPcbComplexPolygon();
+  } else {
+    Kept = &Current().Polygons.Add();
+  }
+  TPcbComplexPolygon& Polygon = *Kept;
   Polygon.Attribute = Attribute;
   std::uint16_t Piece = ReadOutline(Polygon.OutLines.Add());
   for (bool Complete = false; !Complete;) {
@@ -345,12 +391,32 @@ void TPlotReader::ExpectZeroWord() {
 
 }  // namespace
 
+namespace {
+
+// The counting pass: on a board of its own, silent; whatever stops it is
+// met and reported again by the real pass.
+std::vector<TLayerCounts> CountItems(const std::string& FileName) {
+  std::vector<TLayerCounts> Counts;
+  TPcb Scratch;
+  try {
+    TPlotReader(Scratch, FileName, &Counts).Read();
+  } catch (const std::bad_alloc&) {
+    throw;
+  } catch (const std::exception&) {
+    // The counts up to there still size the lists of what the real pass reads.
+  }
+  return Counts;
+}
+
+}  // namespace
+
 bool TPcb::LoadFromFile(const std::string& FileName) {
   Layers.Clear();
   CurrentLayer = 0;
   UnknownTagCount = 0;
+  const std::vector<TLayerCounts> Sizes = CountItems(FileName);
   TPlotReader Reader(*this, FileName);
-  return Reader.Read();
+  return Reader.Read(Sizes);
 }
 
 }  // namespace quillon
