@@ -66,91 +66,71 @@ void StorePackageChoice(const QComboBox* List, std::optional<std::uint8_t>& Fiel
 // of leaving half an output, or a whole one that Save would name or describe
 // by the new choices.
 struct TConversionState {
-  TTextLines Output;
-  TTextLines DrillOutput;
-  TTextLines NonPlatedDrillOutput;
-  TTextLines OutlineOutput;
-  TTextLines JobOutput;
+  TTextLines Output, DrillOutput, NonPlatedDrillOutput, OutlineOutput, JobOutput;
   std::vector<TTextLines> LayerOutputs;
   TApertureTable Apertures;
-  std::array<std::uint8_t, 5> LayerChoices{};
-  std::array<std::optional<std::uint8_t>, 3> PackageChoices;
-  std::string Title;
-  std::string ProjectName;
-  std::string CreationDate;
+  std::uint8_t PadTopLayer = 0, PadBottomLayer = 0, MaskTopLayer = 0, MaskBottomLayer = 0,
+               DrillLayer = 0;
+  std::optional<std::uint8_t> SilkTopLayer, SilkBottomLayer, OutlineLayer;
+  std::string Title, ProjectName, CreationDate;
   bool AddViewCommands = true;
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
   std::string_view MainLineEnd;
-  bool ExcellonDrill = false;
-  bool OutlineFromExtents = false;
-  bool FabPackageMade = false;
+  bool ExcellonDrill = false, OutlineFromExtents = false, FabPackageMade = false;
   TFabNames FabNames = TFabNames::Protel;
   double Scale = 0.0;
 
+  // Each field of the board with its kept copy: OnOutput for what a
+  // conversion writes, OnSetting for what it reads or names the files by.
+  template <class TOnOutput, class TOnSetting>
+  void Pair(TScriptingPcb& B, TOnOutput OnOutput, TOnSetting OnSetting) {
+    OnOutput(B.Output, Output);
+    OnOutput(B.DrillOutput, DrillOutput);
+    OnOutput(B.NonPlatedDrillOutput, NonPlatedDrillOutput);
+    OnOutput(B.OutlineOutput, OutlineOutput);
+    OnOutput(B.JobOutput, JobOutput);
+    OnOutput(B.LayerOutputs, LayerOutputs);
+    OnOutput(B.Apertures, Apertures);
+    OnSetting(B.PadTopLayer, PadTopLayer);
+    OnSetting(B.PadBottomLayer, PadBottomLayer);
+    OnSetting(B.MaskTopLayer, MaskTopLayer);
+    OnSetting(B.MaskBottomLayer, MaskBottomLayer);
+    OnSetting(B.DrillLayer, DrillLayer);
+    OnSetting(B.SilkTopLayer, SilkTopLayer);
+    OnSetting(B.SilkBottomLayer, SilkBottomLayer);
+    OnSetting(B.OutlineLayer, OutlineLayer);
+    OnSetting(B.Title, Title);
+    OnSetting(B.ProjectName, ProjectName);
+    OnSetting(B.CreationDate, CreationDate);
+    OnSetting(B.AddViewCommands, AddViewCommands);
+    OnSetting(B.GerberProfile, GerberProfile);
+    OnSetting(B.GenesisHost, GenesisHost);
+    OnSetting(B.MainLineEnd, MainLineEnd);
+    OnSetting(B.ExcellonDrill, ExcellonDrill);
+    OnSetting(B.OutlineFromExtents, OutlineFromExtents);
+    OnSetting(B.FabPackageMade, FabPackageMade);
+    OnSetting(B.FabNames, FabNames);
+    OnSetting(B.Scale, Scale);
+  }
+
+  // The outputs move aside (the board's are left empty); the settings are copied.
   static TConversionState Take(TScriptingPcb& Board) {
     TConversionState State;
-    State.Output = std::move(Board.Output);
-    State.DrillOutput = std::move(Board.DrillOutput);
-    State.NonPlatedDrillOutput = std::move(Board.NonPlatedDrillOutput);
-    State.OutlineOutput = std::move(Board.OutlineOutput);
-    State.JobOutput = std::move(Board.JobOutput);
-    State.LayerOutputs = std::move(Board.LayerOutputs);
-    State.Apertures = std::move(Board.Apertures);
-    State.LayerChoices = {Board.PadTopLayer, Board.PadBottomLayer, Board.MaskTopLayer,
-                          Board.MaskBottomLayer, Board.DrillLayer};
-    State.PackageChoices = {Board.SilkTopLayer, Board.SilkBottomLayer, Board.OutlineLayer};
-    State.Title = Board.Title;
-    State.ProjectName = Board.ProjectName;
-    State.CreationDate = Board.CreationDate;
-    State.AddViewCommands = Board.AddViewCommands;
-    State.GerberProfile = Board.GerberProfile;
-    State.GenesisHost = Board.GenesisHost;
-    State.MainLineEnd = Board.MainLineEnd;
-    State.ExcellonDrill = Board.ExcellonDrill;
-    State.OutlineFromExtents = Board.OutlineFromExtents;
-    State.FabPackageMade = Board.FabPackageMade;
-    State.FabNames = Board.FabNames;
-    State.Scale = Board.Scale;
-    Board.Output.Clear();
-    Board.DrillOutput.Clear();
-    Board.NonPlatedDrillOutput.Clear();
-    Board.OutlineOutput.Clear();
-    Board.JobOutput.Clear();
-    Board.LayerOutputs.clear();
-    Board.Apertures.Clear();
+    State.Pair(
+        Board,
+        [](auto& Now, auto& Kept) {
+          Kept = std::move(Now);
+          Now = {};
+        },
+        [](const auto& Now, auto& Kept) { Kept = Now; });
     Board.FabPackageMade = false;
     return State;
   }
 
   void Restore(TScriptingPcb& Board) {
-    Board.Output = std::move(Output);
-    Board.DrillOutput = std::move(DrillOutput);
-    Board.NonPlatedDrillOutput = std::move(NonPlatedDrillOutput);
-    Board.OutlineOutput = std::move(OutlineOutput);
-    Board.JobOutput = std::move(JobOutput);
-    Board.LayerOutputs = std::move(LayerOutputs);
-    Board.Apertures = std::move(Apertures);
-    Board.PadTopLayer = LayerChoices[0];
-    Board.PadBottomLayer = LayerChoices[1];
-    Board.MaskTopLayer = LayerChoices[2];
-    Board.MaskBottomLayer = LayerChoices[3];
-    Board.DrillLayer = LayerChoices[4];
-    Board.SilkTopLayer = PackageChoices[0];
-    Board.SilkBottomLayer = PackageChoices[1];
-    Board.OutlineLayer = PackageChoices[2];
-    Board.Title = std::move(Title);
-    Board.ProjectName = std::move(ProjectName);
-    Board.CreationDate = std::move(CreationDate);
-    Board.AddViewCommands = AddViewCommands;
-    Board.GerberProfile = GerberProfile;
-    Board.GenesisHost = GenesisHost;
-    Board.MainLineEnd = MainLineEnd;
-    Board.ExcellonDrill = ExcellonDrill;
-    Board.OutlineFromExtents = OutlineFromExtents;
-    Board.FabPackageMade = FabPackageMade;
-    Board.FabNames = FabNames;
-    Board.Scale = Scale;
+    const auto Back = [](auto& Now, auto& Kept) { Now = std::move(Kept); };
+    Pair(Board, Back, Back);
   }
 };
 

@@ -111,6 +111,17 @@ std::string WindowTest::WritePlot(const std::string& Name, const std::string& By
   return Path;
 }
 
+void WindowTest::OpenQuestionBoard() {
+  const std::string Pins = Tmp.File("p.txt");
+  WriteFile(Pins, "0  0.9  1.6\r\n");
+  const std::string Body = SelectLayer(2) + FlashRecord(1, 10, 10) + FlashRecord(9, 20, 20);
+  Window->FileOpenAccept(
+      QString::fromStdString(WritePlot("q.plt", PlotBytes({{"COMP", 1}, {"PIN", 2}}, Body))));
+  Window->PinFileOpenAccept(QString::fromStdString(Pins));
+  Window->ReadPinBtnClick();
+  Window->FormatActExecute(2);
+}
+
 QStringList Entries(const QComboBox* Combo) {
   QStringList Result;
   for (int I = 0; I < Combo->count(); ++I) Result.append(Combo->itemText(I));

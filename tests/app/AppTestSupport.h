@@ -63,6 +63,9 @@ class WindowTest : public ::testing::Test {
   // Creates the window again, reading the settings file again.
   void Reopen();
   std::string WritePlot(const std::string& Name, const std::string& Bytes);
+  // A board whose drill layer flashes pin 9, which the description leaves
+  // undefined: a Gerber conversion asks once per layer file.
+  void OpenQuestionBoard();
 
   TempDir Tmp;
   std::unique_ptr<TBoxRecorder> Boxes;

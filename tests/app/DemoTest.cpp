@@ -115,14 +115,7 @@ int Flashes(const TTextLines& Lines) {
 }
 
 TEST_F(WindowTest, TheUndefinedPinQuestionIsAskedInAModalBoxAndItsAnswerCounts) {
-  const std::string Pins = Tmp.File("p.txt");
-  WriteFile(Pins, "0  0.9  1.6\r\n");
-  const std::string Body = SelectLayer(2) + FlashRecord(1, 10, 10) + FlashRecord(9, 20, 20);
-  Window->FileOpenAccept(
-      QString::fromStdString(WritePlot("q.plt", PlotBytes({{"COMP", 1}, {"PIN", 2}}, Body))));
-  Window->PinFileOpenAccept(QString::fromStdString(Pins));
-  Window->ReadPinBtnClick();
-  Window->FormatActExecute(2);
+  OpenQuestionBoard();
 
   Boxes->Answers = {"No", "No"};
   Window->ConvertActionExecute();

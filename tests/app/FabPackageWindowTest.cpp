@@ -2,8 +2,6 @@
 // outline drawn from the extents, the file names, the archive that Save As
 // writes, and a stopped conversion that leaves the last package whole.
 
-#include <zip.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -13,30 +11,13 @@
 #include <map>
 
 #include "AppTestSupport.h"
+#include "ZipContents.h"
 #include "app/FileDialogs.h"
 #include "app/OptFormUnit.h"
 #include "app/WorkRunner.h"
 
 namespace quillon::test {
 namespace {
-
-std::map<std::string, std::string> ZipContents(const std::string& Path) {
-  std::map<std::string, std::string> Contents;
-  int Error = 0;
-  zip_t* Archive = zip_open(Path.c_str(), ZIP_RDONLY, &Error);
-  if (!Archive) return Contents;
-  for (zip_int64_t I = 0; I < zip_get_num_entries(Archive, 0); ++I) {
-    zip_stat_t Stat;
-    zip_stat_index(Archive, static_cast<zip_uint64_t>(I), 0, &Stat);
-    std::string Bytes(Stat.size, '\0');
-    zip_file_t* File = zip_fopen_index(Archive, static_cast<zip_uint64_t>(I), 0);
-    zip_fread(File, Bytes.data(), Bytes.size());
-    zip_fclose(File);
-    Contents[Stat.name] = Bytes;
-  }
-  zip_close(Archive);
-  return Contents;
-}
 
 std::vector<std::string> FolderListing(const std::string& Folder) {
   std::vector<std::string> Names;

@@ -21,19 +21,6 @@ namespace {
 
 class WorkerTest : public WindowTest {
  protected:
-  // A board whose drill layer flashes pin 9, which the description leaves
-  // undefined: a Gerber conversion asks once per layer file.
-  void OpenQuestionBoard() {
-    const std::string Pins = Tmp.File("p.txt");
-    WriteFile(Pins, "0  0.9  1.6\r\n");
-    const std::string Body = SelectLayer(2) + FlashRecord(1, 10, 10) + FlashRecord(9, 20, 20);
-    Window->FileOpenAccept(
-        QString::fromStdString(WritePlot("q.plt", PlotBytes({{"COMP", 1}, {"PIN", 2}}, Body))));
-    Window->PinFileOpenAccept(QString::fromStdString(Pins));
-    Window->ReadPinBtnClick();
-    Window->FormatActExecute(2);
-  }
-
   // Answers every box with Yes and notes what the window was doing then.
   struct TSeen {
     bool OnWindowThread = true;

@@ -4,7 +4,6 @@
 // format that always fits.
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <filesystem>
 #include <map>
@@ -13,6 +12,7 @@
 
 #include "ExternalTools.h"
 #include "TestFiles.h"
+#include "ZipContents.h"
 #include "script/ConvertError.h"
 #include "script/LayerRoles.h"
 #include "script/SaveError.h"
@@ -219,24 +219,6 @@ TEST(FabPackage, TheJobFileListsExactlyThePackage) {
                                                         {"board.GKO", "Profile,NP"},
                                                         {"board-PTH.drl", "Plated,1,2,PTH"}}));
   EXPECT_EQ(Job["FilesAttributes"].size(), Files.size() - 2);  // all but the macro and itself
-}
-
-std::map<std::string, std::string> ZipContents(const std::string& Path) {
-  std::map<std::string, std::string> Contents;
-  int Error = 0;
-  zip_t* Archive = zip_open(Path.c_str(), ZIP_RDONLY, &Error);
-  if (!Archive) return Contents;
-  for (zip_int64_t I = 0; I < zip_get_num_entries(Archive, 0); ++I) {
-    zip_stat_t Stat;
-    zip_stat_index(Archive, static_cast<zip_uint64_t>(I), 0, &Stat);
-    std::string Bytes(Stat.size, '\0');
-    zip_file_t* File = zip_fopen_index(Archive, static_cast<zip_uint64_t>(I), 0);
-    zip_fread(File, Bytes.data(), Bytes.size());
-    zip_fclose(File);
-    Contents[Stat.name] = Bytes;
-  }
-  zip_close(Archive);
-  return Contents;
 }
 
 TEST(FabPackage, TheZipHoldsEveryPackageFileAtItsRootByteForByte) {
