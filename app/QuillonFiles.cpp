@@ -81,7 +81,7 @@ class TLoadPrompts final : public TUserPrompts {
 
 // What a load puts into a board, moved from the board it was read into.
 void AdoptLoad(TPcb& Board, TPcb& Loaded) {
-  Board.Layers = std::move(Loaded.Layers);
+  Board.TakeLayers(Loaded);
   Board.Version = std::move(Loaded.Version);
   Board.Extents = Loaded.Extents;
   Board.Scale = Loaded.Scale;

@@ -75,14 +75,8 @@ void AddOutline(TPcbComplexPolygon& P, std::int32_t X, std::int32_t Y, std::int3
   const int(*Points)[2] = Fine ? Detailed : Coarse;
   const int Count = Fine ? 9 : 5;
   TPoligonOutLine& O = P.OutLines.Add();
-  for (int K = 1; K < Count; ++K) {
-    TPcbLine& S = O.Lines.Add();
-    S.Kind = kindLine;
-    S.StartX = X + Points[K - 1][0] * Size / 2;
-    S.StartY = Y + Points[K - 1][1] * Size / 2;
-    S.EndX = X + Points[K][0] * Size / 2;
-    S.EndY = Y + Points[K][1] * Size / 2;
-  }
+  for (int K = 0; K < Count; ++K)
+    O.Lines.AddPoint(X + Points[K][0] * Size / 2, Y + Points[K][1] * Size / 2);
 }
 
 void AddPolygon(TLayer& Layer, TRandom& R) {
@@ -143,7 +137,7 @@ void PutPolygon(std::string& Out, const TPcbComplexPolygon& P) {
   PutWord(Out, 0x80A3);
   PutWord(Out, static_cast<std::uint16_t>(P.Attribute));
   for (int I = 0; I < P.OutLines.Count(); ++I) {
-    const TPcbLines& Segments = P.OutLines.Items(I).Lines;
+    const TOutlineSegments& Segments = P.OutLines.Items(I).Lines;
     if (I > 0) {
       PutWord(Out, 0x807E);
       PutWord(Out, 0);

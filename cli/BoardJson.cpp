@@ -40,10 +40,10 @@ Json FlashJson(const TPcbFlash& F) {
   return {{"PinNumber", F.PinNumber}, {"Rotation", F.Rotation}, {"X", F.X}, {"Y", F.Y}};
 }
 
-template <class Item, class ToJson>
-Json ListJson(const TCollection<Item>& Items, ToJson Convert) {
+template <class TList, class ToJson>
+Json ListJson(const TList& Items, ToJson Convert) {
   Json List = Json::array();
-  for (const Item& I : Items) List.push_back(Convert(I));
+  for (const auto& I : Items) List.push_back(Convert(I));
   return List;
 }
 

@@ -1,6 +1,8 @@
 #include "model/Pcb.h"
 
+#include <memory_resource>
 #include <string>
+#include <utility>
 
 namespace quillon {
 
@@ -14,8 +16,34 @@ std::int32_t TLayers::IndexOfNumber(std::uint8_t Number) const {
   return -1;
 }
 
-TPcb::TPcb() : PromptsPtr(&SilentPrompts) {}
+// A big board's polygons fill tens of megabytes: blocks start at a size that
+// is mapped in huge pages; none is taken before the first polygon.
+class TPolygonArena {
+ public:
+  std::pmr::memory_resource* Resource() { return &Arena; }
+  void Release() { Arena.release(); }
+
+ private:
+  THugeBlockResource Blocks;
+  std::pmr::monotonic_buffer_resource Arena{HugeBlockBytes, &Blocks};
+};
+
+TPcb::TPcb() : PolygonArena(std::make_unique<TPolygonArena>()), PromptsPtr(&SilentPrompts) {}
 TPcb::~TPcb() = default;
+
+TPolygonAllocator TPcb::PolygonAllocator() { return TPolygonAllocator(PolygonArena->Resource()); }
+
+void TPcb::TakeLayers(TPcb& From) {
+  // The old layers go first, while the memory of their polygons still exists.
+  Layers = std::move(From.Layers);
+  From.Layers.Clear();
+  std::swap(PolygonArena, From.PolygonArena);
+}
+
+void TPcb::ClearLayers() {
+  Layers.Clear();
+  PolygonArena->Release();
+}
 
 void TPcb::SetPrompts(TUserPrompts* Prompts) { PromptsPtr = Prompts ? Prompts : &SilentPrompts; }
 

@@ -6,7 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/Collection.h"
 #include "model/Progress.h"
@@ -55,14 +58,110 @@ struct TPcbFlash {
 };
 using TPcbFlashes = TCollection<TPcbFlash>;
 
-struct TPoligonOutLine {
-  TPcbLines Lines;
+// A board holds tens of thousands of polygons, each of a few small lists.
+// The plot reader puts them, sized once, in one arena of the board (see
+// TPcb::PolygonAllocator); a polygon built by hand, or a copy, uses the heap.
+using TPolygonAllocator = std::pmr::polymorphic_allocator<std::byte>;
+template <class T>
+using TPolygonList = TCollection<T, std::pmr::polymorphic_allocator<T>>;
+using TPolygonCircles = TPolygonList<TPcbArc>;
+
+struct TOutlinePoint {
+  std::int32_t X = 0, Y = 0;
+  bool operator==(const TOutlinePoint&) const = default;
 };
-using TPoligonOutLines = TCollection<TPoligonOutLine>;
+
+// An outline's segments, each a line of Kind kindLine, Width 0 and
+// AttributeLow 0 from its Start to its End, the End of one being the Start of
+// the next. So they are kept as the points they join: one point per segment
+// instead of a whole line, most of a big board's polygon memory.
+class TOutlineSegments {
+ public:
+  using allocator_type = TPolygonAllocator;
+
+  TOutlineSegments() = default;
+  explicit TOutlineSegments(const allocator_type& Allocator) : Points(Allocator) {}
+  TOutlineSegments(const TOutlineSegments& Other, const allocator_type& Allocator)
+      : Points(Other.Points, Allocator) {}
+  TOutlineSegments(TOutlineSegments&& Other, const allocator_type& Allocator)
+      : Points(std::move(Other.Points), Allocator) {}
+  TOutlineSegments(const TOutlineSegments&) = default;
+  TOutlineSegments(TOutlineSegments&&) noexcept = default;
+  TOutlineSegments& operator=(const TOutlineSegments&) = default;
+  TOutlineSegments& operator=(TOutlineSegments&&) = default;
+  ~TOutlineSegments() = default;
+
+  // A lone first point is no segment yet.
+  int Count() const { return Points.size() < 2 ? 0 : static_cast<int>(Points.size()) - 1; }
+  bool Empty() const { return Count() == 0; }
+  TPcbLine Items(int Index) const {
+    TPcbLine Segment;
+    Segment.Kind = kindLine;
+    const TOutlinePoint& Start = Points[static_cast<std::size_t>(Index)];
+    const TOutlinePoint& End = Points[static_cast<std::size_t>(Index) + 1];
+    Segment.StartX = Start.X;
+    Segment.StartY = Start.Y;
+    Segment.EndX = End.X;
+    Segment.EndY = End.Y;
+    return Segment;
+  }
+
+  // The outline's first point, then the End of each further segment.
+  void AddPoint(std::int32_t X, std::int32_t Y) { Points.push_back({X, Y}); }
+  // Replaces the points with [First, Last), in one allocation.
+  void AssignPoints(const TOutlinePoint* First, const TOutlinePoint* Last) {
+    Points.assign(First, Last);
+  }
+  const std::pmr::vector<TOutlinePoint>& AllPoints() const { return Points; }
+
+  // Segments by value, in order: for (const TPcbLine& Segment : Outline.Lines).
+  class TIterator {
+   public:
+    TIterator(const TOutlineSegments& Owner, int Index) : Owner(&Owner), Index(Index) {}
+    TPcbLine operator*() const { return Owner->Items(Index); }
+    TIterator& operator++() {
+      ++Index;
+      return *this;
+    }
+    bool operator==(const TIterator& Other) const { return Index == Other.Index; }
+
+   private:
+    const TOutlineSegments* Owner;
+    int Index;
+  };
+  TIterator begin() const { return TIterator(*this, 0); }
+  TIterator end() const { return TIterator(*this, Count()); }
+
+ private:
+  std::pmr::vector<TOutlinePoint> Points;
+};
+
+struct TPoligonOutLine {
+  using allocator_type = TPolygonAllocator;
+  TPoligonOutLine() = default;
+  explicit TPoligonOutLine(const allocator_type& Allocator) : Lines(Allocator) {}
+  TPoligonOutLine(const TPoligonOutLine& Other, const allocator_type& Allocator)
+      : Lines(Other.Lines, Allocator) {}
+  TPoligonOutLine(TPoligonOutLine&& Other, const allocator_type& Allocator)
+      : Lines(std::move(Other.Lines), Allocator) {}
+  TPoligonOutLine(const TPoligonOutLine&) = default;
+  TPoligonOutLine(TPoligonOutLine&&) noexcept = default;
+  TPoligonOutLine& operator=(const TPoligonOutLine&) = default;
+  TPoligonOutLine& operator=(TPoligonOutLine&&) = default;
+  ~TPoligonOutLine() = default;
+
+  TOutlineSegments Lines;
+};
+using TPoligonOutLines = TPolygonList<TPoligonOutLine>;
 
 struct TPcbComplexPolygon {
+  using allocator_type = TPolygonAllocator;
+  TPcbComplexPolygon() = default;
+  explicit TPcbComplexPolygon(const allocator_type& Allocator)
+      : OutLines(Allocator), Circles(Allocator) {}
+
   TPoligonOutLines OutLines;
-  TPcbArcs Circles;
+  TPolygonCircles Circles;
   std::int32_t Attribute = 0;
 };
 using TPcbComplexPolygons = TCollection<TPcbComplexPolygon>;
@@ -88,7 +187,14 @@ struct TExtents {
   std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
+class TPolygonArena;
+
 class TPcb {
+ private:
+  // Declared before Layers, whose polygons may live in it. Held by pointer,
+  // so that it can go with the layers to another board.
+  std::unique_ptr<TPolygonArena> PolygonArena;
+
  public:
   TPcb();
   virtual ~TPcb();
@@ -109,6 +215,17 @@ class TPcb {
   // Number of unrecognised tags met by the last load (0 when it returned true
   // after a good signature); front ends report it.
   std::int64_t UnknownTagCount = 0;
+
+  // The arena for polygons that live as long as the board's layers: what a
+  // load allocates here is given back all at once by the next load or the
+  // board's end. Polygons kept elsewhere are copied, not moved, out of it;
+  // whole layers move to another board with TakeLayers.
+  TPolygonAllocator PolygonAllocator();
+  // Drops every layer, and gives back the memory their polygons lived in.
+  void ClearLayers();
+  // Replaces this board's layers with From's, together with the memory their
+  // polygons live in; From is left with this board's old layers' memory.
+  void TakeLayers(TPcb& From);
 
   // The prompts the board talks through; never null.
   TUserPrompts& Prompts() const { return *PromptsPtr; }

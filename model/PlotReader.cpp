@@ -86,8 +86,10 @@ class TPlotReader {
   void ReadText();
   void ReadFlash();
   void ReadComplexPolygon();
-  std::uint16_t ReadOutline(TPoligonOutLine& Outline);
-  void ReadCircle(TPcbComplexPolygon& Polygon);
+  void ReadPolygonPieces();
+  std::uint16_t ReadOutline();
+  void ReadCircle();
+  void KeepPolygon(std::int32_t Attribute);
   void ExpectZeroWord();
 
   TLayer& Current() { return Pcb.Layers.Items(Pcb.CurrentLayer); }
@@ -109,7 +111,14 @@ class TPlotReader {
   std::array<std::int32_t, 256> LayerByNumber{};
   std::int64_t FileSize = 0;  // 0 when unknown: progress then stays at 0
   std::vector<TLayerCounts>* Counts = nullptr;
-  TPcbComplexPolygon CountedPolygon;  // the polygon being read in the counting pass
+
+  // The polygon being read: its lists only get their final home, each sized
+  // once, when the polygon ends. Reused from polygon to polygon.
+  struct TPolygonPieces {
+    std::vector<TOutlinePoint> Points;
+    std::vector<std::size_t> OutlineStarts;  // index of each outline's first point
+    std::vector<TPcbArc> Circles;
+  } Pieces;
 };
 
 void TPlotReader::Reserve(const std::vector<TLayerCounts>& Sizes) {
@@ -315,21 +324,24 @@ void TPlotReader::ReadFlash() {
   Keep(Current().Flashes, std::move(Flash), &TLayerCounts::Flashes);
 }
 
-// The polygon joins the board once its attribute is read, and each outline as
-// soon as it begins, so an error inside a polygon keeps the points read up to
-// there.
+// A polygon joins the board even when an error stops it: the outlines begun
+// and the points read up to there are kept.
 void TPlotReader::ReadComplexPolygon() {
   const std::uint8_t Attribute = LowByte(In.ReadWord());
-  TPcbComplexPolygon* Kept = &CountedPolygon;
-  if (Counts) {
-    ++(*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)].Polygons;
-    CountedPolygon = TPcbComplexPolygon();
-  } else {
-    Kept = &Current().Polygons.Add();
+  Pieces.Points.clear();
+  Pieces.OutlineStarts.clear();
+  Pieces.Circles.clear();
+  try {
+    ReadPolygonPieces();
+  } catch (...) {
+    KeepPolygon(Attribute);
+    throw;
   }
-  TPcbComplexPolygon& Polygon = *Kept;
-  Polygon.Attribute = Attribute;
-  std::uint16_t Piece = ReadOutline(Polygon.OutLines.Add());
+  KeepPolygon(Attribute);
+}
+
+void TPlotReader::ReadPolygonPieces() {
+  std::uint16_t Piece = ReadOutline();
   for (bool Complete = false; !Complete;) {
     switch (Piece) {
       case polyEnd:
@@ -337,10 +349,10 @@ void TPlotReader::ReadComplexPolygon() {
         break;
       case polyNextOutline:
         ExpectZeroWord();
-        Piece = ReadOutline(Polygon.OutLines.Add());
+        Piece = ReadOutline();
         break;
       case polyCircle:
-        ReadCircle(Polygon);
+        ReadCircle();
         Piece = In.ReadWord();
         break;
       default:
@@ -352,27 +364,41 @@ void TPlotReader::ReadComplexPolygon() {
   In.ReadWord();  // closing word, not used
 }
 
+void TPlotReader::KeepPolygon(std::int32_t Attribute) {
+  if (Counts) {
+    ++(*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)].Polygons;
+    return;
+  }
+  TPcbComplexPolygon& Polygon = Current().Polygons.Add(Pcb.PolygonAllocator());
+  Polygon.Attribute = Attribute;
+  const std::vector<std::size_t>& Starts = Pieces.OutlineStarts;
+  Polygon.OutLines.Reserve(Starts.size());
+  for (std::size_t I = 0; I < Starts.size(); ++I) {
+    const TOutlinePoint* Points = Pieces.Points.data();
+    const std::size_t End = I + 1 < Starts.size() ? Starts[I + 1] : Pieces.Points.size();
+    Polygon.OutLines.Add().Lines.AssignPoints(Points + Starts[I], Points + End);
+  }
+  Polygon.Circles.Assign(Pieces.Circles.begin(), Pieces.Circles.end());
+}
+
 // Reads the outline's points and returns the piece tag that ends it. The first
 // point is never taken for a tag; every later x is.
-std::uint16_t TPlotReader::ReadOutline(TPoligonOutLine& Outline) {
-  std::int32_t X = In.ReadSigned();
-  std::int32_t Y = In.ReadSigned();
+std::uint16_t TPlotReader::ReadOutline() {
+  Pieces.OutlineStarts.push_back(Pieces.Points.size());
+  TOutlinePoint Point;
+  Point.X = In.ReadSigned();
+  Point.Y = In.ReadSigned();
+  Pieces.Points.push_back(Point);
   for (;;) {
     const std::uint16_t W = In.ReadWord();
     if (W == polyNextOutline || W == polyCircle || W == polyEnd) return W;
-    TPcbLine Segment;
-    Segment.Kind = kindLine;
-    Segment.StartX = X;
-    Segment.StartY = Y;
-    X = static_cast<std::int16_t>(W);
-    Y = In.ReadSigned();
-    Segment.EndX = X;
-    Segment.EndY = Y;
-    Outline.Lines.Add() = Segment;
+    Point.X = static_cast<std::int16_t>(W);
+    Point.Y = In.ReadSigned();
+    Pieces.Points.push_back(Point);
   }
 }
 
-void TPlotReader::ReadCircle(TPcbComplexPolygon& Polygon) {
+void TPlotReader::ReadCircle() {
   In.ReadWord();  // not used
   TPcbArc Circle;
   Circle.CenterX = In.ReadSigned();
@@ -380,7 +406,7 @@ void TPlotReader::ReadCircle(TPcbComplexPolygon& Polygon) {
   const std::int32_t Radius = In.ReadSigned();
   Circle.StartX = Circle.EndX = Circle.CenterX + Radius;
   Circle.StartY = Circle.EndY = Circle.CenterY;
-  Polygon.Circles.Add() = Circle;
+  Pieces.Circles.push_back(Circle);
   ExpectZeroWord();
 }
 
@@ -411,7 +437,7 @@ std::vector<TLayerCounts> CountItems(const std::string& FileName) {
 }  // namespace
 
 bool TPcb::LoadFromFile(const std::string& FileName) {
-  Layers.Clear();
+  ClearLayers();
   CurrentLayer = 0;
   UnknownTagCount = 0;
   const std::vector<TLayerCounts> Sizes = CountItems(FileName);

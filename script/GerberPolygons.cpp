@@ -8,7 +8,7 @@ namespace {
 // One region of an outline's points: the start of every segment, then the end
 // of the last. The outline has at least one segment.
 void WriteOutlineRegion(TGerberSyntax& Gerber, const TPoligonOutLine& OutLine) {
-  const TPcbLines& Segments = OutLine.Lines;
+  const TOutlineSegments& Segments = OutLine.Lines;
   Gerber.BeginRegion();
   for (int K = 0; K < Segments.Count(); ++K) {
     const TPcbLine& Segment = Segments.Items(K);

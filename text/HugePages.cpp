@@ -40,12 +40,27 @@ void* MapHugeBlock(std::size_t Bytes) {
   if (Aligned > Start) ::munmap(Mapped, Aligned - Start);
   if (Start + Huge > Aligned)
     ::munmap(reinterpret_cast<void*>(Aligned + Length), Start + Huge - Aligned);
-  // Only the whole huge pages the block fills: the rest of the last one stays
-  // in small pages, so that no block holds up to 2 MiB it never uses.
-  AdviseHugePages(reinterpret_cast<void*>(Aligned), Bytes & ~(Huge - 1));
+    // Only the whole huge pages the block fills: the rest of the last one stays
+    // in small pages, so that no block holds up to 2 MiB it never uses.
+#ifdef MADV_HUGEPAGE
+  if (Bytes >= Huge)
+    ::madvise(reinterpret_cast<void*>(Aligned), Bytes & ~(Huge - 1), MADV_HUGEPAGE);
+#endif
   return reinterpret_cast<void*>(Aligned);
 }
 
 void UnmapHugeBlock(void* Block, std::size_t Bytes) { ::munmap(Block, RoundUp(Bytes)); }
+
+void* THugeBlockResource::do_allocate(std::size_t Bytes, std::size_t Alignment) {
+  if (Bytes >= HugeBlockBytes && Alignment <= Huge) return MapHugeBlock(Bytes);
+  return std::pmr::new_delete_resource()->allocate(Bytes, Alignment);
+}
+
+void THugeBlockResource::do_deallocate(void* Block, std::size_t Bytes, std::size_t Alignment) {
+  if (Bytes >= HugeBlockBytes && Alignment <= Huge)
+    UnmapHugeBlock(Block, Bytes);
+  else
+    std::pmr::new_delete_resource()->deallocate(Block, Bytes, Alignment);
+}
 
 }  // namespace quillon

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <memory_resource>
 
 namespace quillon {
 
@@ -20,7 +21,7 @@ void* MapHugeBlock(std::size_t Bytes);
 void UnmapHugeBlock(void* Block, std::size_t Bytes);
 
 // From this size on a block is mapped on its own; smaller ones come from the heap.
-inline constexpr std::size_t HugeBlockBytes = std::size_t{4} << 20;
+inline constexpr std::size_t HugeBlockBytes = std::size_t{2} << 20;
 
 // The allocator of the model's big lists.
 template <class T>
@@ -43,6 +44,17 @@ struct THugePageAllocator {
   template <class U>
   bool operator==(const THugePageAllocator<U>&) const noexcept {
     return true;
+  }
+};
+
+// The same rule for arenas: the blocks an arena asks for, mapped on their
+// own from HugeBlockBytes on.
+class THugeBlockResource final : public std::pmr::memory_resource {
+ private:
+  void* do_allocate(std::size_t Bytes, std::size_t Alignment) override;
+  void do_deallocate(void* Block, std::size_t Bytes, std::size_t Alignment) override;
+  bool do_is_equal(const std::pmr::memory_resource& Other) const noexcept override {
+    return this == &Other;
   }
 };
 

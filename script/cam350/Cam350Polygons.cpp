@@ -23,7 +23,7 @@ void WriteLayerSelection(TTextLines& Out, int LayerIndex) {
 
 // The points of an outline with at least one segment: the Start of every
 // segment, then the End of the last. Returns that last point.
-cam350::Point WriteOutlinePoints(TTextLines& Out, const TPcbLines& Segments, double Scale) {
+cam350::Point WriteOutlinePoints(TTextLines& Out, const TOutlineSegments& Segments, double Scale) {
   for (const TPcbLine& Segment : Segments)
     cam350::WriteAxy(Out, cam350::Scaled(Segment.StartX, Segment.StartY, Scale));
   const TPcbLine& Last = Segments.Items(Segments.Count() - 1);
@@ -48,7 +48,7 @@ void WritePouring(TTextLines& Out, const TPcbComplexPolygon& Polygon, double Sca
 
   Out.Add("layer_alloff@ 1");
   for (int Index = 1; Index < Polygon.OutLines.Count(); ++Index) {
-    const TPcbLines& Segments = Polygon.OutLines.Items(Index).Lines;
+    const TOutlineSegments& Segments = Polygon.OutLines.Items(Index).Lines;
     if (Segments.Empty()) continue;  // a void without points cuts nothing
     const TPcbLine& First = Segments.Items(0);
     PickPoint = cam350::Scaled(First.StartX, First.StartY, Scale);

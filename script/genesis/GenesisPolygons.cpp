@@ -20,7 +20,7 @@ struct TSurfaces {
   // An outline of n segments gives n + 2 points: every start, the last end,
   // and the first start again, since the plot's outlines are open. One that
   // the plot already closed gets its first point twice at the end.
-  void Outline(const TPcbLines& Segments, const char* End) {
+  void Outline(const TOutlineSegments& Segments, const char* End) {
     Out.Add(SurfaceHeader);
     const TPcbLine& First = Segments.Items(0);
     LineBuilder(Out) << "COM add_surf_poly_strt," << P(First.StartX, First.StartY);

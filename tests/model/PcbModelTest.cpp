@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "model/Pcb.h"
 
 namespace quillon {
@@ -31,6 +34,27 @@ TEST(PcbModel, AddCreatesEmptyItems) {
   EXPECT_EQ(Line.Width, 0);
   EXPECT_EQ(Pcb.Layers.Count(), 1);
   EXPECT_EQ(L.Lines.Count(), 1);
+}
+
+// Outline segments are kept as the points they join; they read back as lines.
+TEST(PcbModel, OutlineSegmentsJoinTheirPointsInOrder) {
+  TOutlineSegments Segments;
+  EXPECT_TRUE(Segments.Empty());
+  Segments.AddPoint(1, 2);
+  EXPECT_EQ(Segments.Count(), 0);  // a lone point is no segment
+  EXPECT_EQ(Segments.begin(), Segments.end());
+  Segments.AddPoint(3, 4);
+  Segments.AddPoint(-5, 6);
+  ASSERT_EQ(Segments.Count(), 2);
+  std::vector<std::array<std::int32_t, 4>> Read;
+  for (const TPcbLine& Line : Segments) {
+    EXPECT_EQ(Line.Kind, kindLine);
+    EXPECT_EQ(Line.Width, 0);
+    Read.push_back({Line.StartX, Line.StartY, Line.EndX, Line.EndY});
+  }
+  EXPECT_EQ(Read, (std::vector<std::array<std::int32_t, 4>>{{1, 2, 3, 4}, {3, 4, -5, 6}}));
+  const TOutlineSegments Copy = Segments;
+  EXPECT_EQ(Copy.AllPoints(), Segments.AllPoints());
 }
 
 TEST(PcbModel, IndexOfNumberFindsTheFirstLayer) {

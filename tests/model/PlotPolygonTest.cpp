@@ -135,5 +135,35 @@ TEST_F(Polygons, PolygonsGoToTheSelectedLayer) {
   EXPECT_EQ(Layer(1).Polygons.Count(), 1);
 }
 
+// A loaded board keeps its polygons in memory of its own: they must go with
+// the layers to another board, survive as copies, and a second load must not
+// keep the first one's. The sanitizers' build catches any dangling outline.
+TEST_F(Polygons, LoadedPolygonsMoveWithTheirLayersAndCopyOutOfTheBoard) {
+  PlotBuilder P = OneLayer();
+  P.Polygon(
+      PlotPolygon({{{0, 0}, {900, 0}, {0, 900}, {0, 0}}, {{100, 100}, {200, 100}}}, {{50, 60, 7}}));
+  ASSERT_TRUE(Load(P));
+  const TPcbComplexPolygon Copy = Layer().Polygons.Items(0);
+  TPcb Other;
+  {
+    TPcb Source;
+    ASSERT_TRUE(Source.LoadFromFile(PlotFile()));
+    Other.Layers.Add().Polygons.Add();  // replaced below
+    Other.TakeLayers(Source);
+    EXPECT_EQ(Source.Layers.Count(), 0);
+  }
+  ASSERT_TRUE(Load(OneLayer()));  // the first load's polygons are gone here
+  EXPECT_EQ(Layer().Polygons.Count(), 0);
+  const TPcbComplexPolygon* Moved = &Other.Layers.Items(0).Polygons.Items(0);
+  for (const TPcbComplexPolygon* Poly : {&Copy, Moved}) {
+    ASSERT_EQ(Poly->OutLines.Count(), 2);
+    EXPECT_EQ(Segments(Poly->OutLines.Items(0)),
+              (Segs{{0, 0, 900, 0}, {900, 0, 0, 900}, {0, 900, 0, 0}}));
+    EXPECT_EQ(Segments(Poly->OutLines.Items(1)), (Segs{{100, 100, 200, 100}}));
+    ASSERT_EQ(Poly->Circles.Count(), 1);
+    EXPECT_EQ(Poly->Circles.Items(0).StartX, 57);
+  }
+}
+
 }  // namespace
 }  // namespace quillon::test

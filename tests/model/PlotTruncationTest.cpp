@@ -70,16 +70,16 @@ auto Fields(const TPcbText& T) {
 }
 auto Fields(const TPcbFlash& F) { return std::tie(F.PinNumber, F.Rotation, F.X, F.Y); }
 
-template <class Item>
-bool IsPrefix(const TCollection<Item>& Part, const TCollection<Item>& Full) {
+template <class TList>
+bool IsPrefix(const TList& Part, const TList& Full) {
   if (Part.Count() > Full.Count()) return false;
   for (int i = 0; i < Part.Count(); ++i)
     if (Fields(Part.Items(i)) != Fields(Full.Items(i))) return false;
   return true;
 }
 
-template <class Item>
-bool Equal(const TCollection<Item>& A, const TCollection<Item>& B) {
+template <class TList>
+bool Equal(const TList& A, const TList& B) {
   return A.Count() == B.Count() && IsPrefix(A, B);
 }
 
@@ -94,7 +94,7 @@ bool PolygonsArePrefix(const TPcbComplexPolygons& Part, const TPcbComplexPolygon
       return false;
     if (!IsPrefix(A.Circles, B.Circles)) return false;
     for (int o = 0; o < A.OutLines.Count(); ++o) {
-      const TPcbLines &LA = A.OutLines.Items(o).Lines, &LB = B.OutLines.Items(o).Lines;
+      const TOutlineSegments &LA = A.OutLines.Items(o).Lines, &LB = B.OutLines.Items(o).Lines;
       const bool LastOutline = Last && o == A.OutLines.Count() - 1;
       if (LastOutline ? !IsPrefix(LA, LB) : !Equal(LA, LB)) return false;
     }

@@ -40,7 +40,9 @@ void AddExtremeLayer(TScriptingPcb& Pcb, std::int32_t Value) {
     L.Flashes.Add() = {Pin, Value, Value, Value};
   TPcbComplexPolygon& Polygon = L.Polygons.Add();
   Polygon.Attribute = Value;
-  Polygon.OutLines.Add().Lines.Add() = L.Lines.Items(0);
+  TOutlineSegments& Segment = Polygon.OutLines.Add().Lines;
+  Segment.AddPoint(Value, Value);
+  Segment.AddPoint(Value, Value);
   Polygon.OutLines.Add();  // an outline without segments
   Polygon.Circles.Add() = L.Arcs.Items(0);
 }

@@ -29,13 +29,34 @@ void AddLayers(TPcb& Board, int Count) {
     AddLayer(Board, "L" + std::to_string(I), static_cast<std::uint8_t>(I + 1));
 }
 
-TPcbLine& AddLine(TPcbLines& Lines, std::uint16_t Kind, BoardPoint Start, BoardPoint End,
-                  std::int32_t Width) {
+namespace {
+
+template <class TList>
+TPcbLine& AddLineTo(TList& Lines, std::uint16_t Kind, BoardPoint Start, BoardPoint End,
+                    std::int32_t Width) {
   TPcbLine& Line = Lines.Add();
   Line.Kind = Kind;
   SetEnds(Line, Start, End);
   Line.Width = Width;
   return Line;
+}
+
+template <class TList>
+TPcbArc& AddArcTo(TList& Arcs, BoardPoint Center, BoardPoint Start, BoardPoint End,
+                  std::int32_t Width) {
+  TPcbArc& Arc = Arcs.Add();
+  Arc.CenterX = Center.X;
+  Arc.CenterY = Center.Y;
+  SetEnds(Arc, Start, End);
+  Arc.Width = Width;
+  return Arc;
+}
+
+}  // namespace
+
+TPcbLine& AddLine(TPcbLines& Lines, std::uint16_t Kind, BoardPoint Start, BoardPoint End,
+                  std::int32_t Width) {
+  return AddLineTo(Lines, Kind, Start, End, Width);
 }
 
 TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, BoardPoint Start, BoardPoint End,
@@ -45,12 +66,12 @@ TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, BoardPoint Start, BoardPoin
 
 TPcbArc& AddArc(TPcbArcs& Arcs, BoardPoint Center, BoardPoint Start, BoardPoint End,
                 std::int32_t Width) {
-  TPcbArc& Arc = Arcs.Add();
-  Arc.CenterX = Center.X;
-  Arc.CenterY = Center.Y;
-  SetEnds(Arc, Start, End);
-  Arc.Width = Width;
-  return Arc;
+  return AddArcTo(Arcs, Center, Start, End, Width);
+}
+
+TPcbArc& AddArc(TPolygonCircles& Circles, BoardPoint Center, BoardPoint Start, BoardPoint End,
+                std::int32_t Width) {
+  return AddArcTo(Circles, Center, Start, End, Width);
 }
 
 TPcbArc& AddArc(TLayer& Layer, BoardPoint Center, BoardPoint Start, BoardPoint End,
@@ -90,8 +111,7 @@ TPcbText& AddText(TLayer& Layer, const std::string& Text, BoardPoint At, std::in
 
 TPoligonOutLine& AddOutline(TPcbComplexPolygon& Polygon, const std::vector<BoardPoint>& Points) {
   TPoligonOutLine& Outline = Polygon.OutLines.Add();
-  for (std::size_t I = 1; I < Points.size(); ++I)
-    AddLine(Outline.Lines, kindLine, Points[I - 1], Points[I], 0);
+  for (const BoardPoint& Point : Points) Outline.Lines.AddPoint(Point.X, Point.Y);
   return Outline;
 }
 

@@ -39,6 +39,8 @@ TPcbLine& AddLine(TLayer& Layer, std::uint16_t Kind, BoardPoint Start, BoardPoin
                   std::int32_t Width);
 TPcbArc& AddArc(TPcbArcs& Arcs, BoardPoint Center, BoardPoint Start, BoardPoint End,
                 std::int32_t Width);
+TPcbArc& AddArc(TPolygonCircles& Circles, BoardPoint Center, BoardPoint Start, BoardPoint End,
+                std::int32_t Width);
 TPcbArc& AddArc(TLayer& Layer, BoardPoint Center, BoardPoint Start, BoardPoint End,
                 std::int32_t Width);
 TPcbFlash& AddFlash(TPcbFlashes& Flashes, std::int32_t PinNumber, BoardPoint At);
