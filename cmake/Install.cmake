@@ -12,6 +12,9 @@ set(QUILLON_APP_ID org.quillon.Quillon)
 set(QUILLON_MAN_DATE 1796688000)
 
 install(TARGETS quillon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET quillon-png)
+  install(TARGETS quillon-png LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quillon)
+endif()
 
 # Icon: the SVG for every size, PNG renderings for the themes that want them.
 install(FILES ${QUILLON_DESKTOP_DIR}/quillon.svg

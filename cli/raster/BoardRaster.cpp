@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
+#include <exception>
+#include <new>
+#include <type_traits>
 #include <vector>
 
 #include "preview/BoardRenderer.h"
@@ -14,8 +17,10 @@ namespace quillon::cli {
 
 using preview::TBoxMm;
 
-std::string RasterizeBoardToPng(const TPcb& Board, const preview::TSvgOptions& Options,
-                                const TBoxMm& View, int WidthPx, int HeightPx, std::string& Png) {
+namespace {
+
+std::string PaintBoardToPng(const TPcb& Board, const preview::TSvgOptions& Options,
+                            const TBoxMm& View, int WidthPx, int HeightPx, std::string& Png) {
   QImage Image(WidthPx, HeightPx, QImage::Format_ARGB32_Premultiplied);
   QImage Layer(WidthPx, HeightPx, QImage::Format_ARGB32_Premultiplied);
   if (Image.isNull() || Layer.isNull()) return "not enough memory for an image of that size";
@@ -38,4 +43,22 @@ std::string RasterizeBoardToPng(const TPcb& Board, const preview::TSvgOptions& O
   return {};
 }
 
+}  // namespace
+
 }  // namespace quillon::cli
+
+// Nothing may leave the module as an exception: the program that loaded it
+// reports Error instead.
+extern "C" __attribute__((visibility("default"))) void QuillonPaintBoardToPng(
+    const quillon::TPcb& Board, const quillon::preview::TSvgOptions& Options,
+    const quillon::preview::TBoxMm& View, int WidthPx, int HeightPx, std::string& Png,
+    std::string& Error) {
+  static_assert(std::is_same_v<decltype(QuillonPaintBoardToPng), quillon::cli::TPaintBoardToPng>);
+  try {
+    Error = quillon::cli::PaintBoardToPng(Board, Options, View, WidthPx, HeightPx, Png);
+  } catch (const std::bad_alloc&) {
+    Error = "not enough memory for an image of that size";
+  } catch (const std::exception& E) {
+    Error = E.what();
+  }
+}

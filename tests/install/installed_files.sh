@@ -47,6 +47,11 @@ check_installed_programs() {
     --pins "$src/examples/demo-pins.txt" --format cam350 --answers yes-all -o built.scr) \
     >/dev/null 2>&1 || fail "the build's quillon-cli failed on the demo board"
   cmp -s "$work/demo.scr" "$work/built.scr" || fail "the installed quillon-cli writes another macro"
+  # The PNG painter is a module loaded from the installed library folder.
+  (cd "$work" && "$prefix/bin/quillon-cli" preview "$src/examples/demo.plt" -o demo.svg --png) \
+    >"$work/preview.txt" 2>&1 || fail "quillon-cli preview --png failed: $(cat "$work/preview.txt")"
+  [ "$(od -An -c -j1 -N3 "$work/demo.png" | tr -d ' ')" = PNG ] ||
+    fail "quillon-cli preview --png wrote no PNG"
   # The window's start and exit are checked here, not its memory: what Qt
   # keeps until exit is no leak of ours.
   export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"

@@ -3,9 +3,12 @@
 // not for a document of every item.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QColor>
 #include <QImage>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "ChildRun.h"
@@ -58,6 +61,36 @@ TEST(PreviewPng, ThePictureTakesMemoryForItsPixelsOnly) {
   ASSERT_EQ(Svg.ExitCode, 0) << Svg.Err;
   ASSERT_EQ(Png.ExitCode, 0) << Png.Err;
   EXPECT_LT(Png.MaxRssKb, Svg.MaxRssKb + 30000) << Svg.MaxRssKb;
+}
+
+// The painter is a module the program loads only for a PNG. A program whose
+// module is missing or broken says so, fails, and still writes the SVG;
+// everything else works without it.
+TEST(PreviewPng, AMissingOrBrokenPainterModuleIsReportedAndTheSvgStillWritten) {
+  TempDir Dir;
+  PlotBuilder P;
+  P.Header().Layers({{"SILK", 1}}).FilledRectangle(0, 0, 1000, 1000);
+  P.Save(Dir.File("b.plt"));
+  const std::string Program = Dir.File("quillon-cli");
+  std::filesystem::copy_file(QUILLON_CLI_PATH, Program);
+  const auto Run = [&](const std::string& Args) {
+    const std::string Command = "'" + Program + "' " + Args + " >'" + Dir.File("out.txt") +
+                                "' 2>'" + Dir.File("err.txt") + "'";
+    const int Status = std::system(Command.c_str());
+    return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+  };
+  const std::string Preview = "preview '" + Dir.File("b.plt") + "' -o '" + Dir.File("b.svg") + "'";
+  EXPECT_EQ(Run("info '" + Dir.File("b.plt") + "'"), 0);
+  EXPECT_EQ(Run(Preview + " --png"), 1);
+  EXPECT_NE(ReadFile(Dir.File("err.txt")).find("quillon-png.so is missing"), std::string::npos)
+      << ReadFile(Dir.File("err.txt"));
+  EXPECT_TRUE(std::filesystem::exists(Dir.File("b.svg")));
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("b.png")));
+
+  WriteFile(Dir.File("quillon-png.so"), "not a module");
+  EXPECT_EQ(Run(Preview + " --png"), 1);
+  EXPECT_NE(ReadFile(Dir.File("err.txt")).find("could not be loaded"), std::string::npos)
+      << ReadFile(Dir.File("err.txt"));
 }
 
 }  // namespace
