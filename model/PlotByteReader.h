@@ -35,6 +35,11 @@ class TPlotByteReader {
   }
   // Low byte first.
   std::uint16_t ReadWord() {
+    if (Len - Pos >= 2) {  // both bytes in the buffer: no end to check for
+      const auto Word = static_cast<std::uint16_t>(Buffer[Pos] | (Buffer[Pos + 1] << 8));
+      Pos += 2;
+      return Word;
+    }
     const std::uint8_t Low = ReadByte();
     return static_cast<std::uint16_t>(Low | (ReadByte() << 8));
   }
