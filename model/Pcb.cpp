@@ -1,5 +1,6 @@
 #include "model/Pcb.h"
 
+#include <algorithm>
 #include <memory_resource>
 #include <string>
 #include <utility>
@@ -20,12 +21,13 @@ std::int32_t TLayers::IndexOfNumber(std::uint8_t Number) const {
 // is mapped in huge pages; none is taken before the first polygon.
 class TPolygonArena {
  public:
+  explicit TPolygonArena(std::size_t FirstBlock = HugeBlockBytes) : Arena(FirstBlock, &Blocks) {}
   std::pmr::memory_resource* Resource() { return &Arena; }
   void Release() { Arena.release(); }
 
  private:
   THugeBlockResource Blocks;
-  std::pmr::monotonic_buffer_resource Arena{HugeBlockBytes, &Blocks};
+  std::pmr::monotonic_buffer_resource Arena;
 };
 
 TPcb::TPcb() : PolygonArena(std::make_unique<TPolygonArena>()), PromptsPtr(&SilentPrompts) {}
@@ -38,6 +40,12 @@ void TPcb::TakeLayers(TPcb& From) {
   Layers = std::move(From.Layers);
   From.Layers.Clear();
   std::swap(PolygonArena, From.PolygonArena);
+}
+
+void TPcb::ReservePolygonMemory(std::size_t Bytes) {
+  for (const TLayer& Layer : Layers)
+    if (!Layer.Polygons.Empty()) return;
+  PolygonArena = std::make_unique<TPolygonArena>(std::max(Bytes, HugeBlockBytes));
 }
 
 void TPcb::ClearLayers() {

@@ -41,6 +41,7 @@ std::int32_t ArcOffset(std::uint16_t Radius, std::uint16_t Angle, bool Sine) {
 // How many items of each kind a layer of the file holds.
 struct TLayerCounts {
   std::size_t Lines = 0, Arcs = 0, Texts = 0, Flashes = 0, Polygons = 0;
+  std::size_t PolygonBytes = 0;  // what the polygons' own lists take
 };
 
 // Reads one plot file into a board. A layer header and every simple record
@@ -122,6 +123,7 @@ class TPlotReader {
 };
 
 void TPlotReader::Reserve(const std::vector<TLayerCounts>& Sizes) {
+  std::size_t PolygonBytes = 0;
   for (std::size_t I = 0; I < Sizes.size(); ++I) {
     TLayer& Layer = Pcb.Layers.Items(static_cast<int>(I));
     Layer.Lines.Reserve(Sizes[I].Lines);
@@ -129,7 +131,9 @@ void TPlotReader::Reserve(const std::vector<TLayerCounts>& Sizes) {
     Layer.Texts.Reserve(Sizes[I].Texts);
     Layer.Flashes.Reserve(Sizes[I].Flashes);
     Layer.Polygons.Reserve(Sizes[I].Polygons);
+    PolygonBytes += Sizes[I].PolygonBytes;
   }
+  Pcb.ReservePolygonMemory(PolygonBytes);
 }
 
 bool TPlotReader::ReadHeader() {
@@ -366,7 +370,13 @@ void TPlotReader::ReadPolygonPieces() {
 
 void TPlotReader::KeepPolygon(std::int32_t Attribute) {
   if (Counts) {
-    ++(*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)].Polygons;
+    TLayerCounts& Count = (*Counts)[static_cast<std::size_t>(Pcb.CurrentLayer)];
+    ++Count.Polygons;
+    // Each list rounded up to the arena's 16-byte alignment.
+    Count.PolygonBytes += Pieces.OutlineStarts.size() * sizeof(TPoligonOutLine) +
+                          Pieces.Points.size() * sizeof(TOutlinePoint) +
+                          Pieces.Circles.size() * sizeof(TPcbArc) +
+                          (Pieces.OutlineStarts.size() + 2) * 16;
     return;
   }
   TPcbComplexPolygon& Polygon = Current().Polygons.Add(Pcb.PolygonAllocator());
