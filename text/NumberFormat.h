@@ -28,9 +28,18 @@ std::string Int(std::int64_t Value);
 void AppendIntPadded(std::string& Out, std::int64_t Value, int Width, int Precision);
 std::string IntPadded(std::int64_t Value, int Width, int Precision);
 
-// Rounds Value * 10^Decimals to an integer, halves away from zero, exactly.
-// Returns false when the result does not fit in 64 bits or Value is not finite.
+// Rounds Value * 10^Decimals (Decimals 0..6) to an integer, halves away from
+// zero, exactly. Returns false when the result does not fit in 64 bits or
+// Value is not finite.
 bool ScaledRound(double Value, int Decimals, std::int64_t& Result);
+
+// The two roads ScaledRound takes, apart so that they can be held against
+// each other. The quick one multiplies in double and declines (returns false)
+// where that could differ from the exact product: a product of 2^52 or more,
+// or one that came out as an exact half. The exact one multiplies in extended
+// precision, which holds every such product without loss, and takes any value.
+bool ScaledRoundQuick(double Value, int Decimals, std::int64_t& Result);
+bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result);
 
 // The usual shorthands of the output formats.
 inline std::string F42(double V) { return Fixed(V, 2, 4); }  // "%4.2f"
