@@ -15,13 +15,8 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 namespace {
 
-constexpr int MaxDecimals = 6;
+using detail::MaxDecimals;
 constexpr long double Pow10L[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L, 100000.0L, 1000000.0L};
-constexpr double Pow10[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1000000.0};
-
-// Below 2^52 a double product has a fraction to round, and the fraction is
-// held exactly.
-constexpr double QuickLimit = 4503599627370496.0;  // 2^52
 
 void PadLeft(std::string& Out, std::size_t Start, int Width) {
   const std::size_t Len = Out.size() - Start;
@@ -41,69 +36,7 @@ void AppendHuge(std::string& Out, double Value, int Decimals) {
   }
 }
 
-constexpr char DigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes the decimal digits of V so that they end at End; returns their start.
-// At least MinDigits digits: leading zeros fill up.
-char* DigitsBackwards(char* End, std::uint64_t V, int MinDigits) {
-  char* P = End;
-  while (V >= 100) {
-    const std::size_t Pair = static_cast<std::size_t>(V % 100) * 2;
-    V /= 100;
-    P -= 2;
-    std::memcpy(P, DigitPairs + Pair, 2);
-  }
-  if (V >= 10) {
-    P -= 2;
-    std::memcpy(P, DigitPairs + static_cast<std::size_t>(V) * 2, 2);
-  } else {
-    *--P = static_cast<char>('0' + V);
-  }
-  while (End - P < MinDigits) *--P = '0';
-  return P;
-}
-
-// The text of Scaled / 10^Decimals ("-" only on a nonzero value, at least one
-// digit before the point), ending at End; returns its start.
-char* FixedBackwards(char* End, std::int64_t Scaled, int Decimals) {
-  std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char* P = End;
-  if (Decimals > 0) {
-    const auto Unit = static_cast<std::uint64_t>(Pow10[Decimals]);
-    P = DigitsBackwards(P, Mag % Unit, Decimals);
-    *--P = '.';
-    Mag /= Unit;
-  }
-  P = DigitsBackwards(P, Mag, 1);
-  if (Scaled < 0) *--P = '-';
-  return P;
-}
-
 }  // namespace
-
-// Why the double product S decides the rounding of the exact product P
-// unless S is a half: S is P rounded to nearest, so |P - S| <= u/2 with u the
-// ulp of S. Below 2^52 the fraction of |S| and one half are both multiples of
-// u (or, below 1, the fraction is |S| itself and the doubles next to one half
-// are at least 2^-54 from it while u/2 <= 2^-55), so a fraction other than
-// one half is at least u from it: P lies on the same side of the half, and
-// rounds to the same integer.
-bool ScaledRoundQuick(double Value, int Decimals, std::int64_t& Result) {
-  if (Decimals < 0 || Decimals > MaxDecimals) return false;
-  const double Product = Value * Pow10[Decimals];
-  const double Magnitude = std::fabs(Product);
-  if (!(Magnitude < QuickLimit)) return false;  // NaN lands here too
-  const auto Whole = static_cast<std::int64_t>(Magnitude);
-  const double Fraction = Magnitude - static_cast<double>(Whole);  // exact
-  if (Fraction == 0.5) return false;
-  const std::int64_t Rounded = Whole + (Fraction > 0.5 ? 1 : 0);
-  Result = Product < 0 ? -Rounded : Rounded;
-  return true;
-}
 
 bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result) {
   if (!std::isfinite(Value) || Decimals < 0 || Decimals > MaxDecimals) return false;
@@ -120,12 +53,16 @@ bool ScaledRound(double Value, int Decimals, std::int64_t& Result) {
 
 void AppendFixed(std::string& Out, double Value, int Decimals, int Width) {
   if (Decimals > MaxDecimals) Decimals = MaxDecimals;
+  char Buf[MaxQuickFixedChars];
+  if (const char* End = WriteFixedQuick(Buf, Value, Decimals, Width)) {
+    Out.append(Buf, static_cast<std::size_t>(End - Buf));
+    return;
+  }
   std::int64_t Scaled;
-  if (ScaledRound(Value, Decimals, Scaled)) {
-    // 19 digits, a point, a sign.
-    char Buf[24];
-    char* End = Buf + sizeof Buf;
-    const char* Begin = FixedBackwards(End, Scaled, Decimals);
+  if (ScaledRoundExact(Value, Decimals, Scaled)) {
+    char Text[24];  // 19 digits, a point, a sign
+    char* End = Text + sizeof Text;
+    const char* Begin = detail::FixedBackwards(End, Scaled, Decimals);
     const auto Len = static_cast<std::size_t>(End - Begin);
     if (Width > 0 && Len < static_cast<std::size_t>(Width))
       Out.append(static_cast<std::size_t>(Width) - Len, ' ');
@@ -165,7 +102,7 @@ void AppendIntPadded(std::string& Out, std::int64_t Value, int Width, int Precis
   char* End = Buf + sizeof Buf;
   const std::uint64_t Mag =
       Value < 0 ? 0 - static_cast<std::uint64_t>(Value) : static_cast<std::uint64_t>(Value);
-  const char* Digits = DigitsBackwards(End, Mag, 1);
+  const char* Digits = detail::DigitsBackwards(End, Mag, 1);
   const auto Len = static_cast<std::size_t>(End - Digits);
   const std::size_t Zeros = Precision > 0 && Len < static_cast<std::size_t>(Precision)
                                 ? static_cast<std::size_t>(Precision) - Len
