@@ -57,7 +57,7 @@ class TTextLines {
   }
   void Close() {
     if (Sink) {
-      Buf.append(StreamEol);
+      for (const char C : StreamEol) Buf.push_back(C);  // a byte or two: no call
       ++StreamedLines;
     } else {
       Ends.push_back(Buf.size());
@@ -145,14 +145,15 @@ struct PaddedInt {                              // "%<Width>.<Precision>d"
 // continues in the list's buffer.
 class LineBuilder {
  public:
-  explicit LineBuilder(TTextLines& Lines)
-      : Lines(Lines), Start(Lines.Open().size()), Unwinding(std::uncaught_exceptions()) {}
+  explicit LineBuilder(TTextLines& Lines) : Lines(Lines), Start(Lines.Open().size()) {}
   // Closing a line can fail to allocate, which must reach the caller as
   // std::bad_alloc. While an exception (such as a failed append) unwinds, the
   // half-built line is dropped instead: shrinking never allocates, and a
-  // second exception would end the program.
+  // second exception would end the program. (So is a line built in a
+  // destructor that runs during unwinding: asking at construction as well
+  // would cost every line a second look at the exception state.)
   ~LineBuilder() noexcept(false) {
-    if (std::uncaught_exceptions() > Unwinding)
+    if (std::uncaught_exceptions() > 0)
       Lines.Buf.resize(Start);
     else
       Lines.CloseWith(Local, static_cast<std::size_t>(P - Local));
@@ -212,7 +213,6 @@ class LineBuilder {
 
   TTextLines& Lines;
   std::size_t Start;  // where the line begins in the list's buffer
-  int Unwinding;
   char* P = Local;
   char Local[Room + TTextLines::MaxEolRoom];
 };
