@@ -36,6 +36,22 @@ void AppendHuge(std::string& Out, double Value, int Decimals) {
   }
 }
 
+// The text of Scaled / 10^Decimals ("-" only on a nonzero value, at least one
+// digit before the point), ending at End; returns its start.
+char* FixedBackwards(char* End, std::int64_t Scaled, int Decimals) {
+  std::uint64_t Mag =
+      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  char* P = End;
+  if (Decimals > 0) {
+    P = detail::DigitsBackwards(P, Mag % detail::Pow10Int[Decimals], Decimals);
+    *--P = '.';
+    Mag /= detail::Pow10Int[Decimals];
+  }
+  P = detail::DigitsBackwards(P, Mag, 1);
+  if (Scaled < 0) *--P = '-';
+  return P;
+}
+
 }  // namespace
 
 bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result) {
@@ -62,7 +78,7 @@ void AppendFixed(std::string& Out, double Value, int Decimals, int Width) {
   if (ScaledRoundExact(Value, Decimals, Scaled)) {
     char Text[24];  // 19 digits, a point, a sign
     char* End = Text + sizeof Text;
-    const char* Begin = detail::FixedBackwards(End, Scaled, Decimals);
+    const char* Begin = FixedBackwards(End, Scaled, Decimals);
     const auto Len = static_cast<std::size_t>(End - Begin);
     if (Width > 0 && Len < static_cast<std::size_t>(Width))
       Out.append(static_cast<std::size_t>(Width) - Len, ' ');

@@ -98,27 +98,45 @@ inline int DigitCount(std::uint64_t V) {
 }
 
 // The text of Scaled / 10^Decimals ("-" only on a nonzero value, at least one
-// digit before the point), ending at End; returns its start.
-inline char* FixedBackwards(char* End, std::int64_t Scaled, int Decimals) {
-  std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char* P = End;
-  if (Decimals > 0) {
-    P = DigitsBackwards(P, Mag % Pow10Int[Decimals], Decimals);
-    *--P = '.';
-    Mag /= Pow10Int[Decimals];
-  }
-  P = DigitsBackwards(P, Mag, 1);
-  if (Scaled < 0) *--P = '-';
-  return P;
-}
-
-// The length of what FixedBackwards writes.
-inline int FixedLength(std::int64_t Scaled, int Decimals) {
+// digit before the point) at P; returns its end. Decimals is a constant, so
+// that the divisions by 10^Decimals are multiplications.
+template <int Decimals>
+inline char* WriteScaled(char* P, std::int64_t Scaled) {
+  constexpr std::uint64_t Unit = Pow10Int[Decimals];
   const std::uint64_t Mag =
       Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  const int Digits = DigitCount(Mag);
-  return (Scaled < 0) + (Digits > Decimals ? Digits : Decimals + 1) + (Decimals > 0);
+  const std::uint64_t Whole = Mag / Unit;
+  *P = '-';
+  P += Scaled < 0;
+  P += DigitCount(Whole);
+  char* End = P;
+  if constexpr (Decimals > 0) {
+    End = P + 1 + Decimals;
+    *P = '.';
+    DigitsBackwards(End, Mag % Unit, Decimals);
+  }
+  DigitsBackwards(P, Whole, 1);
+  return End;
+}
+
+// The length of what WriteScaled writes.
+template <int Decimals>
+inline int ScaledLength(std::int64_t Scaled) {
+  const std::uint64_t Mag =
+      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  return (Scaled < 0) + DigitCount(Mag / Pow10Int[Decimals]) + (Decimals > 0 ? 1 + Decimals : 0);
+}
+
+template <int Decimals>
+inline char* WriteFixedQuickAt(char* P, double Value, int Width) {
+  std::int64_t Scaled;
+  if (Width > MaxQuickFixedChars || !ScaledRoundQuick(Value, Decimals, Scaled)) return nullptr;
+  const int Pad = Width - ScaledLength<Decimals>(Scaled);
+  if (Pad > 0) {
+    std::memset(P, ' ', static_cast<std::size_t>(Pad));
+    P += Pad;
+  }
+  return WriteScaled<Decimals>(P, Scaled);
 }
 
 }  // namespace detail
@@ -144,15 +162,24 @@ inline bool ScaledRoundQuick(double Value, int Decimals, std::int64_t& Result) {
 }
 
 inline char* WriteFixedQuick(char* P, double Value, int Decimals, int Width) {
-  std::int64_t Scaled;
-  if (Width > MaxQuickFixedChars || !ScaledRoundQuick(Value, Decimals, Scaled)) return nullptr;
-  const int Len = detail::FixedLength(Scaled, Decimals);
-  if (Width > Len) {
-    std::memset(P, ' ', static_cast<std::size_t>(Width - Len));
-    P += Width - Len;
+  switch (Decimals) {
+    case 0:
+      return detail::WriteFixedQuickAt<0>(P, Value, Width);
+    case 1:
+      return detail::WriteFixedQuickAt<1>(P, Value, Width);
+    case 2:
+      return detail::WriteFixedQuickAt<2>(P, Value, Width);
+    case 3:
+      return detail::WriteFixedQuickAt<3>(P, Value, Width);
+    case 4:
+      return detail::WriteFixedQuickAt<4>(P, Value, Width);
+    case 5:
+      return detail::WriteFixedQuickAt<5>(P, Value, Width);
+    case 6:
+      return detail::WriteFixedQuickAt<6>(P, Value, Width);
+    default:
+      return nullptr;
   }
-  detail::FixedBackwards(P + Len, Scaled, Decimals);
-  return P + Len;
 }
 
 }  // namespace quillon::fmt
