@@ -33,24 +33,22 @@ bool IsPoint(char C) { return C == '.' || C == ','; }
 }  // namespace
 
 char* TGerberCoord::WriteFast(char* P, double Value) const {
-  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits;
+  const int Full = IntegerDigits + DecimalDigits;
   if (ZeroMode != 0 || DecimalChar != 0 || ForcePlus || DecimalDigits > 6 || Full > 20)
     return nullptr;
   std::int64_t Scaled;
-  if (!fmt::ScaledRound(Value, DecimalDigits, Scaled)) return nullptr;
+  if (!fmt::ScaledRoundQuick(Value, DecimalDigits, Scaled) &&
+      !fmt::ScaledRoundExact(Value, DecimalDigits, Scaled))
+    return nullptr;
   if (Scaled <= -1000000000000000000 || Scaled >= 1000000000000000000) return nullptr;
-  if (Scaled < 0) *P++ = '-';  // a value that rounds to zero has no sign
+  *P = '-';  // a value that rounds to zero has no sign
+  P += Scaled < 0;
   const std::uint64_t Mag =
       Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char Digits[20];
-  const auto R = std::to_chars(Digits, Digits + sizeof Digits, Mag);
-  const std::size_t Len = static_cast<std::size_t>(R.ptr - Digits);
-  if (Len < Full) {
-    std::memset(P, '0', Full - Len);
-    P += Full - Len;
-  }
-  std::memcpy(P, Digits, Len);
-  return P + Len;
+  const int Digits = fmt::detail::DigitCount(Mag);
+  char* End = P + (Digits > Full ? Digits : Full);
+  fmt::detail::DigitsBackwards(End, Mag, Full);
+  return End;
 }
 
 void TGerberCoord::AppendGeneral(std::string& Out, double Value) const {

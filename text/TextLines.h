@@ -142,7 +142,8 @@ struct PaddedInt {                              // "%<Width>.<Precision>d"
 //   LineBuilder(Out) << "axy@ " << F42(x) << ',' << F42(y);
 // The line is gathered on the stack and added in one piece: a big board makes
 // millions of lines of a few short pieces each. A line longer than that room
-// continues in the list's buffer.
+// continues in the list's buffer. The text pieces are always inlined, so
+// that the length of a literal is known when compiling.
 class LineBuilder {
  public:
   explicit LineBuilder(TTextLines& Lines) : Lines(Lines), Start(Lines.Open().size()) {}
@@ -161,7 +162,7 @@ class LineBuilder {
   LineBuilder(const LineBuilder&) = delete;
   LineBuilder& operator=(const LineBuilder&) = delete;
 
-  LineBuilder& operator<<(std::string_view S) {
+  [[gnu::always_inline]] LineBuilder& operator<<(std::string_view S) {
     if (S.size() <= Left()) {
       std::memcpy(P, S.data(), S.size());
       P += S.size();
@@ -170,9 +171,13 @@ class LineBuilder {
     }
     return *this;
   }
-  LineBuilder& operator<<(const char* S) { return *this << std::string_view(S); }
-  LineBuilder& operator<<(const std::string& S) { return *this << std::string_view(S); }
-  LineBuilder& operator<<(char C) {
+  [[gnu::always_inline]] LineBuilder& operator<<(const char* S) {
+    return *this << std::string_view(S);
+  }
+  [[gnu::always_inline]] LineBuilder& operator<<(const std::string& S) {
+    return *this << std::string_view(S);
+  }
+  [[gnu::always_inline]] LineBuilder& operator<<(char C) {
     if (Left() == 0) Spill();
     *P++ = C;
     return *this;
