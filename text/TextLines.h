@@ -209,8 +209,8 @@ class LineBuilder {
   static constexpr std::size_t Room = 160;
   std::size_t Left() const { return static_cast<std::size_t>(Local + Room - P); }
   // Moves what the stack holds into the list's buffer, which the line then
-  // continues in; returns that buffer.
-  std::string& Spill() {
+  // continues in; returns that buffer. Rare, so kept out of the callers.
+  [[gnu::noinline]] std::string& Spill() {
     Lines.Buf.append(Local, P);
     P = Local;
     return Lines.Buf;
