@@ -38,7 +38,8 @@ bool ScaledRound(double Value, int Decimals, std::int64_t& Result);
 // each other. The quick one multiplies in double and declines (returns false)
 // where that could differ from the exact product: a product of 2^52 or more,
 // or one that came out as an exact half. The exact one multiplies in extended
-// precision, which holds every such product without loss, and takes any value.
+// precision, which holds such a product without loss up to four decimals (the
+// 64-bit mantissa has no room for 5^5 or 5^6 more), and takes any value.
 inline bool ScaledRoundQuick(double Value, int Decimals, std::int64_t& Result);
 bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result);
 
