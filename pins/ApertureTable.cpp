@@ -8,6 +8,7 @@ namespace quillon {
 void TApertureTable::Clear() {
   Rows.clear();
   ReusableCircles.clear();
+  LastCircleDCode = 0;
 }
 
 std::int64_t TApertureTable::SizeKey(double Size) {
@@ -20,11 +21,18 @@ std::int64_t TApertureTable::SizeKey(double Size) {
 }
 
 std::int32_t TApertureTable::FindOrAdd(std::uint8_t Shape, bool Reusable, double Size) {
+  if (Shape == shapeCircle && LastCircleDCode != 0 && Size == LastCircleSize)
+    return LastCircleDCode;
+  const double Asked = Size;
   if (!(Size > 0)) Size = MinimumSize;
   const std::int64_t Key = SizeKey(Size);
   if (Shape == shapeCircle) {
     auto It = ReusableCircles.find(Key);
-    if (It != ReusableCircles.end()) return Rows[It->second].DCode;
+    if (It != ReusableCircles.end()) {
+      LastCircleSize = Asked;
+      LastCircleDCode = Rows[It->second].DCode;
+      return LastCircleDCode;
+    }
   }
   TApertureTableItem Row;
   Row.Size = Size;
@@ -33,7 +41,11 @@ std::int32_t TApertureTable::FindOrAdd(std::uint8_t Shape, bool Reusable, double
   Row.IsNew = true;
   Row.Reusable = Reusable;
   Rows.push_back(Row);
-  if (Shape == shapeCircle && Reusable) ReusableCircles.emplace(Key, Rows.size() - 1);
+  if (Shape == shapeCircle && Reusable) {
+    ReusableCircles.emplace(Key, Rows.size() - 1);
+    LastCircleSize = Asked;
+    LastCircleDCode = Row.DCode;
+  }
   return Row.DCode;
 }
 

@@ -45,6 +45,10 @@ class TApertureTable {
   std::vector<TApertureTableItem> Rows;
   // Size key -> row index of the reusable Circle row of that key.
   std::unordered_map<std::int64_t, std::size_t> ReusableCircles;
+  // The last Circle request answered by a reusable row: strokes come in runs
+  // of one width, and such a row, once there, answers that size for good.
+  double LastCircleSize = 0;
+  std::int32_t LastCircleDCode = 0;  // 0: none yet
 };
 
 }  // namespace quillon

@@ -32,44 +32,23 @@ bool IsPoint(char C) { return C == '.' || C == ','; }
 
 }  // namespace
 
-// Value * 10^Decimals rounded half away from zero, as fmt::ScaledRound rounds
-// the exact product, without extended precision: below 10^9 the double
-// product is off by far less than 1e-6, so only a fraction that close to one
-// half could round the other way. False for such a value (and for a larger
-// or non-finite one): the exact road decides it.
-bool TGerberCoord::ScaledRoundFast(double Value, std::int64_t& Scaled) const {
-  static constexpr double Pow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  const double Product = Value * Pow10[DecimalDigits];
-  const double Magnitude = Product < 0 ? -Product : Product;
-  if (!(Magnitude < 1e9)) return false;
-  const auto Whole = static_cast<std::int64_t>(Magnitude);
-  const double Fraction = Magnitude - static_cast<double>(Whole);
-  if (Fraction > 0.5 - 1e-6 && Fraction < 0.5 + 1e-6) return false;
-  const std::int64_t Rounded = Whole + (Fraction > 0.5 ? 1 : 0);
-  Scaled = Product < 0 ? -Rounded : Rounded;
-  return true;
-}
-
 char* TGerberCoord::WriteFast(char* P, double Value) const {
-  const std::size_t Full = std::size_t{IntegerDigits} + DecimalDigits;
+  const int Full = IntegerDigits + DecimalDigits;
   if (ZeroMode != 0 || DecimalChar != 0 || ForcePlus || DecimalDigits > 6 || Full > 20)
     return nullptr;
   std::int64_t Scaled;
-  if (!ScaledRoundFast(Value, Scaled) && !fmt::ScaledRound(Value, DecimalDigits, Scaled))
+  if (!fmt::ScaledRoundQuick(Value, DecimalDigits, Scaled) &&
+      !fmt::ScaledRoundExact(Value, DecimalDigits, Scaled))
     return nullptr;
   if (Scaled <= -1000000000000000000 || Scaled >= 1000000000000000000) return nullptr;
-  if (Scaled < 0) *P++ = '-';  // a value that rounds to zero has no sign
+  *P = '-';  // a value that rounds to zero has no sign
+  P += Scaled < 0;
   const std::uint64_t Mag =
       Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char Digits[20];
-  const auto R = std::to_chars(Digits, Digits + sizeof Digits, Mag);
-  const std::size_t Len = static_cast<std::size_t>(R.ptr - Digits);
-  if (Len < Full) {
-    std::memset(P, '0', Full - Len);
-    P += Full - Len;
-  }
-  std::memcpy(P, Digits, Len);
-  return P + Len;
+  const int Digits = fmt::detail::DigitCount(Mag);
+  char* End = P + (Digits > Full ? Digits : Full);
+  fmt::detail::DigitsBackwards(End, Mag, Full);
+  return End;
 }
 
 void TGerberCoord::AppendGeneral(std::string& Out, double Value) const {

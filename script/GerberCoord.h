@@ -29,7 +29,6 @@ class TGerberCoord {
   char* WriteFast(char* P, double Value) const;
 
  private:
-  bool ScaledRoundFast(double Value, std::int64_t& Scaled) const;
   void AppendGeneral(std::string& Out, double Value) const;
 };
 

@@ -15,19 +15,13 @@ static_assert(std::numeric_limits<long double>::digits >= 64,
 
 namespace {
 
-constexpr long double Pow10[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L, 100000.0L, 1000000.0L};
-constexpr int MaxExactDecimals = 4;
+using detail::MaxDecimals;
+constexpr long double Pow10L[] = {1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L, 100000.0L, 1000000.0L};
 
 void PadLeft(std::string& Out, std::size_t Start, int Width) {
   const std::size_t Len = Out.size() - Start;
   if (Width > 0 && Len < static_cast<std::size_t>(Width))
     Out.insert(Start, static_cast<std::size_t>(Width) - Len, ' ');
-}
-
-void AppendUnsigned(std::string& Out, std::uint64_t V) {
-  char Buf[24];
-  auto R = std::to_chars(Buf, Buf + sizeof Buf, V);
-  Out.append(Buf, R.ptr);
 }
 
 // Values too large for 64-bit scaled integers have no fraction left to round
@@ -42,50 +36,62 @@ void AppendHuge(std::string& Out, double Value, int Decimals) {
   }
 }
 
+// The text of Scaled / 10^Decimals ("-" only on a nonzero value, at least one
+// digit before the point), ending at End; returns its start.
+char* FixedBackwards(char* End, std::int64_t Scaled, int Decimals) {
+  std::uint64_t Mag =
+      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  char* P = End;
+  if (Decimals > 0) {
+    P = detail::DigitsBackwards(P, Mag % detail::Pow10Int[Decimals], Decimals);
+    *--P = '.';
+    Mag /= detail::Pow10Int[Decimals];
+  }
+  P = detail::DigitsBackwards(P, Mag, 1);
+  if (Scaled < 0) *--P = '-';
+  return P;
+}
+
 }  // namespace
 
-bool ScaledRound(double Value, int Decimals, std::int64_t& Result) {
-  if (!std::isfinite(Value) || Decimals < 0 || Decimals > 6) return false;
-  const long double Scaled = static_cast<long double>(Value) * Pow10[Decimals];
+bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result) {
+  if (!std::isfinite(Value) || Decimals < 0 || Decimals > MaxDecimals) return false;
+  const long double Scaled = static_cast<long double>(Value) * Pow10L[Decimals];
   const long double Rounded = std::round(Scaled);  // halves away from zero
   if (!(std::fabs(Rounded) < 9.2e18L)) return false;
   Result = static_cast<std::int64_t>(Rounded);
   return true;
 }
 
+bool ScaledRound(double Value, int Decimals, std::int64_t& Result) {
+  return ScaledRoundQuick(Value, Decimals, Result) || ScaledRoundExact(Value, Decimals, Result);
+}
+
 void AppendFixed(std::string& Out, double Value, int Decimals, int Width) {
-  const std::size_t Start = Out.size();
-  if (std::isnan(Value)) {
-    Out += "NAN";
-  } else if (std::isinf(Value)) {
-    Out += Value < 0 ? "-INF" : "INF";
-  } else {
-    if (Decimals > MaxExactDecimals + 2) Decimals = MaxExactDecimals + 2;
-    std::int64_t Scaled;
-    if (!ScaledRound(Value, Decimals, Scaled)) {
-      AppendHuge(Out, Value, Decimals);
-    } else {
-      if (Scaled < 0) Out += '-';  // a value that rounds to zero has no sign
-      const std::uint64_t Mag =
-          Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-      char Digits[32];
-      auto R = std::to_chars(Digits, Digits + sizeof Digits, Mag);
-      int Len = static_cast<int>(R.ptr - Digits);
-      // At least one digit before the point.
-      const int Need = Decimals + 1;
-      if (Len < Need) {
-        std::memmove(Digits + (Need - Len), Digits, static_cast<std::size_t>(Len));
-        std::memset(Digits, '0', static_cast<std::size_t>(Need - Len));
-        Len = Need;
-      }
-      const int IntLen = Len - Decimals;
-      Out.append(Digits, static_cast<std::size_t>(IntLen));
-      if (Decimals > 0) {
-        Out += '.';
-        Out.append(Digits + IntLen, static_cast<std::size_t>(Decimals));
-      }
-    }
+  if (Decimals > MaxDecimals) Decimals = MaxDecimals;
+  char Buf[MaxQuickFixedChars];
+  if (const char* End = WriteFixedQuick(Buf, Value, Decimals, Width)) {
+    Out.append(Buf, static_cast<std::size_t>(End - Buf));
+    return;
   }
+  std::int64_t Scaled;
+  if (ScaledRoundExact(Value, Decimals, Scaled)) {
+    char Text[24];  // 19 digits, a point, a sign
+    char* End = Text + sizeof Text;
+    const char* Begin = FixedBackwards(End, Scaled, Decimals);
+    const auto Len = static_cast<std::size_t>(End - Begin);
+    if (Width > 0 && Len < static_cast<std::size_t>(Width))
+      Out.append(static_cast<std::size_t>(Width) - Len, ' ');
+    Out.append(Begin, Len);
+    return;
+  }
+  const std::size_t Start = Out.size();
+  if (std::isnan(Value))
+    Out += "NAN";
+  else if (std::isinf(Value))
+    Out += Value < 0 ? "-INF" : "INF";
+  else
+    AppendHuge(Out, Value, Decimals);
   PadLeft(Out, Start, Width);
 }
 
@@ -108,16 +114,21 @@ std::string Int(std::int64_t Value) {
 }
 
 void AppendIntPadded(std::string& Out, std::int64_t Value, int Width, int Precision) {
-  const std::size_t Start = Out.size();
-  if (Value < 0) Out += '-';
+  char Buf[24];
+  char* End = Buf + sizeof Buf;
   const std::uint64_t Mag =
       Value < 0 ? 0 - static_cast<std::uint64_t>(Value) : static_cast<std::uint64_t>(Value);
-  std::string Digits;
-  AppendUnsigned(Digits, Mag);
-  if (Precision > 0 && Digits.size() < static_cast<std::size_t>(Precision))
-    Out.append(static_cast<std::size_t>(Precision) - Digits.size(), '0');
-  Out += Digits;
-  PadLeft(Out, Start, Width);
+  const char* Digits = detail::DigitsBackwards(End, Mag, 1);
+  const auto Len = static_cast<std::size_t>(End - Digits);
+  const std::size_t Zeros = Precision > 0 && Len < static_cast<std::size_t>(Precision)
+                                ? static_cast<std::size_t>(Precision) - Len
+                                : 0;
+  const std::size_t Total = (Value < 0 ? 1 : 0) + Zeros + Len;
+  if (Width > 0 && Total < static_cast<std::size_t>(Width))
+    Out.append(static_cast<std::size_t>(Width) - Total, ' ');
+  if (Value < 0) Out += '-';
+  Out.append(Zeros, '0');
+  Out.append(Digits, Len);
 }
 
 std::string IntPadded(std::int64_t Value, int Width, int Precision) {

@@ -25,16 +25,6 @@ void TTextLines::Clear() {
   StreamedLines = 0;
 }
 
-void TTextLines::Add(std::string_view Text) {
-  Open().append(Text);
-  Close();
-}
-
-void TTextLines::CloseStreamed() {
-  Buf.append(StreamEol);
-  ++StreamedLines;
-}
-
 void TTextLines::Flush() {
   if (!Sink || Buf.empty()) return;
   Sink->Write(Buf);

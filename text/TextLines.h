@@ -3,8 +3,10 @@
 // offsets: a big board makes millions of output lines, and one allocation per
 // line would dominate a conversion.
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -36,7 +38,10 @@ class TTextLines {
   // Drops the lines. A streaming list can drop only lines it has not handed
   // on yet: taking back what a file already holds is a logic_error.
   void Clear();
-  void Add(std::string_view Text);
+  void Add(std::string_view Text) {
+    Open().append(Text);
+    Close();
+  }
   void AddAll(const TTextLines& Other);
   // Lines of Text split at CR LF, LF or a lone CR; a final line end adds no
   // empty line.
@@ -51,10 +56,12 @@ class TTextLines {
     return Buf;
   }
   void Close() {
-    if (Sink)
-      CloseStreamed();
-    else
+    if (Sink) {
+      for (const char C : StreamEol) Buf.push_back(C);  // a byte or two: no call
+      ++StreamedLines;
+    } else {
       Ends.push_back(Buf.size());
+    }
   }
 
   // Streaming: a list that only passes through. From now on complete lines
@@ -85,7 +92,26 @@ class TTextLines {
   }
 
  private:
-  void CloseStreamed();
+  friend class LineBuilder;
+  // Ends the open line with Length bytes at Text. Text has room for
+  // MaxEolRoom more bytes after them, so that a streaming list's line end
+  // goes into the buffer in the same piece.
+  static constexpr std::size_t MaxEolRoom = 8;
+  void CloseWith(char* Text, std::size_t Length) {
+    if (Sink) {
+      if (StreamEol.size() <= MaxEolRoom) {
+        std::memcpy(Text + Length, StreamEol.data(), StreamEol.size());
+        Buf.append(Text, Length + StreamEol.size());
+      } else {
+        Buf.append(Text, Length);
+        Buf.append(StreamEol);
+      }
+      ++StreamedLines;
+    } else {
+      Buf.append(Text, Length);
+      Ends.push_back(Buf.size());
+    }
+  }
   void RequireLines(const char* What) const;
 
   std::string Buf;                // streaming: the lines not handed on yet, with their line ends
@@ -114,62 +140,86 @@ struct PaddedInt {                              // "%<Width>.<Precision>d"
 // Appends one line to a TTextLines: pieces are streamed in, the line ends
 // when the builder goes out of scope.
 //   LineBuilder(Out) << "axy@ " << F42(x) << ',' << F42(y);
+// The line is gathered on the stack and added in one piece: a big board makes
+// millions of lines of a few short pieces each. A line longer than that room
+// continues in the list's buffer. The text pieces are always inlined, so
+// that the length of a literal is known when compiling.
 class LineBuilder {
  public:
-  explicit LineBuilder(TTextLines& Lines)
-      : Lines(Lines), Buf(Lines.Open()), Start(Buf.size()), Unwinding(std::uncaught_exceptions()) {}
+  explicit LineBuilder(TTextLines& Lines) : Lines(Lines), Start(Lines.Open().size()) {}
   // Closing a line can fail to allocate, which must reach the caller as
   // std::bad_alloc. While an exception (such as a failed append) unwinds, the
   // half-built line is dropped instead: shrinking never allocates, and a
-  // second exception would end the program.
+  // second exception would end the program. (So is a line built in a
+  // destructor that runs during unwinding: asking at construction as well
+  // would cost every line a second look at the exception state.)
   ~LineBuilder() noexcept(false) {
-    if (std::uncaught_exceptions() > Unwinding)
-      Buf.resize(Start);
+    if (std::uncaught_exceptions() > 0)
+      Lines.Buf.resize(Start);
     else
-      Lines.Close();
+      Lines.CloseWith(Local, static_cast<std::size_t>(P - Local));
   }
   LineBuilder(const LineBuilder&) = delete;
   LineBuilder& operator=(const LineBuilder&) = delete;
 
-  LineBuilder& operator<<(std::string_view S) {
-    Buf.append(S);
+  [[gnu::always_inline]] LineBuilder& operator<<(std::string_view S) {
+    if (S.size() <= Left()) {
+      std::memcpy(P, S.data(), S.size());
+      P += S.size();
+    } else {
+      Spill().append(S);
+    }
     return *this;
   }
-  LineBuilder& operator<<(const char* S) {
-    Buf.append(S);
-    return *this;
+  [[gnu::always_inline]] LineBuilder& operator<<(const char* S) {
+    return *this << std::string_view(S);
   }
-  LineBuilder& operator<<(const std::string& S) {
-    Buf.append(S);
-    return *this;
+  [[gnu::always_inline]] LineBuilder& operator<<(const std::string& S) {
+    return *this << std::string_view(S);
   }
-  LineBuilder& operator<<(char C) {
-    Buf.push_back(C);
+  [[gnu::always_inline]] LineBuilder& operator<<(char C) {
+    if (Left() == 0) Spill();
+    *P++ = C;
     return *this;
   }
   // Integers print as "%d".
   LineBuilder& operator<<(std::int64_t V) {
-    fmt::AppendInt(Buf, V);
+    if (Left() < 20) Spill();
+    P = std::to_chars(P, P + 20, V).ptr;
     return *this;
   }
   LineBuilder& operator<<(int V) { return *this << static_cast<std::int64_t>(V); }
   LineBuilder& operator<<(unsigned V) { return *this << static_cast<std::int64_t>(V); }
   LineBuilder& operator<<(Fix F) {
-    fmt::AppendFixed(Buf, F.Value, F.Decimals, F.Width);
+    if (Left() < fmt::MaxQuickFixedChars) Spill();
+    if (char* End = fmt::WriteFixedQuick(P, F.Value, F.Decimals, F.Width))
+      P = End;
+    else
+      fmt::AppendFixed(Spill(), F.Value, F.Decimals, F.Width);
     return *this;
   }
-  LineBuilder& operator<<(PaddedInt P) {
-    fmt::AppendIntPadded(Buf, P.Value, P.Width, P.Precision);
+  LineBuilder& operator<<(PaddedInt I) {
+    fmt::AppendIntPadded(Spill(), I.Value, I.Width, I.Precision);
     return *this;
   }
   // Doubles must say how they print.
   LineBuilder& operator<<(double) = delete;
 
  private:
+  static constexpr std::size_t Room = 160;
+  std::size_t Left() const { return static_cast<std::size_t>(Local + Room - P); }
+  // Moves what the stack holds into the list's buffer, which the line then
+  // continues in; returns that buffer. Rare, so kept out of the callers.
+  [[gnu::noinline]] std::string& Spill() {
+    Lines.Buf.append(Local, P);
+    P = Local;
+    return Lines.Buf;
+  }
+
   TTextLines& Lines;
-  std::string& Buf;
-  std::size_t Start;
-  int Unwinding;
+  std::size_t Start;  // where the line begins in the list's buffer
+  char* P = Local;
+  char Local[Room + TTextLines::MaxEolRoom];
 };
 
 }  // namespace quillon

@@ -66,6 +66,27 @@ TEST(ApertureTable, OnlyReusableCircleRowsAnswer) {
   EXPECT_EQ(T.Items(1).Shape, 2);
 }
 
+TEST(ApertureTable, RepeatedSizesAnswerLikeTheFirstAskAfterClearAndCopy) {
+  TApertureTable T;
+  EXPECT_EQ(T.FindOrAdd(1, true, 0.3), 10);
+  EXPECT_EQ(T.FindOrAdd(1, true, 0.3), 10);
+  T.Clear();
+  // No row answers after a Clear, and a non-reusable row never does.
+  EXPECT_EQ(T.FindOrAdd(1, false, 0.3), 10);
+  EXPECT_EQ(T.FindOrAdd(1, false, 0.3), 11);
+  EXPECT_EQ(T.FindOrAdd(2, true, 0.3), 12);
+  EXPECT_EQ(T.FindOrAdd(1, true, 0.3), 13);
+  EXPECT_EQ(T.FindOrAdd(2, true, 0.3), 14);  // a square never looks
+  EXPECT_EQ(T.FindOrAdd(1, false, 0.3), 13);
+  EXPECT_EQ(T.FindOrAdd(1, true, 0.0), 15);
+  EXPECT_EQ(T.FindOrAdd(1, true, -0.0), 15);
+  const TApertureTable Copy = T;
+  TApertureTable Other = Copy;
+  EXPECT_EQ(Other.FindOrAdd(1, true, 0.0), 15);
+  EXPECT_EQ(Other.FindOrAdd(1, true, 0.3), 13);
+  EXPECT_EQ(T.Count(), 6);
+}
+
 TEST(ApertureTable, ManyDistinctWidthsEachGetOneRow) {
   TApertureTable T;
   for (int I = 1; I <= 20000; ++I) T.FindOrAdd(1, true, I * 0.001);
