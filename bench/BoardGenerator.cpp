@@ -137,16 +137,13 @@ void PutPolygon(std::string& Out, const TPcbComplexPolygon& P) {
   PutWord(Out, 0x80A3);
   PutWord(Out, static_cast<std::uint16_t>(P.Attribute));
   for (int I = 0; I < P.OutLines.Count(); ++I) {
-    const TOutlineSegments& Segments = P.OutLines.Items(I).Lines;
     if (I > 0) {
       PutWord(Out, 0x807E);
       PutWord(Out, 0);
     }
-    PutCoord(Out, Segments.Items(0).StartX);
-    PutCoord(Out, Segments.Items(0).StartY);
-    for (const TPcbLine& S : Segments) {
-      PutCoord(Out, S.EndX);
-      PutCoord(Out, S.EndY);
+    for (const TOutlinePoint& Point : P.OutLines.Items(I).Lines.AllPoints()) {
+      PutCoord(Out, Point.X);
+      PutCoord(Out, Point.Y);
     }
   }
   for (const TPcbArc& C : P.Circles) {

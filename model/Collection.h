@@ -22,11 +22,6 @@ class TCollection {
       : ItemList(Other.ItemList, Allocator) {}
   TCollection(TCollection&& Other, const Alloc& Allocator)
       : ItemList(std::move(Other.ItemList), Allocator) {}
-  TCollection(const TCollection&) = default;
-  TCollection(TCollection&&) noexcept = default;
-  TCollection& operator=(const TCollection&) = default;
-  TCollection& operator=(TCollection&&) = default;
-  ~TCollection() = default;
 
   int Count() const { return static_cast<int>(ItemList.size()); }
   T& Items(int Index) { return ItemList[static_cast<std::size_t>(Index)]; }

@@ -85,11 +85,6 @@ class TOutlineSegments {
       : Points(Other.Points, Allocator) {}
   TOutlineSegments(TOutlineSegments&& Other, const allocator_type& Allocator)
       : Points(std::move(Other.Points), Allocator) {}
-  TOutlineSegments(const TOutlineSegments&) = default;
-  TOutlineSegments(TOutlineSegments&&) noexcept = default;
-  TOutlineSegments& operator=(const TOutlineSegments&) = default;
-  TOutlineSegments& operator=(TOutlineSegments&&) = default;
-  ~TOutlineSegments() = default;
 
   // A lone first point is no segment yet.
   int Count() const { return Points.size() < 2 ? 0 : static_cast<int>(Points.size()) - 1; }
@@ -144,11 +139,6 @@ struct TPoligonOutLine {
       : Lines(Other.Lines, Allocator) {}
   TPoligonOutLine(TPoligonOutLine&& Other, const allocator_type& Allocator)
       : Lines(std::move(Other.Lines), Allocator) {}
-  TPoligonOutLine(const TPoligonOutLine&) = default;
-  TPoligonOutLine(TPoligonOutLine&&) noexcept = default;
-  TPoligonOutLine& operator=(const TPoligonOutLine&) = default;
-  TPoligonOutLine& operator=(TPoligonOutLine&&) = default;
-  ~TPoligonOutLine() = default;
 
   TOutlineSegments Lines;
 };

@@ -382,9 +382,9 @@ void TPlotReader::KeepPolygon(std::int32_t Attribute) {
   TPcbComplexPolygon& Polygon = Current().Polygons.Add(Pcb.PolygonAllocator());
   Polygon.Attribute = Attribute;
   const std::vector<std::size_t>& Starts = Pieces.OutlineStarts;
+  const TOutlinePoint* Points = Pieces.Points.data();
   Polygon.OutLines.Reserve(Starts.size());
   for (std::size_t I = 0; I < Starts.size(); ++I) {
-    const TOutlinePoint* Points = Pieces.Points.data();
     const std::size_t End = I + 1 < Starts.size() ? Starts[I + 1] : Pieces.Points.size();
     Polygon.OutLines.Add().Lines.AssignPoints(Points + Starts[I], Points + End);
   }

@@ -37,14 +37,11 @@ char* TGerberCoord::WriteFast(char* P, double Value) const {
   if (ZeroMode != 0 || DecimalChar != 0 || ForcePlus || DecimalDigits > 6 || Full > 20)
     return nullptr;
   std::int64_t Scaled;
-  if (!fmt::ScaledRoundQuick(Value, DecimalDigits, Scaled) &&
-      !fmt::ScaledRoundExact(Value, DecimalDigits, Scaled))
-    return nullptr;
+  if (!fmt::ScaledRound(Value, DecimalDigits, Scaled)) return nullptr;
   if (Scaled <= -1000000000000000000 || Scaled >= 1000000000000000000) return nullptr;
   *P = '-';  // a value that rounds to zero has no sign
   P += Scaled < 0;
-  const std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  const std::uint64_t Mag = fmt::detail::Magnitude(Scaled);
   const int Digits = fmt::detail::DigitCount(Mag);
   char* End = P + (Digits > Full ? Digits : Full);
   fmt::detail::DigitsBackwards(End, Mag, Full);

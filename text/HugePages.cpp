@@ -17,7 +17,6 @@ std::uintptr_t RoundUp(std::uintptr_t N) { return (N + Huge - 1) & ~(Huge - 1); 
 
 void AdviseHugePages(const void* Data, std::size_t Bytes) {
 #ifdef MADV_HUGEPAGE
-  if (Bytes < 2 * Huge) return;
   const auto Start = reinterpret_cast<std::uintptr_t>(Data);
   const std::uintptr_t Begin = RoundUp(Start);
   const std::uintptr_t End = (Start + Bytes) & ~(Huge - 1);
@@ -40,12 +39,9 @@ void* MapHugeBlock(std::size_t Bytes) {
   if (Aligned > Start) ::munmap(Mapped, Aligned - Start);
   if (Start + Huge > Aligned)
     ::munmap(reinterpret_cast<void*>(Aligned + Length), Start + Huge - Aligned);
-    // Only the whole huge pages the block fills: the rest of the last one stays
-    // in small pages, so that no block holds up to 2 MiB it never uses.
-#ifdef MADV_HUGEPAGE
-  if (Bytes >= Huge)
-    ::madvise(reinterpret_cast<void*>(Aligned), Bytes & ~(Huge - 1), MADV_HUGEPAGE);
-#endif
+  // Only the whole huge pages the block fills: the rest of the last one stays
+  // in small pages, so that no block holds up to 2 MiB it never uses.
+  AdviseHugePages(reinterpret_cast<void*>(Aligned), Bytes);
   return reinterpret_cast<void*>(Aligned);
 }
 

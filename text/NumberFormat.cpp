@@ -36,22 +36,6 @@ void AppendHuge(std::string& Out, double Value, int Decimals) {
   }
 }
 
-// The text of Scaled / 10^Decimals ("-" only on a nonzero value, at least one
-// digit before the point), ending at End; returns its start.
-char* FixedBackwards(char* End, std::int64_t Scaled, int Decimals) {
-  std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  char* P = End;
-  if (Decimals > 0) {
-    P = detail::DigitsBackwards(P, Mag % detail::Pow10Int[Decimals], Decimals);
-    *--P = '.';
-    Mag /= detail::Pow10Int[Decimals];
-  }
-  P = detail::DigitsBackwards(P, Mag, 1);
-  if (Scaled < 0) *--P = '-';
-  return P;
-}
-
 }  // namespace
 
 bool ScaledRoundExact(double Value, int Decimals, std::int64_t& Result) {
@@ -76,13 +60,13 @@ void AppendFixed(std::string& Out, double Value, int Decimals, int Width) {
   }
   std::int64_t Scaled;
   if (ScaledRoundExact(Value, Decimals, Scaled)) {
-    char Text[24];  // 19 digits, a point, a sign
-    char* End = Text + sizeof Text;
-    const char* Begin = FixedBackwards(End, Scaled, Decimals);
-    const auto Len = static_cast<std::size_t>(End - Begin);
+    char Text[MaxQuickFixedChars];  // 19 digits, a point, a sign
+    const char* End = detail::WithDecimals(
+        Decimals, [&](auto D) { return detail::WriteScaled<decltype(D)::value>(Text, Scaled); });
+    const auto Len = static_cast<std::size_t>(End - Text);
     if (Width > 0 && Len < static_cast<std::size_t>(Width))
       Out.append(static_cast<std::size_t>(Width) - Len, ' ');
-    Out.append(Begin, Len);
+    Out.append(Text, Len);
     return;
   }
   const std::size_t Start = Out.size();
@@ -116,9 +100,7 @@ std::string Int(std::int64_t Value) {
 void AppendIntPadded(std::string& Out, std::int64_t Value, int Width, int Precision) {
   char Buf[24];
   char* End = Buf + sizeof Buf;
-  const std::uint64_t Mag =
-      Value < 0 ? 0 - static_cast<std::uint64_t>(Value) : static_cast<std::uint64_t>(Value);
-  const char* Digits = detail::DigitsBackwards(End, Mag, 1);
+  const char* Digits = detail::DigitsBackwards(End, detail::Magnitude(Value), 1);
   const auto Len = static_cast<std::size_t>(End - Digits);
   const std::size_t Zeros = Precision > 0 && Len < static_cast<std::size_t>(Precision)
                                 ? static_cast<std::size_t>(Precision) - Len

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace quillon::fmt {
 
@@ -92,6 +93,10 @@ inline char* DigitsBackwards(char* End, std::uint64_t V, int MinDigits) {
   return P;
 }
 
+inline std::uint64_t Magnitude(std::int64_t V) {
+  return V < 0 ? 0 - static_cast<std::uint64_t>(V) : static_cast<std::uint64_t>(V);
+}
+
 inline int DigitCount(std::uint64_t V) {
   int N = 1;
   for (; V >= 10000; V /= 10000) N += 4;
@@ -104,8 +109,7 @@ inline int DigitCount(std::uint64_t V) {
 template <int Decimals>
 inline char* WriteScaled(char* P, std::int64_t Scaled) {
   constexpr std::uint64_t Unit = Pow10Int[Decimals];
-  const std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
+  const std::uint64_t Mag = Magnitude(Scaled);
   const std::uint64_t Whole = Mag / Unit;
   *P = '-';
   P += Scaled < 0;
@@ -123,9 +127,8 @@ inline char* WriteScaled(char* P, std::int64_t Scaled) {
 // The length of what WriteScaled writes.
 template <int Decimals>
 inline int ScaledLength(std::int64_t Scaled) {
-  const std::uint64_t Mag =
-      Scaled < 0 ? 0 - static_cast<std::uint64_t>(Scaled) : static_cast<std::uint64_t>(Scaled);
-  return (Scaled < 0) + DigitCount(Mag / Pow10Int[Decimals]) + (Decimals > 0 ? 1 + Decimals : 0);
+  return (Scaled < 0) + DigitCount(Magnitude(Scaled) / Pow10Int[Decimals]) +
+         (Decimals > 0 ? 1 + Decimals : 0);
 }
 
 template <int Decimals>
@@ -138,6 +141,31 @@ inline char* WriteFixedQuickAt(char* P, double Value, int Width) {
     P += Pad;
   }
   return WriteScaled<Decimals>(P, Scaled);
+}
+
+// Do(std::integral_constant<int, Decimals>) for Decimals 0..6, nullptr for
+// any other: the constant turns the divisions by 10^Decimals into
+// multiplications.
+template <class TDo>
+inline char* WithDecimals(int Decimals, TDo Do) {
+  switch (Decimals) {
+    case 0:
+      return Do(std::integral_constant<int, 0>());
+    case 1:
+      return Do(std::integral_constant<int, 1>());
+    case 2:
+      return Do(std::integral_constant<int, 2>());
+    case 3:
+      return Do(std::integral_constant<int, 3>());
+    case 4:
+      return Do(std::integral_constant<int, 4>());
+    case 5:
+      return Do(std::integral_constant<int, 5>());
+    case 6:
+      return Do(std::integral_constant<int, 6>());
+    default:
+      return nullptr;
+  }
 }
 
 }  // namespace detail
@@ -163,24 +191,9 @@ inline bool ScaledRoundQuick(double Value, int Decimals, std::int64_t& Result) {
 }
 
 inline char* WriteFixedQuick(char* P, double Value, int Decimals, int Width) {
-  switch (Decimals) {
-    case 0:
-      return detail::WriteFixedQuickAt<0>(P, Value, Width);
-    case 1:
-      return detail::WriteFixedQuickAt<1>(P, Value, Width);
-    case 2:
-      return detail::WriteFixedQuickAt<2>(P, Value, Width);
-    case 3:
-      return detail::WriteFixedQuickAt<3>(P, Value, Width);
-    case 4:
-      return detail::WriteFixedQuickAt<4>(P, Value, Width);
-    case 5:
-      return detail::WriteFixedQuickAt<5>(P, Value, Width);
-    case 6:
-      return detail::WriteFixedQuickAt<6>(P, Value, Width);
-    default:
-      return nullptr;
-  }
+  return detail::WithDecimals(Decimals, [&](auto D) {
+    return detail::WriteFixedQuickAt<decltype(D)::value>(P, Value, Width);
+  });
 }
 
 }  // namespace quillon::fmt
