@@ -7,7 +7,7 @@ namespace quillon {
 // distances from the start point to the centre.
 void TScriptingPcb::WriteGerberArcs(int L) {
   if (L < 0 || L >= Layers.Count()) return;
-  TGerberSyntax Gerber(Output, Coord, Scale);
+  TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
   std::int32_t Selected = 0;  // no D-code selected at the start
   for (const TPcbArc& Arc : Layers.Items(L).Arcs) {
     const std::int32_t D = Apertures.FindOrAdd(shapeCircle, true, Arc.Width * Scale);

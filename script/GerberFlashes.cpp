@@ -33,7 +33,7 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
     }
     return;
   }
-  TGerberSyntax Gerber(Output, Coord, Scale);
+  TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
   for (const TPcbFlash& Flash : Flashes) {
     const std::int32_t PinRow = PinRowOf(Flash.PinNumber);
     const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRow);

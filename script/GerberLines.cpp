@@ -5,7 +5,7 @@ namespace quillon {
 
 void TScriptingPcb::WriteGerberLines(int L) {
   if (L < 0 || L >= Layers.Count()) return;
-  TGerberSyntax Gerber(Output, Coord, Scale);
+  TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
   std::int32_t Selected = 0;  // no D-code selected at the start
   for (const TPcbLine& Line : Layers.Items(L).Lines) {
     const std::int32_t D = Apertures.FindOrAdd(shapeCircle, true, Line.Width * Scale);

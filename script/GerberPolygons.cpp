@@ -64,7 +64,7 @@ void WriteFilledRectangle(TGerberSyntax& Gerber, const TPcbLine& Rect) {
 void TScriptingPcb::WriteGerberPolygons(int L) {
   if (L < 0 || L >= Layers.Count()) return;
   const TLayer& Layer = Layers.Items(L);
-  TGerberSyntax Gerber(Output, Coord, Scale);
+  TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
   for (const TPcbComplexPolygon& Polygon : Layer.Polygons) WritePolygon(Gerber, Polygon);
   Gerber.DarkPolarity();
   for (const TPcbLine& Line : Layer.Lines)

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "script/GerberCoord.h"
+#include "script/GerberCoordTexts.h"
 #include "text/OneLine.h"
 #include "text/TextLines.h"
 
@@ -28,8 +29,11 @@ inline LineBuilder& operator<<(LineBuilder&& L, const TGerberText& T) { return L
 
 class TGerberSyntax {
  public:
-  TGerberSyntax(TTextLines& Out, const TGerberCoord& Coord, double Scale)
-      : Out(Out), Coord(Coord), Scale(Scale) {}
+  TGerberSyntax(TTextLines& Out, const TGerberCoord& Coord, double Scale,
+                TGerberCoordTexts& Texts)
+      : Out(Out), Coord(Coord), Scale(Scale), Texts(Texts) {
+    Texts.Use(Coord, Scale);
+  }
 
   // "G54D10*"
   void SelectAperture(std::int32_t DCode) { LineBuilder(Out) << "G54D" << DCode << '*'; }
@@ -64,45 +68,39 @@ class TGerberSyntax {
   }
 
  private:
+  // Code, then X and Y, then Tail: a big board makes millions of these lines.
   void PointLine(const char* Code, std::int32_t X, std::int32_t Y, const char* Tail) {
-    const double Values[] = {X * Scale, Y * Scale};
-    NumberLine(Code, "XY", Values, 2, Tail);
+    LineBuilder Line(Out);
+    Line << Code;
+    Point(Line, 'X', X);
+    Point(Line, 'Y', Y);
+    Line << Tail;
+  }
+  void Point(LineBuilder& Line, char Letter, std::int32_t Value) {
+    Line << Letter;
+    if (!Line.TryWrite(TGerberCoord::MaxFastChars, [&](char* At) { return Texts.Write(At, Value); }))
+      Line << Coord.FormatCoord(Value * Scale);
   }
 
-  // Code, then each letter followed by its coordinate, then Tail: built on
-  // the stack and added in one piece, since a big board makes millions of
-  // these lines.
+  // Code, then each letter followed by its coordinate, then Tail.
   void NumberLine(const char* Code, const char* Letters, const double* Values, int Count,
                   const char* Tail) {
-    char Buf[8 + 4 * (1 + TGerberCoord::MaxFastChars) + 8];
-    char* P = Copy(Buf, Code);
+    LineBuilder Line(Out);
+    Line << Code;
     for (int K = 0; K < Count; ++K) {
-      *P++ = Letters[K];
-      P = Coord.WriteFast(P, Values[K]);
-      if (!P) return SlowNumberLine(Code, Letters, Values, Count, Tail);
+      Line << Letters[K];
+      const double Value = Values[K];
+      if (!Line.TryWrite(TGerberCoord::MaxFastChars,
+                         [&](char* At) { return Coord.WriteFast(At, Value); }))
+        Line << Coord.FormatCoord(Value);
     }
-    P = Copy(P, Tail);
-    Out.Add(std::string_view(Buf, static_cast<std::size_t>(P - Buf)));
-  }
-  void SlowNumberLine(const char* Code, const char* Letters, const double* Values, int Count,
-                      const char* Tail) {
-    std::string& S = Out.Open();
-    S += Code;
-    for (int K = 0; K < Count; ++K) {
-      S += Letters[K];
-      Coord.AppendCoord(S, Values[K]);
-    }
-    S += Tail;
-    Out.Close();
-  }
-  static char* Copy(char* P, const char* Text) {
-    while (*Text) *P++ = *Text++;
-    return P;
+    Line << Tail;
   }
 
   TTextLines& Out;
   const TGerberCoord& Coord;
   double Scale;
+  TGerberCoordTexts& Texts;
 };
 
 }  // namespace quillon

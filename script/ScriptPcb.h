@@ -13,6 +13,7 @@
 #include "pins/ApertureTable.h"
 #include "pins/Pins.h"
 #include "script/GerberCoord.h"
+#include "script/GerberCoordTexts.h"
 #include "script/OutputFiles.h"
 #include "text/TextLines.h"
 
@@ -64,6 +65,7 @@ class TScriptingPcb : public TPcb {
   std::string JobName;
   std::string DatabaseName;
   TGerberCoord Coord;
+  TGerberCoordTexts GerberTexts;  // Coord's texts of the coordinates written
 
   // Fab profile of a Gerber conversion (script/fab/).
   TGerberProfile GerberProfile = TGerberProfile::Legacy;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "script/AtomicFile.h"
+#include "script/BackgroundWriter.h"
 #include "script/OutputTarget.h"
 #include "script/ScriptPcb.h"
 
@@ -10,11 +11,13 @@ namespace quillon {
 
 // One file being written and the list that feeds it.
 struct TStreamedSave::TStream final : TLineSink {
-  explicit TStream(const TOutputFile& Planned) : Planned(Planned), File(Planned.Path) {}
-  void Write(std::string_view Bytes) override { File.Write(Bytes.data(), Bytes.size()); }
+  TStream(const TOutputFile& Planned, TBackgroundWriter& Writer)
+      : Planned(Planned), File(Planned.Path), Writer(Writer) {}
+  void Take(TByteBuffer& Chunk) override { Writer.Write(File, Chunk); }
 
   TOutputFile Planned;
   TAtomicFile File;
+  TBackgroundWriter& Writer;
 };
 
 namespace {
@@ -71,7 +74,8 @@ TStreamedSave::TStreamedSave(TScriptingPcb& Pcb, const std::string& FileName, st
       if (Streams.size() >= MaxOpenFiles) break;
       TTextLines* List = ListOf(Pcb, Planned);
       if (!List) continue;
-      Streams.push_back(std::make_unique<TStream>(Planned));
+      if (!Writer) Writer = std::make_unique<TBackgroundWriter>();
+      Streams.push_back(std::make_unique<TStream>(Planned, *Writer));
       List->StreamTo(Streams.back().get(), Planned.LineEnd);
     }
   } catch (...) {
@@ -93,6 +97,7 @@ void TStreamedSave::DetachAll() {
 void TStreamedSave::Commit() {
   Pcb.Output.Flush();
   for (TTextLines& List : Pcb.LayerOutputs) List.Flush();
+  if (Writer) Writer->Finish();
   const std::vector<TOutputFile> Files = Pcb.OutputFiles(FileName);
   Pcb.CheckOutputFiles(Files);
   std::vector<TStream*> StreamOf(Files.size(), nullptr);

@@ -17,6 +17,7 @@
 
 namespace quillon {
 
+class TBackgroundWriter;
 class TScriptingPcb;
 
 class TStreamedSave {
@@ -51,6 +52,9 @@ class TStreamedSave {
   TScriptingPcb& Pcb;
   std::string FileName;
   std::vector<std::unique_ptr<TStream>> Streams;
+  // Writes the streams' chunks; after Streams, so that it stops before the
+  // files it writes go.
+  std::unique_ptr<TBackgroundWriter> Writer;
 };
 
 }  // namespace quillon

@@ -14,39 +14,46 @@ std::string_view TTextLines::operator[](int Index) const {
   RequireLines("operator[]");
   const std::size_t I = static_cast<std::size_t>(Index);
   const std::size_t Begin = I == 0 ? 0 : Ends[I - 1];
-  return std::string_view(Buf).substr(Begin, Ends[I] - Begin);
+  return Buf.View().substr(Begin, Ends[I] - Begin);
 }
 
 void TTextLines::Clear() {
   if (HandedBytes > 0)
     throw std::logic_error("TTextLines::Clear: lines already handed on cannot be taken back");
-  Buf.clear();
+  Buf.Clear();
   Ends.clear();
   StreamedLines = 0;
 }
 
 void TTextLines::Flush() {
-  if (!Sink || Buf.empty()) return;
-  Sink->Write(Buf);
-  HandedBytes += Buf.size();
-  Buf.clear();
+  if (!Sink || Buf.Empty()) return;
+  const std::size_t Size = Buf.Size();
+  Sink->Take(Buf);
+  HandedBytes += Size;
+  Buf.Clear();
+  Buf.Reserve(StreamChunkBytes + 4096);
 }
 
-void TTextLines::StreamTo(TLineSink* NewSink, std::string_view Eol) {
+void TTextLines::StreamTo(TLineSink* NewSink, std::string_view NewEol) {
+  if (NewEol.size() > MaxEolRoom)
+    throw std::invalid_argument("TTextLines::StreamTo: a line end of more than 8 bytes");
   if (Sink) {
     *this = TTextLines();
   } else if (!Ends.empty()) {
-    Buf = Join(Eol);
+    const std::string Joined = Join(NewEol);
+    Buf.Clear();
+    Buf.Append(Joined);
     StreamedLines = Ends.size();
     Ends = {};
   }
   Sink = NewSink;
-  StreamEol = Eol;
+  if (!NewEol.empty()) std::memcpy(Eol, NewEol.data(), NewEol.size());
+  EolSize = static_cast<std::uint8_t>(NewEol.size());
   if (Sink) {
-    Buf.reserve(StreamChunkBytes + 4096);
-    if (Buf.size() >= StreamChunkBytes) Flush();
+    Buf.Reserve(StreamChunkBytes + 4096);
+    if (Buf.Size() >= StreamChunkBytes) Flush();
   } else {
-    Buf.clear();
+    Buf.Clear();
     StreamedLines = 0;
   }
 }
@@ -56,8 +63,8 @@ void TTextLines::AddAll(const TTextLines& Other) {
     for (int I = 0; I < Other.Count(); ++I) Add(Other[I]);
     return;
   }
-  const std::size_t Base = Buf.size();
-  Buf.append(Other.Buf);
+  const std::size_t Base = Buf.Size();
+  Buf.Append(Other.Buf.View());
   Ends.reserve(Ends.size() + Other.Ends.size());
   for (std::size_t E : Other.Ends) Ends.push_back(Base + E);
 }
@@ -76,14 +83,15 @@ TTextLines TTextLines::FromText(std::string_view Text) {
   return Lines;
 }
 
-std::string TTextLines::Join(std::string_view Eol) const {
+std::string TTextLines::Join(std::string_view LineEnd) const {
   RequireLines("Join");
   std::string S;
-  S.reserve(Buf.size() + Ends.size() * Eol.size());
+  S.reserve(Buf.Size() + Ends.size() * LineEnd.size());
+  const std::string_view All = Buf.View();
   std::size_t Begin = 0;
   for (std::size_t E : Ends) {
-    S.append(Buf, Begin, E - Begin);
-    S.append(Eol);
+    S.append(All.substr(Begin, E - Begin));
+    S.append(LineEnd);
     Begin = E;
   }
   return S;
@@ -92,8 +100,8 @@ std::string TTextLines::Join(std::string_view Eol) const {
 void TTextLines::Reserve(std::size_t Lines, std::size_t Bytes) {
   if (Sink) return;
   Ends.reserve(Lines);
-  Buf.reserve(Bytes);
-  AdviseHugePages(Buf.data(), Buf.capacity());
+  Buf.Reserve(Bytes);
+  AdviseHugePages(Buf.Data(), Buf.Capacity());
   AdviseHugePages(Ends.data(), Ends.capacity() * sizeof(std::size_t));
 }
 

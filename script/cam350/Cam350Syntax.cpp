@@ -1,10 +1,13 @@
 #include "script/cam350/Cam350Syntax.h"
 
+#include "text/CoordText.h"
 #include "text/OneLine.h"
 
 namespace quillon::cam350 {
 
-LineBuilder& operator<<(LineBuilder& Line, Point P) { return Line << F42(P.X) << ',' << F42(P.Y); }
+LineBuilder& operator<<(LineBuilder& Line, Point P) {
+  return Line << F42Coord{P.X} << ',' << F42Coord{P.Y};
+}
 
 LineBuilder& operator<<(LineBuilder& Line, Quoted Q) {
   return Line << '"' << OneLine(Q.Text) << '"';

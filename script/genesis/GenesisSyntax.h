@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/CoordText.h"
 #include "text/TextLines.h"
 
 namespace quillon::genesis {
@@ -56,7 +57,8 @@ inline TPoint EndXY(double X, double Y) { return {X, Y, "e"}; }
 inline TPoint CenterXY(double X, double Y) { return {X, Y, "c"}; }
 
 inline LineBuilder& operator<<(LineBuilder& L, const TPoint& P) {
-  return L << 'x' << P.Suffix << '=' << F42(P.X) << ",y" << P.Suffix << '=' << F42(P.Y);
+  return L << 'x' << P.Suffix << '=' << F42Coord{P.X} << ",y" << P.Suffix << '='
+           << F42Coord{P.Y};
 }
 inline LineBuilder& operator<<(LineBuilder&& L, const TPoint& P) { return L << P; }
 

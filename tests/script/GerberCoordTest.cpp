@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "script/GerberCoord.h"
+#include "script/GerberCoordTexts.h"
 #include "text/NumberFormat.h"
 
 namespace quillon {
@@ -111,6 +112,51 @@ TEST(GerberCoord, AgreesWithTheSharedFixedPointFormat) {
       }
     }
   }
+}
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+std::string MemoText(TGerberCoordTexts& Texts, std::int32_t Value) {
+  char Buf[TGerberCoord::MaxFastChars];
+  const char* End = Texts.Write(Buf, Value);
+  return End ? std::string(static_cast<const char*>(Buf), End) : "(slow)";
+}
+
+TEST(GerberCoordTexts, OtherSettingsForgetTheTextsOfTheLastOnes) {
+  TGerberCoordTexts Texts;
+  TGerberCoord C;
+  Texts.Use(C, 0.0254);
+  EXPECT_EQ(MemoText(Texts, 125), "003175");
+  EXPECT_EQ(MemoText(Texts, 125), "003175");
+  EXPECT_EQ(MemoText(Texts, -125), "-003175");
+  Texts.Use(C, 0.01);
+  EXPECT_EQ(MemoText(Texts, 125), "001250");
+  C.IntegerDigits = 2;
+  C.DecimalDigits = 4;
+  Texts.Use(C, 0.01);
+  EXPECT_EQ(MemoText(Texts, 125), "012500");
+  Texts.Use(C, -0.0);
+  EXPECT_EQ(MemoText(Texts, 125), "000000");
+  // Settings that the short road does not take are written the long way.
+  C.ZeroMode = 1;
+  Texts.Use(C, 0.01);
+  EXPECT_EQ(MemoText(Texts, 125), "(slow)");
+}
+
+TEST(GerberCoordTexts, EveryValueReadsAsTheCoordinateWriterPrintsIt) {
+  TGerberCoordTexts Texts;
+  const TGerberCoord C;
+  Texts.Use(C, 0.0254);
+  for (int Pass = 0; Pass < 2; ++Pass)
+    for (std::int32_t V = -50000; V <= 50000; V += 3)
+      ASSERT_EQ(MemoText(Texts, V), C.FormatCoord(V * 0.0254)) << V;
+  const std::int32_t Extremes[] = {std::numeric_limits<std::int32_t>::min(),
+                                   std::numeric_limits<std::int32_t>::max()};
+  for (const std::int32_t V : Extremes) EXPECT_EQ(MemoText(Texts, V), C.FormatCoord(V * 0.0254));
 }
 
 }  // namespace

@@ -21,7 +21,10 @@ using namespace test;
 namespace fs = std::filesystem;
 
 struct TRecordingSink final : TLineSink {
-  void Write(std::string_view Bytes) override { Chunks.emplace_back(Bytes); }
+  void Take(TByteBuffer& Chunk) override {
+    Chunks.emplace_back(Chunk.View());
+    Chunk.Clear();
+  }
   std::string All() const {
     std::string S;
     for (const std::string& C : Chunks) S += C;
