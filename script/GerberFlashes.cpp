@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "script/GerberSyntax.h"
 #include "script/LayerRoles.h"
 #include "script/PinQuestion.h"
@@ -17,6 +19,40 @@ void TScriptingPcb::ListUndefinedPinRuns() {
   }
 }
 
+namespace {
+
+// What the flashes of one pin row need, looked up once per row and layer: a
+// board has few pin rows, each flashed many times.
+class TRowDCodes {
+ public:
+  TRowDCodes(const TPins& Pins, TLayerRole Role) : Pins(Pins), Role(Role) {}
+
+  struct TRow {
+    std::int32_t PinRow = 0;
+    std::int32_t DCode = 0;  // of the row, or of the first row for a missing one
+    bool Defined = false;    // the description has the row
+    bool Known = false;
+  };
+  const TRow& Of(std::int32_t PinRow) {
+    TRow& R = Slots[static_cast<std::uint32_t>(PinRow) % Slots.size()];
+    if (R.Known && R.PinRow == PinRow) return R;
+    R.PinRow = PinRow;
+    R.Defined = Pins.Exists(PinRow);
+    TPinRecord Record;
+    Pins.FindByPin(PinRow, Record);
+    R.DCode = Pins.High() < 0 ? 0 : FlashDCode(Record, Role);
+    R.Known = true;
+    return R;
+  }
+
+ private:
+  const TPins& Pins;
+  TLayerRole Role;
+  std::vector<TRow> Slots = std::vector<TRow>(1024);
+};
+
+}  // namespace
+
 // The board's pads and vias are the flashes of the drill layer; every layer
 // file receives them with the aperture of its role.
 void TScriptingPcb::WriteGerberFlashes(int L) {
@@ -25,7 +61,8 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
   if (Flashes.Empty()) return;
   // Answers hold for this layer only: the next layer asks again.
   TPinQuestion Question(Prompts(), "Via which");
-  if (UndefinedPinRuns && RoleOf(*this, L) == TLayerRole::Other) {
+  const TLayerRole Role = RoleOf(*this, L);
+  if (UndefinedPinRuns && Role == TLayerRole::Other) {
     // The same questions as the loop below would ask, and nothing written.
     for (const std::int32_t PinRow : *UndefinedPinRuns) {
       if (Question.AnswersForAll()) break;
@@ -34,18 +71,18 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
     return;
   }
   TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
+  TRowDCodes DCodes(Pins, Role);
   for (const TPcbFlash& Flash : Flashes) {
-    const std::int32_t PinRow = PinRowOf(Flash.PinNumber);
-    const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRow);
-    if (Decision == TPinQuestion::Stop) return;
-    if (Decision == TPinQuestion::Skip) continue;
+    const TRowDCodes::TRow& Row = DCodes.Of(PinRowOf(Flash.PinNumber));
+    // A defined row is flashed without a question.
+    if (!Row.Defined) {
+      const TPinQuestion::TDecision Decision = Question.Decide(Pins, Row.PinRow);
+      if (Decision == TPinQuestion::Stop) return;
+      if (Decision == TPinQuestion::Skip) continue;
+    }
     // A missing pin takes the first row; an empty table has no row at all.
-    if (Pins.High() < 0) continue;
-    TPinRecord Row;
-    Pins.FindByPin(PinRow, Row);
-    const std::int32_t D = FlashDCode(Row, RoleOf(*this, L));
-    if (D == 0) continue;
-    Gerber.SelectAperture(D);
+    if (Row.DCode == 0) continue;
+    Gerber.SelectAperture(Row.DCode);
     Gerber.Flash(Flash.X, Flash.Y);
   }
 }

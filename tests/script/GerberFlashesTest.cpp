@@ -62,6 +62,35 @@ TEST_F(GerberFlashes, EachRoleTakesItsApertureAndTheDrillRoleWins) {
   EXPECT_TRUE(Prompts.Asked.empty());
 }
 
+// Rows are looked up once per layer and kept by row number: rows that a
+// table of a power-of-two size would put in one place keep their own D-codes,
+// and a missing row among them is asked about as before.
+TEST_F(GerberFlashes, RowsThatShareAPlaceInTheLookUpKeepTheirOwnApertures) {
+  AddPin(Pcb.Pins, 1024, 0.5, 2.5, shapeCircle);
+  AddPin(Pcb.Pins, 4096, 0.3, 3.5, shapeSquare);
+  Pcb.BuildApertures();
+  const std::int32_t PadOf1024 = Pcb.Pins.Get(2).PadDCode;
+  const std::int32_t PadOf4096 = Pcb.Pins.Get(3).PadDCode;
+  const std::string FirstRowPad = "G54D" + std::to_string(Pcb.Pins.Get(0).PadDCode) + "*";
+  ASSERT_NE(PadOf1024, PadOf4096);
+  for (int I = 0; I < 3; ++I) {
+    AddFlash(Drill(), 1025, {I, 0});
+    AddFlash(Drill(), 4097, {I, 1});
+    AddFlash(Drill(), 2049, {I, 2});  // row 2048: not in the table
+    AddFlash(Drill(), 1, {I, 3});
+  }
+  const Lines Out = Flashes(0);
+  ASSERT_EQ(Out.size(), 24u);
+  for (int I = 0; I < 3; ++I) {
+    EXPECT_EQ(Out[8 * I], "G54D" + std::to_string(PadOf1024) + "*");
+    EXPECT_EQ(Out[8 * I + 2], "G54D" + std::to_string(PadOf4096) + "*");
+    EXPECT_EQ(Out[8 * I + 4], FirstRowPad);  // a missing row takes the first row's pad
+    EXPECT_EQ(Out[8 * I + 6], FirstRowPad);
+  }
+  // Defined rows in between ask nothing, so the missing row is asked once.
+  EXPECT_EQ(Prompts.Asked, std::vector<std::string>{Question(2048)});
+}
+
 TEST_F(GerberFlashes, DrillLayerWithoutFlashesOrOutOfRangeWritesNothing) {
   EXPECT_EQ(Flashes(3), Lines{});
   AddFlash(Drill(), 1, {0, 0});
