@@ -3,11 +3,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "script/AtomicFile.h"
-#include "script/OutputCollisions.h"
-#include "script/OutputFiles.h"
-#include "script/OutputTarget.h"
-#include "script/SaveError.h"
+#include "save/AtomicFile.h"
+#include "script/save/OutputCollisions.h"
+#include "script/save/OutputFiles.h"
+#include "save/OutputTarget.h"
+#include "save/SaveError.h"
 #include "script/fab/FabZip.h"
 
 namespace quillon::app {

@@ -24,7 +24,7 @@
 #include "BoardGenerator.h"
 #include "ColdRuns.h"
 #include "script/ScriptPcb.h"
-#include "script/StreamedSave.h"
+#include "script/save/StreamedSave.h"
 
 namespace {
 

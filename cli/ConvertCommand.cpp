@@ -14,9 +14,9 @@
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
 #include "cli/PlotLoading.h"
-#include "script/SaveError.h"
+#include "save/SaveError.h"
 #include "script/ScriptPcb.h"
-#include "script/StreamedSave.h"
+#include "script/save/StreamedSave.h"
 #include "text/AsciiCase.h"
 #include "text/Units.h"
 

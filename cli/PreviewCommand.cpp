@@ -14,7 +14,7 @@
 #include "cli/PlotLoading.h"
 #include "preview/LayerSelection.h"
 #include "preview/SvgWriter.h"
-#include "script/AtomicFile.h"
+#include "save/AtomicFile.h"
 #include "script/ScriptPcb.h"
 #include "text/NumberFormat.h"
 #include "text/Units.h"

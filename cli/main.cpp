@@ -2,7 +2,7 @@
 #include <new>
 
 #include "cli/Commands.h"
-#include "script/TempFileRegistry.h"
+#include "save/TempFileRegistry.h"
 
 int main(int Argc, char** Argv) {
   quillon::InstallTempFileCleanup();

@@ -1,14 +1,19 @@
 # The core, one static library per folder, each allowed to see only itself and
 # the folders below it:
 #
-#   text  <-  model  <-  pins  <-  script (cam350, genesis, fab)  <-  preview
+#   text  <-  model  <-  pins  <-  save  <-  script (gerber, cam350, genesis,
+#                                                     fab, save)  <-  preview
+#
+# save/ writes files and knows no board (atomic replace, temporary files, the
+# background writer, what kind of thing a name is); script/save/ decides which
+# files a board's save writes and drives it.
 #
 # A library compiles against an include root of its own that holds links to
 # exactly those folders, so an include that runs the wrong way (pins/
 # including script/, say) fails the build instead of quietly tying the layers
 # together.
 
-set(QUILLON_CORE_LAYERS text model pins script preview)
+set(QUILLON_CORE_LAYERS text model pins save script preview)
 
 function(quillon_core_library name)
   set(root ${CMAKE_BINARY_DIR}/include-roots/${name})
@@ -39,8 +44,9 @@ target_compile_definitions(quillon_text PUBLIC
   QUILLON_VERSION_TEXT="${PROJECT_VERSION}")
 quillon_core_library(model quillon_text)
 quillon_core_library(pins quillon_model PkgConfig::RE2)
+quillon_core_library(save quillon_text)
 # The fab package writes its job file as JSON and its archive as a zip.
-quillon_core_library(script quillon_pins nlohmann_json::nlohmann_json PkgConfig::LIBZIP)
+quillon_core_library(script quillon_pins quillon_save nlohmann_json::nlohmann_json PkgConfig::LIBZIP)
 quillon_core_library(preview quillon_script)
 
 # What the front ends, the tests and the tools link: the whole core, and the

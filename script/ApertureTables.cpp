@@ -1,4 +1,4 @@
-#include "script/GerberApertures.h"
+#include "script/gerber/GerberApertures.h"
 #include "script/ScriptPcb.h"
 #include "script/cam350/Cam350Syntax.h"
 

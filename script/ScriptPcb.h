@@ -12,9 +12,9 @@
 #include "model/Pcb.h"
 #include "pins/ApertureTable.h"
 #include "pins/Pins.h"
-#include "script/GerberCoord.h"
-#include "script/GerberCoordTexts.h"
-#include "script/OutputFiles.h"
+#include "script/gerber/GerberCoord.h"
+#include "script/gerber/GerberCoordTexts.h"
+#include "script/save/OutputFiles.h"
 #include "text/TextLines.h"
 
 namespace quillon {
@@ -106,12 +106,12 @@ class TScriptingPcb : public TPcb {
   void ReserveMainOutput(std::uint8_t Format);
   // Every file a save to FileName writes, in order: the main output, then
   // after a Gerber conversion the layer files beside it, then the drill file
-  // when there is one (OutputFiles.cpp).
+  // when there is one (save/OutputFiles.cpp).
   std::vector<TOutputFile> OutputFiles(const std::string& FileName) const;
-  // Writes every file of OutputFiles(FileName) (SaveToFile.cpp). Throws
+  // Writes every file of OutputFiles(FileName) (save/SaveToFile.cpp). Throws
   // TSaveError naming the file; before anything is written, when two files
   // would share a name (TOutputCollision), when a file is one of InputFiles
-  // or when a name is something a save must not replace (OutputTarget.h).
+  // or when a name is something a save must not replace (save/OutputTarget.h).
   void SaveToFile(const std::string& FileName) const;
   void CheckOutputFiles(const std::vector<TOutputFile>& Files) const;
   // The plot and description files the board was read from: a save never
@@ -124,7 +124,7 @@ class TScriptingPcb : public TPcb {
   void WriteApertureTable();
   void WriteGerberApertures();
 
-  // Gerber layer writer (script/Gerber*.cpp).
+  // Gerber layer writer (script/gerber/).
   void BeginGerberLayer(int L);
   void FinishGerberLayers();
   void WriteGerberPolygons(int L);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "script/OutputFiles.h"
+#include "script/save/OutputFiles.h"
 #include "text/TextLines.h"
 
 namespace quillon {

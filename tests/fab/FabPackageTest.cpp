@@ -15,7 +15,7 @@
 #include "ZipContents.h"
 #include "script/ConvertError.h"
 #include "script/LayerRoles.h"
-#include "script/SaveError.h"
+#include "save/SaveError.h"
 #include "script/ScriptPcb.h"
 #include "support/OutputLines.h"
 #include "support/ScriptedPrompts.h"

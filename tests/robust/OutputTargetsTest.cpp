@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "ChildRun.h"
-#include "script/AtomicFile.h"
-#include "script/TempFileRegistry.h"
+#include "save/AtomicFile.h"
+#include "save/TempFileRegistry.h"
 #include "support/PlotBuilder.h"
 #include "support/TestFiles.h"
 

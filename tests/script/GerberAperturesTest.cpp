@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "script/GerberApertures.h"
+#include "script/gerber/GerberApertures.h"
 
 namespace quillon {
 namespace {

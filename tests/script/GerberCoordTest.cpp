@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "script/GerberCoord.h"
-#include "script/GerberCoordTexts.h"
+#include "script/gerber/GerberCoord.h"
+#include "script/gerber/GerberCoordTexts.h"
 #include "text/NumberFormat.h"
 
 namespace quillon {

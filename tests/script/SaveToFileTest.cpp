@@ -4,7 +4,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "script/SaveError.h"
+#include "save/SaveError.h"
 #include "script/ScriptPcb.h"
 #include "support/OutputPaths.h"
 #include "support/TestBoards.h"

@@ -7,9 +7,9 @@
 #include <csignal>
 #include <filesystem>
 
-#include "script/SaveError.h"
+#include "save/SaveError.h"
 #include "script/ScriptPcb.h"
-#include "script/StreamedSave.h"
+#include "script/save/StreamedSave.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestBoards.h"
 #include "support/TestFiles.h"

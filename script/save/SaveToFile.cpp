@@ -1,7 +1,7 @@
 #include <stdexcept>
 
-#include "script/AtomicFile.h"
-#include "script/OutputCollisions.h"
+#include "save/AtomicFile.h"
+#include "script/save/OutputCollisions.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabZip.h"
 #include "text/AsciiCase.h"

@@ -2,7 +2,7 @@
 // A file written under a temporary name in its folder and renamed to its own
 // name only when it is whole: a failed save never leaves a half-written file
 // under the real name, and an older file of that name stays untouched until
-// then. What the name is on disk decides the rest (script/OutputTarget.h): a
+// then. What the name is on disk decides the rest (save/OutputTarget.h): a
 // link keeps pointing at the replaced file, a file keeps its permission bits,
 // a character device or FIFO (when allowed) is written to directly, anything
 // else is refused. Errors are TSaveError naming the file.
@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "script/OutputTarget.h"
-#include "script/SaveError.h"
+#include "save/OutputTarget.h"
+#include "save/SaveError.h"
 #include "text/TextLines.h"
 
 namespace quillon {

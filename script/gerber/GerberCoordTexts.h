@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "script/GerberCoord.h"
+#include "script/gerber/GerberCoord.h"
 #include "text/TextMemo.h"
 
 namespace quillon {

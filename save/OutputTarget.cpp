@@ -1,4 +1,4 @@
-#include "script/OutputTarget.h"
+#include "save/OutputTarget.h"
 
 #include <sys/stat.h>
 
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "script/SaveError.h"
+#include "save/SaveError.h"
 
 namespace quillon {
 

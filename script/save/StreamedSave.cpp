@@ -1,10 +1,10 @@
-#include "script/StreamedSave.h"
+#include "script/save/StreamedSave.h"
 
 #include <stdexcept>
 
-#include "script/AtomicFile.h"
-#include "script/BackgroundWriter.h"
-#include "script/OutputTarget.h"
+#include "save/AtomicFile.h"
+#include "save/BackgroundWriter.h"
+#include "save/OutputTarget.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon {

@@ -1,4 +1,4 @@
-#include "script/OutputFiles.h"
+#include "script/save/OutputFiles.h"
 
 #include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"

@@ -1,4 +1,4 @@
-#include "script/BackgroundWriter.h"
+#include "save/BackgroundWriter.h"
 
 namespace quillon {
 

@@ -1,4 +1,4 @@
-#include "script/GerberCoord.h"
+#include "script/gerber/GerberCoord.h"
 
 #include <charconv>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "script/BackgroundWriter.h"
+#include "save/BackgroundWriter.h"
 #include "support/TestFiles.h"
 
 namespace quillon {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/Pcb.h"
-#include "script/OutputFiles.h"
-#include "script/SaveError.h"
+#include "script/save/OutputFiles.h"
+#include "save/SaveError.h"
 
 namespace quillon {
 

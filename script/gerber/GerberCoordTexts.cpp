@@ -1,4 +1,4 @@
-#include "script/GerberCoordTexts.h"
+#include "script/gerber/GerberCoordTexts.h"
 
 #include <cstring>
 

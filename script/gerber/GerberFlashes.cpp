@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "script/GerberSyntax.h"
+#include "script/gerber/GerberSyntax.h"
 #include "script/LayerRoles.h"
 #include "script/PinQuestion.h"
 #include "script/ScriptPcb.h"

@@ -1,4 +1,4 @@
-#include "script/TempFileRegistry.h"
+#include "save/TempFileRegistry.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "script/AtomicFile.h"
+#include "save/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "script/TempFileRegistry.h"
+#include "save/TempFileRegistry.h"
 
 namespace quillon {
 

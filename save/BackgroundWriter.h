@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "script/AtomicFile.h"
+#include "save/AtomicFile.h"
 #include "text/ByteBuffer.h"
 
 namespace quillon {

@@ -1,4 +1,4 @@
-#include "script/OutputCollisions.h"
+#include "script/save/OutputCollisions.h"
 
 #include <unordered_map>
 

@@ -1,4 +1,4 @@
-#include "script/GerberSyntax.h"
+#include "script/gerber/GerberSyntax.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon {

@@ -1,4 +1,4 @@
-#include "script/GerberApertures.h"
+#include "script/gerber/GerberApertures.h"
 
 #include "text/NumberFormat.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "script/GerberCoord.h"
-#include "script/GerberCoordTexts.h"
+#include "script/gerber/GerberCoord.h"
+#include "script/gerber/GerberCoordTexts.h"
 #include "text/OneLine.h"
 #include "text/TextLines.h"
 
