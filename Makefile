@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Quillon: `make demo` and `make test` do everything, installing what is missing first.
 
 BUILD      ?= build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/Cp1251.h"
 
 #include <QStringDecoder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The board's texts, the pin description and the outputs are 8-bit text in
 // the Windows-1251 code page. The window shows them as Unicode and turns what

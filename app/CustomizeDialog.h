@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Customize": one check box per tool-bar action; checked ones are shown.
 

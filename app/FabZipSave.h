@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Fab package (*.zip)" in Save As: the package saved as one archive and
 // nothing else. Its entries are the files a save beside the archive would

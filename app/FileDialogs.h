@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's three file dialogs. Each keeps its file name and initial
 // folder between uses; the handlers read and set them, and a dialog is only

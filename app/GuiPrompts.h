@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The user prompts of the window: modal message boxes. A test installs a
 // hook that is handed each box instead of showing it and says which button

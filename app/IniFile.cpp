@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/IniFile.h"
 
 #include <QDir>

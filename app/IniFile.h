@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A plain INI file: "[Section]" lines and "Key=Value" lines, section and key
 // names matched without regard to letter case. Every write goes to disk at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "Layers" page: the board's layers, each with a visibility check box and
 // its colour, beside a view of the board that zooms with the mouse wheel about

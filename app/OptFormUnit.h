@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The options dialog: two pages, and OK, Cancel and Apply. The
 // "Conversaton" page holds the form of the Gerber files (the legacy files or

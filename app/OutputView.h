@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "Output" page: the conversion's lines shown straight from their
 // storage. A conversion of a big board makes millions of lines; the view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pin table as the window's string grid holds it: a title row fixed above
 // the rows of the table.

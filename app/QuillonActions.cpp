@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The actions of the main window, its menus, tool bar and recent files.
 
 #include <QAction>

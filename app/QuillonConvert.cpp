@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conversion: units, format, item switches, Convert and Save As.
 
 #include <QAction>

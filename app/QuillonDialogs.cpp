@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Tools and Help entries: options, customisation, user guide, about box.
 
 #include <QDesktopServices>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening plot files and pin descriptions: the "Plt" lists, the "Pins"
 // memo and grid, and files dropped onto the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: the whole workflow of one conversion. Open a plot file,
 // optionally open and read a pin description, map layers, choose units,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four pages of the main window and their controls.
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the settings file lives. Beside the executable, as a portable
 // install keeps it, when that folder is writable or the file is already

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SignalCloser.h"
 
 #include <fcntl.h>

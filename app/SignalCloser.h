@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SIGTERM and SIGINT close the main window as "Exit" does, so that the
 // settings are stored when a desktop session ends or the terminal's Ctrl+C

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window's language: English (the source texts) or Russian. Chosen from
 // the system locale unless "--lang" names one; the compiled translation lives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs a long step of the core (a plot load, a conversion) on a worker thread
 // while the window goes on answering: Run returns when the step has ended and

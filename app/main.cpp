@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon: the desktop window.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BoardGenerator.h"
 
 #include "model/Pcb.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Large synthetic boards for the benchmark: every kind of plot record in a
 // realistic mix, spread over the layers of a two-sided board, the same board

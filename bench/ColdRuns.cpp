@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ColdRuns.h"
 
 #include <fcntl.h>

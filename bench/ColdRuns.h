@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole-process figures, the way a user meets quillon-cli: each command is a
 // fresh process (loader, page faults, exit and all), measured from outside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-gui-bench [RECORDS]: drives the real window offscreen on the bench
 // board (one million records unless told): load, each format's conversion
 // until the Output page shows it, the first paint of the Layers page, one

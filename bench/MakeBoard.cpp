@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a synthetic plot file: quillon-make-board RECORDS OUT.plt
 // (and, with a third argument, the pin description the flashes use).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times the whole road of a big board: load, Convert in each format, save;
 // and, for scale, a floor: writing as many bytes made only of numbers
 // formatted with std::to_chars. Run: quillon-bench [--records=N] [benchmark

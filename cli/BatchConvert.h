@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // `quillon-cli convert` over many boards: several plot files or folders of
 // them, each board written to its own files in one folder, N boards at once.

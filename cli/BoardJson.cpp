@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/BoardJson.h"
 
 #include "model/Pcb.h"

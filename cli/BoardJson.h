@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The whole board as JSON for tooling and tests: every item keyed by the
 // model's own field names, in file order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The board at a glance for `quillon-cli info`: the header values, then one
 // row per layer with its item counts, as an aligned text table.

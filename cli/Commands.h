@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Each subcommand of quillon-cli registers itself on the application and
 // returns what runs it once the command line was parsed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line's user prompts: messages go to stderr; questions take the
 // scripted answers in order (the last one repeats), else ask on the terminal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The machine-readable report of a conversion (convert --json): one JSON
 // object on standard output instead of the summary lines, listing the files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line's options of the fab package: the extra layer roles, the
 // outline drawn from the extents, the file names and the zip archive.

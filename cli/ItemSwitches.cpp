@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/ItemSwitches.h"
 
 #include "script/ScriptPcb.h"

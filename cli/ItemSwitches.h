@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // --items: which kinds of items a conversion writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/LayerChoice.h"
 
 #include <charconv>

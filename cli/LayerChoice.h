@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which plot layers carry the top pads, bottom pads, masks and drills: chosen
 // by name as the window preselects them, or given on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pin description options shared by `pins` and `convert`:
 // --layout, --hole-unit, --aperture-unit, --oem.

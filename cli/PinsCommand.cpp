@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-cli pins: reads a pin description as the window's "Read" button
 // does and shows the pin table, as text or as JSON.
 

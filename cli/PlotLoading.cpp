@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/PlotLoading.h"
 
 #include <exception>

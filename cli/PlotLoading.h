@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loading a plot file the same way in every command: the reader's own
 // messages through the board's prompts, then one line on stderr for what went

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finds and loads the PNG painter module: beside the program in a build
 // tree, in <libdir>/quillon once installed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one line a batch keeps rewriting on a terminal: boards done of all,
 // the board being converted, plot megabytes per second and the time left.

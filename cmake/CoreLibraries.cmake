@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The core, one static library per folder, each allowed to see only itself and
 # the folders below it:
 #

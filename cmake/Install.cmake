@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs Quillon like a desktop program: both programs, the user guide, the
 # icon, the desktop entry, the plot file type, AppStream metainfo and manual
 # pages. The window's own rules (program, guide, translations) live in

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make package` (or `cpack` in the build folder): a Debian package of
 # everything that Install.cmake and app/CMakeLists.txt install.
 

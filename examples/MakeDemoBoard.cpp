@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes examples/demo.plt: a small two-sided board with an 8-pin DIP part, a
 // four-pin connector, vias, mounting holes, tracks, silkscreen and a ground
 // pour, using every kind of record. Coordinates are in mils (convert with the

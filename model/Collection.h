@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An owning, ordered list of items kept contiguously. Items keep the order in
 // which they were added; every writer emits them in that order.

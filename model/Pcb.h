@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The board model: layers and their items, every coordinate in the plot
 // file's own database units. Nothing is converted here; writers multiply by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/PlotByteReader.h"
 
 #include <sys/stat.h>

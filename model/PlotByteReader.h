@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a plot file strictly forward, byte by byte as far as the reader can
 // tell, but from a buffer filled in large blocks: a big plot holds millions of

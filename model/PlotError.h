@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An error that stops a plot load. what() is exactly the system's text
 // ("Read beyond end of file", "Range check error", "Assertion failure", or the

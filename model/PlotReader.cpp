@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plot file reader: one forward pass from the first byte to the last.
 
 #include <array>

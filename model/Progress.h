@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How a long step (a plot load, a conversion) tells a front end where it is
 // and learns that the user wants it stopped. The step calls Stage now and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two points at which the core talks to a person: a message to acknowledge
 // and the undefined-pin question. The window implements them with message

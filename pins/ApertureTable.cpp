@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pins/ApertureTable.h"
 
 #include <cmath>

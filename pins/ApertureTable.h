@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The D-code table of one conversion. Row i has D-code i + 10. Round strokes
 // of equal size (to a thousandth of an output unit) share one reusable row;

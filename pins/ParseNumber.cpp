@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pins/ParseNumber.h"
 
 #include <algorithm>

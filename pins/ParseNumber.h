@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a size of the pin description: descriptions come from spreadsheets
 // of either decimal convention, so "0,8" and "0.8" both mean 0.8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a pin description: every line that holds a pin list, a gap and a
 // size describes one or more pins; everything else (titles, headings, remarks,
 // blank lines) is skipped. See PinRegex.h for the grammar.

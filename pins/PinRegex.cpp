@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pins/PinRegex.h"
 
 #include <re2/re2.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed expressions of the pin description grammar, matched as a
 // Perl-style engine would (unanchored, leftmost-first, greedy, case-sensitive,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pins/Pins.h"
 
 #include "text/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pin table read from a pin description: one row per pin number with hole
 // size, pad size and pad shape, and the D-codes a conversion gives them.

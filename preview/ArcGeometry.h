@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Angles of counter-clockwise arcs, as the Gerber output draws every arc:
 // from the start point about the centre to the end point, a full turn when

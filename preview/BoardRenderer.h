@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Turns the items of a loaded board into drawing primitives in millimetres.
 // Coordinates are multiplied by the chosen DBU factor, as every writer does;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/HitTest.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which item lies under a point: what the window describes when the mouse
 // hovers over the board.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One line that tells what an item is: its kind, list index, layer and
 // fields, lengths in millimetres. The window shows it for the item under the

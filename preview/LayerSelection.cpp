@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/LayerSelection.h"
 
 #include <algorithm>

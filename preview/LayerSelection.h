@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which layers a preview draws, from a list such as "0,COMP,solder": each
 // entry is a layer index (digits only) or a layer name in any letter case.

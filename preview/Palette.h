@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed colours of the preview. A layer's role is found from its name by
 // the same default names the conversion preselects its layers by

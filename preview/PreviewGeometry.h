@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Points, boxes and item references of the board preview. Everything here is
 // in millimetres with the board's Y axis pointing up; each front end flips Y

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The area a primitive covers, for culling, fitting and the SVG view box.
 

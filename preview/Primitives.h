@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing primitives a board turns into, in millimetres (Y up). Every item
 // of the board becomes at most one primitive, which names its item, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/SpatialIndex.h"
 
 #include <algorithm>

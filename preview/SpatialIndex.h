@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A uniform grid of the items' boxes, one per layer, so that a view of a
 // board with a million items visits only what it shows. An item sits in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/SvgWriter.h"
 
 #include <algorithm>

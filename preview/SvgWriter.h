@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes a board preview as SVG, with nothing beyond the standard library.
 // One group per layer carries the layer's index, name, role and colour; each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Names and texts of a plot file are 8-bit characters of the system's
 // Windows-1251 code page (its pin descriptions spell "square" in it). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/TextExtent.h"
 
 #include <algorithm>

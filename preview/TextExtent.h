@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a plot text's characters are estimated to lie. The plot file gives a
 // text only by anchor, justification, height, rotation and mirror; the

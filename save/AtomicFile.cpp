@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "save/AtomicFile.h"
 
 #include <fcntl.h>

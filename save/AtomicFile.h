@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A file written under a temporary name in its folder and renamed to its own
 // name only when it is whole: a failed save never leaves a half-written file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes the chunks of streamed files on a thread of its own: formatting the
 // next chunk and the kernel copying the last one into the file then run side

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "save/OutputTarget.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a name given for output is on disk, and where its bytes must go. A
 // save never turns something that is not a plain file into one: a link to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A file of a conversion's output could not be written. what() names the file
 // and gives the system's reason; the file name travels beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "save/TempFileRegistry.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The temporary files being written right now, so that a signal that ends
 // the program can remove them: an interrupted save leaves nothing behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An error that stops a conversion. what() is exactly the system's text; the
 // front ends show it like every other stopping error, and a conversion that

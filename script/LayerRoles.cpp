@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/LayerRoles.h"
 
 #include "script/ScriptPcb.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a plot layer is for. The conversion knows five roles, chosen by the
 // user (or preselected by the layers' names); everything that depends on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/PinQuestion.h"
 
 #include "pins/Pins.h"

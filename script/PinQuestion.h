@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The undefined-pin question that every pads writer asks about a flash whose
 // pin has no description row, with its answer state for one writer run:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The board extended with what a conversion needs: the output being built,
 // the aperture and pin tables, the user's layer choices. Convert runs the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Letter case of option values, layer names and keywords: ASCII letters
 // only. The other bytes are Windows-1251 letters whose case no output or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text/ByteBuffer.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A growable run of bytes that its writers fill in place: they ask for room,
 // write into it and keep what they wrote. A big board's output is millions

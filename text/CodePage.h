@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two code pages of the system's texts. Names, texts, pin descriptions and
 // outputs are 8-bit Windows-1251; pin descriptions written under DOS are in

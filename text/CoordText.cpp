@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text/CoordText.h"
 
 #include "text/TextMemo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "%4.2f" of a board coordinate as a LineBuilder piece. A board's
 // coordinates lie on a grid of some ten thousand values that its writers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text/HugePages.h"
 
 #include <sys/mman.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Big buffers are faulted in 2 MiB at a time where the system gives huge
 // pages on request: a board of a million items, or its output, touches tens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text/NumberFormat.h"
 
 #include <charconv>

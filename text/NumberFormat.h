@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one place where numbers become output text. Every writer calls these,
 // so a rule of the output formats lives here only:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text from outside the program (the plot's path, a layer name, a plot text)
 // written into one line of an output: a CR, LF or NUL byte in it would end

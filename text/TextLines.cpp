@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text/TextLines.h"
 
 #include "text/HugePages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An ordered list of 8-bit text lines kept in one byte buffer with line end
 // offsets: a big board makes millions of output lines, and one allocation per

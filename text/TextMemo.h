@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A memo of short texts by key, one entry per slot: the writers print the
 // coordinates of a board, which lie on a grid of some ten thousand values,

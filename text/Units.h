@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The units of the system: millimetres per database unit of a plot file (the
 // window's "MM", "Inch" and "PInch", the command line's --dbu) and the units

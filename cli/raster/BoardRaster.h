@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws a board's preview straight into an image of the picture's size and
 // encodes it as PNG: the memory it takes follows the picture and the board,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "preview/qt/PainterSink.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Paints the preview's primitives with a QPainter into an image: board
 // millimetres (Y up) to image pixels (Y down). The window's Layers page and

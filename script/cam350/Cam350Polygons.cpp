@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/ScriptPcb.h"
 #include "script/cam350/Cam350Syntax.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The CAM350 macro line syntax shared by every CAM350 writer: one command per
 // line, a command's arguments after one blank, separated by "," without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Excellon drill files of the fab profile, plated and non-plated: one
 // tool per distinct hole diameter (to a thousandth of a millimetre), smallest first, and every hole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/fab/FabApertures.h"
 
 #include <algorithm>

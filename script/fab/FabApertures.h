@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The apertures one fab-profile file uses. A file defines only these, each
 // with its function. An aperture keeps its D-code from the conversion's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a layer's role means in a fab file: its file function attribute and
 // the function attribute of each aperture.

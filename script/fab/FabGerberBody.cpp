@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/fab/FabGerberBody.h"
 
 namespace quillon::fab {

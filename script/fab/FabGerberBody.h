@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The body of one fab-profile Gerber file, written through the modal state of
 // the format: the current aperture, interpolation mode, polarity and point

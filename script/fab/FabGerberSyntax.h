@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The syntax of the fab-profile Gerber files, in one place: coordinates are
 // millimetres declared as "%FSLAX<n>6Y<n>6*%" (leading zeros omitted,

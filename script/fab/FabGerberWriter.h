@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes one plot layer as a fab-profile Gerber file: the same polygons,
 // flashes, lines and arcs as the legacy layer file, item for item, in a form

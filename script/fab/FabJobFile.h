@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The job file of the fab package: one JSON document that tells a board
 // house what the package is (project, board size, copper layer count) and

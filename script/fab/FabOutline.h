@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A board outline guessed from the plot header's extents, for plots that
 // have no outline layer: a profile file holding their rectangle, drawn with a

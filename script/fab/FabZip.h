@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fab package as one zip archive, every file at its root, built in
 // memory so that it can be saved atomically like every other output. Entries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/ScriptPcb.h"
 #include "script/genesis/GenesisSyntax.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/genesis/GenesisSyntax.h"
 
 #include "pins/ApertureTable.h"

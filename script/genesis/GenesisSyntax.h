@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The line syntax every Genesis body writer shares: layer names and layer
 // selection, the point forms, symbol names and the view line. A writer's body

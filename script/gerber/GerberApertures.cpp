@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/gerber/GerberApertures.h"
 
 #include "text/NumberFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The aperture definition of a legacy Gerber layer file: every row of the
 // conversion's aperture table, a circle or a rectangle of its size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/gerber/GerberCoord.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Turns a coordinate in millimetres into Gerber coordinate digits, as the
 // layer header "%FSLAX33Y33*%" declares them: three integer and three decimal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Gerber text of each whole database coordinate, formatted once
 // (text/TextMemo.h): lines, outlines and flashes write the same coordinates

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/gerber/GerberSyntax.h"
 #include "script/ScriptPcb.h"
 

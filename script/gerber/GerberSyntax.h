@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Gerber constructs the layer writer uses, one helper each, so that a
 // writer's body reads like the file it produces. Points are given in database

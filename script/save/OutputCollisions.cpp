@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/save/OutputCollisions.h"
 
 #include <unordered_map>

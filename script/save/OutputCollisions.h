@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Two files of one save that would land on the same name: the second would
 // silently replace the first. Names are compared byte for byte and under ASCII

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/save/OutputFiles.h"
 
 #include "script/LayerRoles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The set of files one save writes, as a value: computed once from the
 // conversion's outputs and the chosen file name, then checked, written and

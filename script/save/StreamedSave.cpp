@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "script/save/StreamedSave.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A save that runs beside the conversion instead of after it: the files are
 // opened (under temporary names) before Convert, the output lists hand their

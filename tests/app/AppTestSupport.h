@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the window tests share: a QApplication for the whole run, a window
 // whose settings live in a temporary folder, message boxes answered by a

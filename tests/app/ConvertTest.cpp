@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Units, conversion and saving as the window drives them.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The steps of daily use: keys, the format menu, saving and what the status
 // bar says about it, what a drop opens, the command line, the window's size.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demo board and its description through the window, and the window's
 // conversion against what quillon-cli convert writes for the same choices.
 

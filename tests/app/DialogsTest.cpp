@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The options dialog, the about box, "Customize", the user guide and the
 // closing signals.
 

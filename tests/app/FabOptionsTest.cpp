@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Gerber profile and drill file choices of the options dialog: what the
 // dialog keeps on OK, Apply and Cancel, what quillon.ini remembers, and what
 // a conversion from the window then writes.

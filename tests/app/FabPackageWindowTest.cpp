@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fab package from the window: the silkscreen and outline lists, the
 // outline drawn from the extents, the file names, the archive that Save As
 // writes, and a stopped conversion that leaves the last package whole.

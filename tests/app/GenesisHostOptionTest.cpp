@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Genesis host choice of the options dialog: kept on Apply, shown again
 // when the dialog opens, remembered in quillon.ini.
 

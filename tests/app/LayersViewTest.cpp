@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Layers" page: the layer list, the view's zoom, pan, fit and hover, a
 // board of a million items, and the demo board on the window's page, grabbed
 // to app-screens/layers-demo.png under the build folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it starts: pages, controls, actions, menus, tool bar, dialogs.
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The output view: lines shown from their storage in Windows-1251, whole
 // lines selected and copied, find forwards and backwards, long lines.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Pins" page: opening a description, OEM and ANSI, reading the memo
 // (all of it or the selection) into the pin table and the grid.
 

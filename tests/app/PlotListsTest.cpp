@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening plot files: the five layer lists, their preselection, stopped
 // loads, the title, recent files, the status bar and dropped files.
 

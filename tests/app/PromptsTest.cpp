@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two user prompts as message boxes, and the Windows-1251 text the
 // window shows and reads back.
 

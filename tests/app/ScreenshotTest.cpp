@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the window on each page, and its dialogs, to PNG files under the
 // build folder (app-screens/) so that a reviewer can look at them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon.ini: what is read at start-up, what is written at exit, and where
 // the file lives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window in Russian: which translation is chosen, where it is found, and
 // that every caption of the menus and the Pins page went through it.
 

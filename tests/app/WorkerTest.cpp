@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading and converting on the worker: the questions are asked on the
 // window's thread in the core's order, Cancel leaves the board and the last
 // output as they were, and the window refuses new work meanwhile.

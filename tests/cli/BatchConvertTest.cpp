@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-cli convert over many boards: the files of each board, failures
 // that do not stop the others, the report, and the refusals before anything
 // is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line's prompts: what reaches stderr and which answer is taken.
 
 #include <gtest/gtest.h>

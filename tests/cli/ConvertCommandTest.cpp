@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quillon-cli convert: options, defaults, errors and the files it writes.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demo board through quillon-cli convert, as `make demo` runs it: every
 // Gerber file is accepted by an independent reader, and a second run writes
 // the same bytes.

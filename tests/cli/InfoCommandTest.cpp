@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `quillon-cli info`: the table, the JSON board, and how every outcome of a
 // load reaches the user.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundled demo board: what `make demo` shows, and that the committed file
 // is what its generator writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExternalTools.h"
 
 #include <sys/wait.h>

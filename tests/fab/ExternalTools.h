@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the independent readers the fab files are checked with: gerbv and the
 // npm Gerber parser behind tests/node/check-gerber.js.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demo board converted by quillon-cli with both Gerber profiles: every
 // fab file must satisfy two independent readers and look like its legacy
 // twin, and the drill file must hold the demo's holes.

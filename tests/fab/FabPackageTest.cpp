@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fab package as a board house receives it: roles beyond the
 // conversion's, names its upload page recognises, plated and non-plated
 // holes apart, a job file listing the package, one zip, and a coordinate

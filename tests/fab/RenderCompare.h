@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Renders Gerber files with gerbv into pictures of one window and resolution
 // and counts the pixels in which two pictures differ: geometry is compared,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole conversion of a fuzzed board with a fuzzed pin description, in
 // every format. Input: 8 choice bytes, a 2-byte pin text length, the pin text,
 // then the plot file. Questions are answered from the input, so none blocks.

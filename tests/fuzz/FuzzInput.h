@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers shared by the fuzz harnesses: a plot file made from the fuzzer's
 // bytes, and prompts whose answers come from those bytes too, so that no

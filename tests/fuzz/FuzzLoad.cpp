@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a plot file: the reader must end with a result or one of its
 // stopping errors, never crash, hang or read out of bounds, and a stop at the
 // end of the file must come after its "EOF!!!!!" message.

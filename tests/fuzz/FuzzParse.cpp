@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as a pin description, in both column layouts and all units. The
 // first byte chooses: bit 0 the layout, bits 1-3 the aperture unit, bits 4-6
 // the hole unit (values beyond the six units test their fallback).

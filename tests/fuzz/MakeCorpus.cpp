@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the seed corpora of the fuzz harnesses, so that each run starts from
 // inputs that already reach every record kind, every polygon piece, both
 // pin layouts and every writer instead of rediscovering the signature:

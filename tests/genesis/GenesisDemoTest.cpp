@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundled demo board converted to a Genesis script and compared with the
 // reviewed script in golden/demo.csh. A mismatch leaves the new script in the
 // build tree for a line diff.

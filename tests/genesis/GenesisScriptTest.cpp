@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole Genesis scripts put through the C shell: the script must stay valid
 // csh, and each command must receive its text exactly as the plot gave it.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that a desktop finds
 # everything where it looks: programs, guide, icons, entry, file type,
 # metainfo, translations and manual pages; then runs the installed programs.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the Debian package, unpacks it into a scratch folder (as dpkg would,
 # without installing it) and runs the unpacked programs on the demo board.
 # Usage: check_package.sh BUILD_DIR SOURCE_DIR SCRATCH_DIR

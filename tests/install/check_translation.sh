@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The Russian translation covers every text of the window: lupdate, run on
 # the window's sources, must find nothing to add to or remove from the
 # committed .ts, and every text in it must be translated.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by check_install.sh and check_package.sh: what an installed tree
 # holds and that its programs run. Sourced; defines functions only.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The board model on its own: a new board, new items, layer lookup by number.
 
 #include <gtest/gtest.h>

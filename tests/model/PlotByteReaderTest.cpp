@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Block reading must look exactly like reading one byte at a time, wherever
 // the block boundaries fall.
 

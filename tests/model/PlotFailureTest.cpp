@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a broken plot file does: every failure the reader knows, with its
 // message, its error and the board it leaves.
 

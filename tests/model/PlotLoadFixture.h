@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loads plot files written by PlotBuilder into a board whose prompts record
 // every message, so a test states input, messages and board side by side.

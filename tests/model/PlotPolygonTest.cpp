@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Complex polygons: outlines, void outlines, circles and their separators.
 
 #include "PlotLoadFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The header, the layer table and every simple record, field by field. Field
 // values are chosen distinct, so a field read in the wrong order shows.
 

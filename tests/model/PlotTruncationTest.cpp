@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A board with every kind of record, cut at every byte: the load either ends
 // normally (the cut fell between records, or one byte into a tag) or shows
 // "EOF!!!!!" and stops with "Read beyond end of file" at the cut; in both

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Reads Gerber and drill files with an independent parser and prints, per
 // file, one JSON line: the file type, every warning (notes about X2
 // attributes apart), whether the file ended

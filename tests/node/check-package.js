@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: MIT
 // Judges a fab package the way a board house's upload page would: names
 // every file's layer type and side by its name alone, parses every Gerber
 // file with a reader of the current grammar, and renders the board's top and

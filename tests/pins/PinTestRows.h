@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pin rows as plain values, so a test states the rows it expects in one line.
 

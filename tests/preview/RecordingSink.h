@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keeps a copy of every primitive a renderer sends, for tests to look at.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Cross-checks quillon-cli against an independent reading of the formats.
 
 Generates many random boards and pin descriptions, converts each to every

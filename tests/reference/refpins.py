@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Independent reading of the pin description grammar and the aperture table,
 with Python's backtracking regular expressions as the Perl-style engine."""
 

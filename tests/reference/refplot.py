@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A second, independent reading of the plot file format, written from the
 format's description and never from the C++ reader: the reference side of the
 cross-check in check_outputs.py."""

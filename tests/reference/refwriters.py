@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Independent reading of the output writers: the CAM350 macro, the Genesis
 script and the Gerber layer files, each line built from the written rules."""
 

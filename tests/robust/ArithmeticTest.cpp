@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers at the ends of their types through every writer: the extremes of
 // the plot file's 16-bit words, of the model's 32-bit fields, pin numbers and
 // sizes at and beyond the ends of their ranges, and factors from tiny to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs quillon-cli as a child process with optional resource limits and
 // reports, besides its exit code and output, its peak memory and run time:

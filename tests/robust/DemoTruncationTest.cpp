@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demo plot cut at every byte position: the load never crashes; it ends
 // normally or shows "EOF!!!!!" and stops with "Read beyond end of file" at the
 // cut; everything before the cut is kept, and what was kept converts in every

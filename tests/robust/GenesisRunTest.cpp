@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Genesis script for a Unix host run by tcsh, with COM a stand-in that
 // records each command it receives: the script must run to its end and
 // deliver every plot text and layer name exactly as the board holds them,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A Gerber conversion of a board of very many layers and flashes: every layer
 // file used to visit every drill flash (layers x flashes steps) and to reserve
 // room for all of them, though only the pad and drill layers receive any.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names and texts from outside the program (the plot's path, layer names,
 // plot texts, pin sizes) must not change the structure of the files they land
 // in: no line of their own, no Gerber command ended early, no shell history

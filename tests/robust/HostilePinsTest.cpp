@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pin descriptions built to hurt, through the whole program: any byte value,
 // NUL bytes, megabyte lines, pin numbers at the end of the 32-bit range, and a
 // twenty thousand rows from long pin lists driving every writer. (The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plot files built to hurt: counts the file cannot back, huge polygons and
 // texts, megabytes of one unknown tag. Each must end with a clear outcome in
 // time and memory that follow the file's length, never a count from inside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Memory that runs out is an error with a message, never an abort: a line
 // being built when an allocation fails is dropped cleanly, and the program
 // ends with exit 1 and a clear message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a save does to the names it writes: two files of one save never land
 // on the same name, a name that is not a plain file is either written the way
 // Unix tools write it or refused, an input is never written over, and an

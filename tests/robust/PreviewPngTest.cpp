@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview's PNG is drawn straight from the board: what it shows matches
 // the SVG's colours and place, and drawing it takes memory for the picture,
 // not for a document of every item.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Independent readers on the files of the demo board and of a board with
 // hostile layer names and path: gerbv and the npm parser read every legacy
 // and fab file without complaint; camv-rnd, which knows only the modern

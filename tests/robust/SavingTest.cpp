@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving through the whole program when the file system says no: a folder
 // that does not exist or is a file, a name the system refuses, a disk that
 // fills up part way (a file size limit; a tiny tmpfs where mounting is

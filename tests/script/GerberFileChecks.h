@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Checks that a Gerber file is sound. gerbv, an independent reader, renders
 // it: it always exits 0, so it is judged by what it prints ("CRITICAL" or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every Gerber file a conversion writes must be read by an independent Gerber
 // reader without a complaint (see GerberFileChecks.h).
 

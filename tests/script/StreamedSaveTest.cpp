@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Streaming output: line lists that hand whole lines on in chunks, and the
 // save that streams a conversion into its files.
 

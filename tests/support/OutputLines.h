@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A writer's output lines in the shapes that tests compare.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The paths of the Gerber layer files a save to Main writes, in layer order.
 

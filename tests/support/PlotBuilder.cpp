@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PlotBuilder.h"
 
 #include <fstream>

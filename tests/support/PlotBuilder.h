@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes plot files record by record, so that a test (or a generator) states
 // its input as readably as its expectation:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Prompts that answer the undefined-pin questions from a script and remember
 // what they were asked and told.

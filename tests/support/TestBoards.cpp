@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestBoards.h"
 
 #include "script/ScriptPcb.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Boards built directly in the model, so that a test states its items.
 // Every builder takes where the item goes first, then what it is (kind, pin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Temporary folders, whole-file reads and running quillon-cli for tests.
 

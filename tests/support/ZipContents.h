@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading a written archive back, for the tests that check its entries byte
 // for byte. Header only: just the test programs that link libzip include it.

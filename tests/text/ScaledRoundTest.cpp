@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The quick double road of the fixed-point rounding against the extended
 // precision one, and the finished text against the C library's printf.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines written in place into the list's buffer: long lines that outgrow the
 // room a line starts with, lines interrupted by an exception, and the bytes
 // of a streaming list.
