@@ -7,7 +7,6 @@
 #include "pins/Pins.h"
 #include "preview/ArcGeometry.h"
 #include "preview/PrimitiveBounds.h"
-#include "preview/TextExtent.h"
 
 namespace quillon::preview {
 
@@ -133,8 +132,11 @@ void TBoardRenderer::RenderArc(const TItemRef& Item, const TPcbArc& Arc, TPrimit
 }
 
 void TBoardRenderer::RenderText(const TItemRef& Item, const TPcbText& Text, TPrimitiveSink& Sink) {
-  const TTextExtent E = EstimateTextExtent(Text, Opt.Scale);
-  Sink.TextBox({Item, E.Anchor, E.Corners, E.Height, Text.Text});
+  // The strokes the fab files draw; a text they skip (no size) is its box.
+  font::DrawTextStrokes(Text, Opt.Scale, Letters);
+  const font::TTextExtent& E = Letters.Extent;
+  Sink.TextBox({Item, E.Anchor, E.Corners, E.Height, Text.Text, Letters.Points, Letters.Ends,
+                StrokeWidth(font::TextStrokeUnits)});
 }
 
 void TBoardRenderer::RenderFlash(const TItemRef& Item, const TPcbFlash& Flash,

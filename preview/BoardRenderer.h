@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "font/TextStrokes.h"
 #include "model/Pcb.h"
 #include "preview/Primitives.h"
 
@@ -62,6 +63,7 @@ class TBoardRenderer {
   std::vector<TPointMm> Points;
   std::vector<std::uint32_t> RingEnds;
   std::vector<TCircleMm> Voids;
+  font::TTextStrokes Letters;
 };
 
 // The item at Index of List, or nullptr when there is none.

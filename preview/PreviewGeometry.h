@@ -8,12 +8,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "font/PointMm.h"
+
 namespace quillon::preview {
 
-struct TPointMm {
-  double X = 0;
-  double Y = 0;
-};
+using font::TPointMm;
 
 // An axis-parallel box; a default box is empty and grows with Add.
 struct TBoxMm {

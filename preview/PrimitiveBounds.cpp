@@ -24,7 +24,8 @@ void TBoundsSink::Region(const TRegion& R) {
 
 void TBoundsSink::TextBox(const TTextBox& T) {
   Box.Add(T.Anchor);
-  for (const TPointMm& P : T.Corners) Box.Add(P);
+  // The strokes stay inside the box grown by half the pen.
+  for (const TPointMm& P : T.Corners) Box.Add(P, T.StrokeEnds.empty() ? 0 : T.Width / 2);
 }
 
 void TBoundsSink::Pad(const TPad& P) {

@@ -56,13 +56,18 @@ struct TRegion {
   std::span<const TCircleMm> Voids;
 };
 
-// A text as its anchor and the box its characters are estimated to cover.
+// A text: its box (font/TextExtent.h) and the strokes of its characters, as
+// the fab files draw them (font/TextStrokes.h): polylines of round pen Width,
+// polyline i ending before Points[StrokeEnds[i]].
 struct TTextBox {
   TItemRef Item;
   TPointMm Anchor;
   std::array<TPointMm, 4> Corners;  // the box after mirror and rotation
   double Height = 0;                // character height
   std::string_view Text;            // 8-bit characters as read
+  std::span<const TPointMm> Points;
+  std::span<const std::uint32_t> StrokeEnds;
+  double Width = 0;  // 0: hairline
 };
 
 // A flash whose pin has a description row: the pad of the row's shape and

@@ -85,19 +85,32 @@ class TSvgSink final : public TPrimitiveSink {
     Out += "\" fill-rule=\"evenodd\" stroke=\"none\"/>\n";
   }
 
+  // The strokes of the letters, with the string as the title so that it
+  // stays searchable; a text without strokes (no size, no characters) is
+  // the dot of its anchor, so that it can still be found.
   void TextBox(const TTextBox& T) override {
     Open("g", T.Item);
     Out += "><title>";
     AppendXmlText(Out, T.Text);
-    Out += "</title><path d=\"";
-    AppendPoints(T.Corners, true);
+    Out += "</title>";
+    if (T.StrokeEnds.empty()) {
+      Out += "<circle";
+      Attr("cx", T.Anchor.X);
+      Attr("cy", -T.Anchor.Y);
+      Attr("r", std::max(T.Height / 12, 0.05));
+      Out += " stroke=\"none\"/></g>\n";
+      return;
+    }
+    Out += "<path d=\"";
+    std::uint32_t Begin = 0;
+    for (const std::uint32_t End : T.StrokeEnds) {
+      if (Begin > 0) Out += ' ';
+      AppendPoints(T.Points.subspan(Begin, End - Begin), false);
+      Begin = End;
+    }
     Out += "\" fill=\"none\"";
-    StrokeWidth(0);
-    Out += "/><circle";
-    Attr("cx", T.Anchor.X);
-    Attr("cy", -T.Anchor.Y);
-    Attr("r", std::max(T.Height / 12, 0.05));
-    Out += " stroke=\"none\"/></g>\n";
+    StrokeWidth(T.Width);
+    Out += "/></g>\n";
   }
 
   void Pad(const TPad& P) override {

@@ -104,8 +104,19 @@ void TPainterSink::Region(const TRegion& G) {
 }
 
 void TPainterSink::TextBox(const TTextBox& T) {
-  if (Dot(BoxOf(T.Corners, 0))) return;
-  if (Style.Letters && T.Height * View.Zoom >= MinTextPixels && DrawLetters(T)) return;
+  if (Dot(BoxOf(T.Corners, T.Width / 2))) return;
+  if (T.Height * View.Zoom >= MinTextPixels && !T.StrokeEnds.empty()) {
+    // The strokes the fab files draw, one path so that crossings do not
+    // darken.
+    QPainterPath Path;
+    std::uint32_t Begin = 0;
+    for (const std::uint32_t End : T.StrokeEnds) {
+      Path.addPolygon(Polygon(T.Points.subspan(Begin, End - Begin)));
+      Begin = End;
+    }
+    P.strokePath(Path, Pen(T.Width));
+    return;
+  }
   P.setPen(Pen(0));
   P.setBrush(Qt::NoBrush);
   P.drawPolygon(Polygon(T.Corners));
@@ -179,23 +190,6 @@ QPolygonF TPainterSink::Polygon(std::span<const TPointMm> Points) const {
 QPen TPainterSink::Pen(double WidthMm) const {
   return QPen(Colour, std::max(WidthMm * View.Zoom, 1.0), Qt::SolidLine, Qt::RoundCap,
               Qt::RoundJoin);
-}
-
-// The letters stretched onto the text's box: its corners already carry size,
-// rotation, mirror and justification, so one mapping of the string's own
-// rectangle onto them draws all four.
-bool TPainterSink::DrawLetters(const TTextBox& T) {
-  const TLetterCache::TLetters& Shape = Style.Letters->Of(T.Text);
-  if (Shape.Outline.isEmpty()) return false;
-  const QRectF& Own = Shape.Own;
-  const QPolygonF From({Own.bottomLeft(), Own.bottomRight(), Own.topRight(), Own.topLeft()});
-  QTransform Onto;
-  if (!QTransform::quadToQuad(From, Polygon(T.Corners), Onto)) return false;
-  P.save();
-  P.setTransform(Onto, true);
-  P.fillPath(Shape.Outline, Colour);
-  P.restore();
-  return true;
 }
 
 void PaintLayer(QImage& Target, QImage& Scratch, QColor Colour, const TPaintView& View,

@@ -52,8 +52,8 @@ struct TPaintView {
 };
 
 struct TPaintStyle {
-  // Texts tall enough to read are drawn as their letters (needs Letters);
-  // otherwise a text is the outline of its box.
+  // Texts tall enough to read are drawn as their strokes; otherwise a text
+  // is the outline of its box, its anchor marked when Letters is set.
   TLetterCache* Letters = nullptr;
   // The smallest an undefined pin's mark is drawn, in pixels: it is a
   // warning, so a zoomed-out view keeps it visible (then a cross alone).
@@ -85,7 +85,6 @@ class TPainterSink final : public TPrimitiveSink {
   }
   QPolygonF Polygon(std::span<const TPointMm> Points) const;
   QPen Pen(double WidthMm) const;
-  bool DrawLetters(const TTextBox& T);
 
   QPainter& P;
   TPaintView View;

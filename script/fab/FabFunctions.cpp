@@ -41,12 +41,18 @@ TAperFunction FunctionOf(TLayerRole Role, bool Flash) {
   }
 }
 
+TAperFunction TextFunctionOf(TLayerRole Role) {
+  return IsCopper(Role) ? TAperFunction::NonConductor : FunctionOf(Role, false);
+}
+
 std::string_view AperFunctionText(TAperFunction Function) {
   switch (Function) {
     case TAperFunction::ComponentPad:
       return "ComponentPad";
     case TAperFunction::Conductor:
       return "Conductor";
+    case TAperFunction::NonConductor:
+      return "NonConductor";
     case TAperFunction::OtherDrawing:
       return "Other,Drawing";
     case TAperFunction::Profile:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "script/ScriptPcb.h"
@@ -9,6 +10,24 @@
 #include "script/fab/FabOutline.h"
 
 namespace quillon {
+
+namespace {
+
+// A board with hundreds of bad texts would fill the screen: the first ones
+// say what is wrong, the count says how much.
+constexpr std::size_t ListedTextWarnings = 20;
+
+void ReportTextWarnings(const TScriptingPcb& Board, const std::vector<std::string>& Warnings) {
+  if (Warnings.empty()) return;
+  std::string Text = "Texts the fab files could not draw as the board has them:";
+  for (std::size_t I = 0; I < Warnings.size() && I < ListedTextWarnings; ++I)
+    Text += "\n" + Warnings[I];
+  if (Warnings.size() > ListedTextWarnings)
+    Text += "\n... and " + std::to_string(Warnings.size() - ListedTextWarnings) + " more.";
+  Board.Prompts().NotifyUser(Text);
+}
+
+}  // namespace
 
 void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   if (LayerOutputs.size() < static_cast<std::size_t>(Layers.Count()))
@@ -23,11 +42,15 @@ void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   // files follow the answers given for it and ask nothing of their own.
   std::vector<fab::TDrillHole> Holes;
   std::vector<std::unique_ptr<fab::TFabGerberWriter>> Writers;
+  std::vector<std::string> Warnings;
   for (int L = 0; L < Layers.Count(); ++L) {
     Writers.push_back(std::make_unique<fab::TFabGerberWriter>(*this, L));
     Writers.back()->WriteBody(Options, Holes);
     Farthest = std::max(Farthest, Writers.back()->Farthest());
+    const auto& Of = Writers.back()->Warnings();
+    Warnings.insert(Warnings.end(), Of.begin(), Of.end());
   }
+  ReportTextWarnings(*this, Warnings);
   const int Digits = fab::IntegerDigitsFor(Farthest);
   for (std::size_t L = 0; L < Writers.size(); ++L) {
     Writers[L]->Finish(Digits, LayerOutputs[L]);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "script/fab/FabGerberWriter.h"
 
+#include <cmath>
 #include <string>
 
 #include "script/PinQuestion.h"
@@ -29,6 +30,7 @@ std::size_t LineEstimate(const TScriptingPcb& Board, int L) {
   }
   Lines += 7 * static_cast<std::size_t>(Layer.Lines.Count());
   Lines += 4 * static_cast<std::size_t>(Layer.Arcs.Count());
+  for (const TPcbText& Text : Layer.Texts) Lines += 8 + 12 * std::min<std::size_t>(Text.Text.size(), 256);
   if (Board.DrillLayer < Board.Layers.Count())
     Lines += 2 * static_cast<std::size_t>(Board.Layers.Items(Board.DrillLayer).Flashes.Count());
   return Lines;
@@ -43,6 +45,7 @@ void TFabGerberWriter::WriteBody(std::uint8_t Options, std::vector<TDrillHole>& 
   if (Options & coPads) WriteFlashes(Holes);
   if (Options & coLines) WriteLines();
   if (Options & coArcs) WriteArcs();
+  if (Options & coText) WriteTexts();
 }
 
 void TFabGerberWriter::Finish(int IntegerDigits, TTextLines& File) {
@@ -202,6 +205,85 @@ void TFabGerberWriter::WriteArcs() {
     }
     Pen.Move(Start);
     Pen.Arc(End, Center);
+  }
+}
+
+}  // namespace quillon::fab
+
+namespace quillon::fab {
+
+namespace {
+
+// Six integer digits hold less than a million millimetres.
+constexpr double MaxFabMillimetres = 1e6;
+
+TFabPoint ToFabPoint(font::TPointMm P) { return {ToFabUnits(P.X), ToFabUnits(P.Y)}; }
+
+}  // namespace
+
+void TFabGerberWriter::WarnText(int Index, std::string_view What) {
+  std::string Line = "Layer " + std::to_string(L) + " \"" + Board.Layers.Items(L).Name +
+                     "\", text " + std::to_string(Index) + ": ";
+  Line += What;
+  TextWarnings.push_back(std::move(Line));
+}
+
+void TFabGerberWriter::WriteTexts() {
+  const TLayer& Layer = Board.Layers.Items(L);
+  if (Layer.Texts.Empty()) return;
+  // The pen of the CAM350 macro's texts. It is only found, not taken: the
+  // macro that follows defines it when it is new to the table, as it does
+  // without the fab files. Every board's table holds it (the default
+  // aperture), so the table does not grow.
+  const std::int32_t TableDCode =
+      Board.Apertures.FindOrAdd(shapeCircle, true, font::TextStrokeWidth(Board.Scale));
+  const std::int32_t DCode = Used.Use(TableDCode, TextFunctionOf(Role));
+  if (DCode == 0) return;
+  for (int I = 0; I < Layer.Texts.Count(); ++I) {
+    const TPcbText& Text = Layer.Texts.Items(I);
+    switch (font::DrawTextStrokes(Text, Board.Scale, Letters)) {
+      case font::TTextDrawn::Empty:
+        WarnText(I, "no characters; nothing drawn");
+        continue;
+      case font::TTextDrawn::NoSize:
+        WarnText(I, "size " + std::to_string(Text.Size) + " gives no height; not drawn");
+        continue;
+      case font::TTextDrawn::Drawn:
+        break;
+    }
+    // A text that would reach beyond what the file's coordinates can hold
+    // is left out rather than squeezed to the edge of the format.
+    const double Reach = MaxFabMillimetres - Letters.Width;
+    bool Fits = true;
+    for (const font::TPointMm& C : Letters.Extent.Corners)
+      Fits = Fits && std::fabs(C.X) < Reach && std::fabs(C.Y) < Reach;
+    if (!Fits) {
+      WarnText(I, "size " + std::to_string(Text.Size) +
+                      " puts it beyond the coordinates a fab file can hold; not drawn");
+      continue;
+    }
+    if (Letters.Placeholders > 0)
+      WarnText(I, std::to_string(Letters.Placeholders) +
+                      " character(s) without a glyph in the stroke font drawn as boxes");
+    Pen.Select(DCode);
+    WriteTextStrokes();
+  }
+}
+
+void TFabGerberWriter::WriteTextStrokes() {
+  std::uint32_t Begin = 0;
+  for (const std::uint32_t End : Letters.Ends) {
+    const TFabPoint First = ToFabPoint(Letters.Points[Begin]);
+    bool Moved = false;
+    for (std::uint32_t K = Begin + 1; K < End; ++K) {
+      const TFabPoint To = ToFabPoint(Letters.Points[K]);
+      if (To == First && !Moved) continue;
+      if (!Moved) Pen.Move(First), Moved = true;
+      Pen.Draw(To);
+    }
+    // A stroke that rounds to one point is a dot of the pen.
+    if (!Moved) Pen.Flash(First);
+    Begin = End;
   }
 }
 

@@ -5,7 +5,10 @@
 // that today's readers accept without deprecated constructs.
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "font/TextStrokes.h"
 
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabApertures.h"
@@ -29,6 +32,9 @@ class TFabGerberWriter {
   // conversion's item switches) allow. The holes that the drill layer's
   // flashes make are appended to Holes.
   void WriteBody(std::uint8_t Options, std::vector<TDrillHole>& Holes);
+  // What the body could not draw as the board has it: one line per text
+  // skipped or drawn in part, naming the layer and the text's index.
+  const std::vector<std::string>& Warnings() const { return TextWarnings; }
   // The largest coordinate magnitude of the body, in output units.
   std::int64_t Farthest() const { return Pen.Farthest(); }
   // The whole file into File: header with IntegerDigits (the same for every
@@ -40,6 +46,10 @@ class TFabGerberWriter {
   void WriteFlashes(std::vector<TDrillHole>& Holes);
   void WriteLines();
   void WriteArcs();
+  // Every text as the strokes of the stroke font, after everything else.
+  void WriteTexts();
+  void WriteTextStrokes();
+  void WarnText(int Index, std::string_view What);
 
   // A region of the corners collected in Contour; nothing when they enclose
   // nothing (fewer than three corners once repeats are dropped).
@@ -57,6 +67,8 @@ class TFabGerberWriter {
   TFabGerberBody Pen;
   TFabApertures Used;
   std::vector<TFabPoint> Contour;
+  font::TTextStrokes Letters;
+  std::vector<std::string> TextWarnings;
 };
 
 }  // namespace quillon::fab

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "preview/TextExtent.h"
+#include "font/TextExtent.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace quillon::preview {
+namespace quillon::font {
 
 TPointMm JustificationOffset(std::uint8_t Justification, double Length, double Height) {
   const int Column = Justification / 8;  // where X0 lies along the string
@@ -45,6 +45,12 @@ void QuarterTurnExact(std::int32_t Degrees, double& Cos, double& Sin) {
 }
 }  // namespace
 
+TPointMm TTextExtent::ToBoard(double X, double Y) const {
+  const double Along = Mirror ? -(Low.X + X) : Low.X + X;
+  const double Across = Low.Y + Y;
+  return {Anchor.X + Cos * Along - Sin * Across, Anchor.Y + Sin * Along + Cos * Across};
+}
+
 TTextExtent EstimateTextExtent(const TPcbText& Text, double Scale) {
   TTextExtent E;
   E.Anchor = {Text.X * Scale, Text.Y * Scale};
@@ -52,19 +58,12 @@ TTextExtent EstimateTextExtent(const TPcbText& Text, double Scale) {
   E.CharWidth = TextWidthRatio * E.Height;
   const double Count = static_cast<double>(Text.Text.size());
   E.Length = std::max(0.0, Count * E.CharWidth - TextEndAllowance * E.CharWidth);
-
-  const TPointMm Low = JustificationOffset(Text.Justification, E.Length, E.Height);
-  const std::array<TPointMm, 4> Local = {TPointMm{Low.X, Low.Y}, TPointMm{Low.X + E.Length, Low.Y},
-                                         TPointMm{Low.X + E.Length, Low.Y + E.Height},
-                                         TPointMm{Low.X, Low.Y + E.Height}};
-  double Cos, Sin;
-  QuarterTurnExact(Text.Rotation, Cos, Sin);
-  for (std::size_t I = 0; I < Local.size(); ++I) {
-    const double X = Text.Mirror ? -Local[I].X : Local[I].X;
-    const double Y = Local[I].Y;
-    E.Corners[I] = {E.Anchor.X + Cos * X - Sin * Y, E.Anchor.Y + Sin * X + Cos * Y};
-  }
+  E.Low = JustificationOffset(Text.Justification, E.Length, E.Height);
+  E.Mirror = Text.Mirror != 0;
+  QuarterTurnExact(Text.Rotation, E.Cos, E.Sin);
+  E.Corners = {E.ToBoard(0, 0), E.ToBoard(E.Length, 0), E.ToBoard(E.Length, E.Height),
+               E.ToBoard(0, E.Height)};
   return E;
 }
 
-}  // namespace quillon::preview
+}  // namespace quillon::font
