@@ -15,6 +15,7 @@ struct TRecorded {
   std::vector<TPointMm> Points;         // stroke, fill, region, text box corners
   std::vector<std::uint32_t> RingEnds;  // region
   std::vector<TCircleMm> Voids;         // region
+  std::vector<TPointMm> StrokePoints;   // text: its strokes, ending at RingEnds
   bool Closed = false;
   double Width = 0;
   TArc ArcData;
@@ -49,8 +50,12 @@ class TRecordingSink final : public TPrimitiveSink {
   void TextBox(const TTextBox& T) override {
     TRecorded& R = Add(TRecorded::TextBox, T.Item);
     R.TextData = T;
+    R.TextData.Points = {}, R.TextData.StrokeEnds = {}, R.TextData.Text = {};  // not kept
     R.Text = std::string(T.Text);
     R.Points.assign(T.Corners.begin(), T.Corners.end());
+    R.StrokePoints.assign(T.Points.begin(), T.Points.end());
+    R.RingEnds.assign(T.StrokeEnds.begin(), T.StrokeEnds.end());
+    R.Width = T.Width;
   }
   void Pad(const TPad& P) override { Add(TRecorded::Pad, P.Item).PadData = P; }
   void UndefinedPin(const TUndefinedPin& U) override {

@@ -170,6 +170,33 @@ TEST(PreviewRenderer, APolygonWithoutAnOuterOutlineDrawsNothing) {
   EXPECT_TRUE(R.ItemBounds({0, TItemKind::Polygon, 0}).Empty());
 }
 
+// What the preview shows of a text is what the fab files draw: the strokes
+// of the one stroke font, with the macro's text pen.
+TEST(PreviewRenderer, ATextIsTheStrokesTheFabFilesDraw) {
+  TPcb Board;
+  TLayer& L = AddLayer(Board, "SILK", 1);
+  TPcbText& T = L.Texts.Add();
+  T.X = 1000, T.Y = 500, T.Size = 100, T.Text = "R1\xC6", T.Rotation = 270, T.Mirror = 1;
+  T.Justification = 43;
+  const auto All = Render(Board);
+  ASSERT_EQ(All.size(), 1u);
+  font::TTextStrokes Fab;
+  font::DrawTextStrokes(T, 0.01, Fab);
+  ASSERT_FALSE(Fab.Ends.empty());
+  EXPECT_EQ(All[0].RingEnds, Fab.Ends);
+  ASSERT_EQ(All[0].StrokePoints.size(), Fab.Points.size());
+  for (std::size_t I = 0; I < Fab.Points.size(); ++I)
+    ExpectPoint(All[0].StrokePoints[I], Fab.Points[I].X, Fab.Points[I].Y);
+  EXPECT_NEAR(All[0].Width, 0.1, Eps);
+  // The item's bounds hold its strokes with their pen.
+  TBoardRenderer R(Board, {});
+  const TBoxMm Box = R.ItemBounds({0, TItemKind::Text, 0});
+  for (const TPointMm& P : Fab.Points) {
+    EXPECT_TRUE(Box.Contains({P.X - 0.05, P.Y - 0.05}));
+    EXPECT_TRUE(Box.Contains({P.X + 0.05, P.Y + 0.05}));
+  }
+}
+
 TEST(PreviewRenderer, AMirroredRotatedTextBoxTurnsAboutItsAnchor) {
   TPcb Board;
   TLayer& L = AddLayer(Board, "SILK", 1);

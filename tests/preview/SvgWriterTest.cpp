@@ -158,6 +158,27 @@ TEST(PreviewSvg, ItemsAreWrittenInMillimetresWithYFlipped) {
             "A0.5 0.5 0 1 0 2.5 -2 Z\" fill-rule=\"evenodd\" stroke=\"none\"/>");
 }
 
+// A text is the strokes of its letters with its string as the title; one
+// without a size is the dot of its anchor.
+TEST(PreviewSvg, ATextIsItsStrokesUnderItsTitle) {
+  TPcb Board;
+  TLayer& L = AddLayer(Board, "SILK", 1);
+  AddText(L, "I-", {100, 200}, 100, 34);
+  AddText(L, "NONE", {100, 200}, 0, 34);
+  const std::string Svg = WriteSvg(Board, {}).Text;
+  // H 0.808; the cell band of 28 glyph units; "I" from the cap line to the
+  // base line, centred in the ink part of its cell (0.57 W); "-" at the
+  // band's glyph height 0.
+  const std::string Text = ElementWithId(Svg, "l0-text-0");
+  EXPECT_EQ(Text.substr(0, Text.find(" d=")), "<g id=\"l0-text-0\"><title>I-</title><path")
+      << Text;
+  EXPECT_NE(Text.find("\" fill=\"none\" stroke-width=\"0.1\"/></g>"), std::string::npos) << Text;
+  EXPECT_EQ(std::count(Text.begin(), Text.end(), 'M'), 2);
+  EXPECT_EQ(ElementWithId(Svg, "l0-text-1"),
+            "<g id=\"l0-text-1\"><title>NONE</title><circle cx=\"1\" cy=\"-2\" r=\"0.05\" "
+            "stroke=\"none\"/></g>");
+}
+
 TEST(PreviewSvg, PadsCutTheirHoleAndMissingPinsAreMarked) {
   TPcb Board;
   TLayer& L = AddLayer(Board, "PIN", 1);
