@@ -23,10 +23,8 @@ void TFabGerberBody::Reach(std::int64_t Value) {
 void TFabGerberBody::Operation(TFabPoint P, const char* Code) {
   Reach(P.X);
   Reach(P.Y);
-  std::string& Line = Out.Open();
-  AppendXY(Line, P);
-  Line += Code;
-  Out.Close();
+  // Built in place: a big board's texts make millions of these lines.
+  LineBuilder(Out) << 'X' << P.X << 'Y' << P.Y << Code;
   Current = P;
 }
 

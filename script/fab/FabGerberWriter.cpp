@@ -5,6 +5,7 @@
 #include <string>
 
 #include "script/PinQuestion.h"
+#include "font/StrokeFont.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon::fab {
@@ -30,7 +31,6 @@ std::size_t LineEstimate(const TScriptingPcb& Board, int L) {
   }
   Lines += 7 * static_cast<std::size_t>(Layer.Lines.Count());
   Lines += 4 * static_cast<std::size_t>(Layer.Arcs.Count());
-  for (const TPcbText& Text : Layer.Texts) Lines += 8 + 12 * std::min<std::size_t>(Text.Text.size(), 256);
   if (Board.DrillLayer < Board.Layers.Count())
     Lines += 2 * static_cast<std::size_t>(Board.Layers.Items(Board.DrillLayer).Flashes.Count());
   return Lines;
@@ -45,7 +45,7 @@ void TFabGerberWriter::WriteBody(std::uint8_t Options, std::vector<TDrillHole>& 
   if (Options & coPads) WriteFlashes(Holes);
   if (Options & coLines) WriteLines();
   if (Options & coArcs) WriteArcs();
-  if (Options & coText) WriteTexts();
+  if (Options & coText) CheckTexts();
 }
 
 void TFabGerberWriter::Finish(int IntegerDigits, TTextLines& File) {
@@ -60,12 +60,18 @@ void TFabGerberWriter::Finish(int IntegerDigits, TTextLines& File) {
   AddFabHeader(Head, {Board.Title, FileFunction(Role), IntegerDigits, Board.X2AsComments});
   Used.WriteDefinitions(Head, Board.X2AsComments);
   File.Clear();
-  File.Reserve(static_cast<std::size_t>(Head.Count() + Body.Count()) + 1,
-               Head.TextBytes() + Body.TextBytes() + 4);
+  File.Reserve(static_cast<std::size_t>(Head.Count() + Body.Count()) + 1 + TextLineEstimate,
+               Head.TextBytes() + Body.TextBytes() + 4 + 24 * TextLineEstimate);
   File.AddAll(Head);
   File.AddAll(Body);
-  File.Add("M02*");
   Body.Clear();
+  if (!TextsToDraw.empty()) {
+    // A pen of its own, which knows nothing of the body's: it selects the
+    // text aperture and states the linear mode once more.
+    TFabGerberBody TextPen(File);
+    WriteTexts(TextPen);
+  }
+  File.Add("M02*");
 }
 
 void TFabGerberWriter::WriteContourRegion() {
@@ -228,49 +234,60 @@ void TFabGerberWriter::WarnText(int Index, std::string_view What) {
   TextWarnings.push_back(std::move(Line));
 }
 
-void TFabGerberWriter::WriteTexts() {
+void TFabGerberWriter::CheckTexts() {
   const TLayer& Layer = Board.Layers.Items(L);
   if (Layer.Texts.Empty()) return;
   // The pen of the CAM350 macro's texts. It is only found, not taken: the
   // macro that follows defines it when it is new to the table, as it does
   // without the fab files. Every board's table holds it (the default
   // aperture), so the table does not grow.
-  const std::int32_t TableDCode =
-      Board.Apertures.FindOrAdd(shapeCircle, true, font::TextStrokeWidth(Board.Scale));
-  const std::int32_t DCode = Used.Use(TableDCode, TextFunctionOf(Role));
-  if (DCode == 0) return;
+  const double Width = font::TextStrokeWidth(Board.Scale);
+  TextDCode = Used.Use(Board.Apertures.FindOrAdd(shapeCircle, true, Width), TextFunctionOf(Role));
+  if (TextDCode == 0) return;
   for (int I = 0; I < Layer.Texts.Count(); ++I) {
     const TPcbText& Text = Layer.Texts.Items(I);
-    switch (font::DrawTextStrokes(Text, Board.Scale, Letters)) {
-      case font::TTextDrawn::Empty:
-        WarnText(I, "no characters; nothing drawn");
-        continue;
-      case font::TTextDrawn::NoSize:
-        WarnText(I, "size " + std::to_string(Text.Size) + " gives no height; not drawn");
-        continue;
-      case font::TTextDrawn::Drawn:
-        break;
+    const font::TTextExtent Box = font::EstimateTextExtent(Text, Board.Scale);
+    if (Text.Text.empty()) {
+      WarnText(I, "no characters; nothing drawn");
+      continue;
+    }
+    if (!(Box.Height > 0) || !std::isfinite(Box.Height)) {
+      WarnText(I, "size " + std::to_string(Text.Size) + " gives no height; not drawn");
+      continue;
     }
     // A text that would reach beyond what the file's coordinates can hold
     // is left out rather than squeezed to the edge of the format.
-    const double Reach = MaxFabMillimetres - Letters.Width;
-    bool Fits = true;
-    for (const font::TPointMm& C : Letters.Extent.Corners)
-      Fits = Fits && std::fabs(C.X) < Reach && std::fabs(C.Y) < Reach;
-    if (!Fits) {
+    double Reach = 0;
+    for (const font::TPointMm& C : Box.Corners)
+      Reach = std::max({Reach, std::fabs(C.X) + Width / 2, std::fabs(C.Y) + Width / 2});
+    if (!(Reach < MaxFabMillimetres)) {
       WarnText(I, "size " + std::to_string(Text.Size) +
                       " puts it beyond the coordinates a fab file can hold; not drawn");
       continue;
     }
-    if (Letters.Placeholders > 0)
-      WarnText(I, std::to_string(Letters.Placeholders) +
+    int Missing = 0;
+    for (const char C : Text.Text) Missing += font::GlyphOf(static_cast<std::uint8_t>(C)) == nullptr;
+    if (Missing > 0)
+      WarnText(I, std::to_string(Missing) +
                       " character(s) without a glyph in the stroke font drawn as boxes");
-    Pen.Select(DCode);
-    WriteTextStrokes();
+    TextReach = std::max(TextReach, ToFabUnits(Reach));
+    TextsToDraw.push_back(I);
+    // About as many lines as Simplex Roman's characters take.
+    TextLineEstimate += 2 + 12 * std::min<std::size_t>(Text.Text.size(), 1000);
   }
 }
 
-void TFabGerberWriter::WriteTextStrokes() {
+void TFabGerberWriter::WriteTexts(TFabGerberBody& TextPen) {
+  const TLayer& Layer = Board.Layers.Items(L);
+  TextPen.Select(TextDCode);
+  for (const int I : TextsToDraw) {
+    font::DrawTextStrokes(Layer.Texts.Items(I), Board.Scale, Letters);
+    WriteTextStrokes(TextPen);
+  }
+  TextsToDraw.clear();
+}
+
+void TFabGerberWriter::WriteTextStrokes(TFabGerberBody& TextPen) {
   std::uint32_t Begin = 0;
   for (const std::uint32_t End : Letters.Ends) {
     const TFabPoint First = ToFabPoint(Letters.Points[Begin]);
@@ -278,11 +295,11 @@ void TFabGerberWriter::WriteTextStrokes() {
     for (std::uint32_t K = Begin + 1; K < End; ++K) {
       const TFabPoint To = ToFabPoint(Letters.Points[K]);
       if (To == First && !Moved) continue;
-      if (!Moved) Pen.Move(First), Moved = true;
-      Pen.Draw(To);
+      if (!Moved) TextPen.Move(First), Moved = true;
+      TextPen.Draw(To);
     }
     // A stroke that rounds to one point is a dot of the pen.
-    if (!Moved) Pen.Flash(First);
+    if (!Moved) TextPen.Flash(First);
     Begin = End;
   }
 }

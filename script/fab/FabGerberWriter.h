@@ -4,6 +4,7 @@
 // flashes, lines and arcs as the legacy layer file, item for item, in a form
 // that today's readers accept without deprecated constructs.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,7 +37,7 @@ class TFabGerberWriter {
   // skipped or drawn in part, naming the layer and the text's index.
   const std::vector<std::string>& Warnings() const { return TextWarnings; }
   // The largest coordinate magnitude of the body, in output units.
-  std::int64_t Farthest() const { return Pen.Farthest(); }
+  std::int64_t Farthest() const { return std::max(Pen.Farthest(), TextReach); }
   // The whole file into File: header with IntegerDigits (the same for every
   // file of the board), apertures, body.
   void Finish(int IntegerDigits, TTextLines& File);
@@ -46,9 +47,13 @@ class TFabGerberWriter {
   void WriteFlashes(std::vector<TDrillHole>& Holes);
   void WriteLines();
   void WriteArcs();
-  // Every text as the strokes of the stroke font, after everything else.
-  void WriteTexts();
-  void WriteTextStrokes();
+  // Texts are drawn last, as the strokes of the stroke font. A big board's
+  // texts make as many bytes as all its other items, so they are not held
+  // in the body: CheckTexts decides which texts are drawn and how far they
+  // reach (the box grown by the pen), Finish draws them into the file.
+  void CheckTexts();
+  void WriteTexts(TFabGerberBody& TextPen);
+  void WriteTextStrokes(TFabGerberBody& TextPen);
   void WarnText(int Index, std::string_view What);
 
   // A region of the corners collected in Contour; nothing when they enclose
@@ -68,6 +73,10 @@ class TFabGerberWriter {
   TFabApertures Used;
   std::vector<TFabPoint> Contour;
   font::TTextStrokes Letters;
+  std::vector<int> TextsToDraw;  // indexes into the layer's texts
+  std::int32_t TextDCode = 0;
+  std::int64_t TextReach = 0;
+  std::size_t TextLineEstimate = 0;
   std::vector<std::string> TextWarnings;
 };
 
