@@ -117,7 +117,7 @@ bench: build
 	@if [ -x $(BUILD)/quillon-bench ]; then $(BUILD)/quillon-bench; fi
 
 format:
-	find model pins script app cli tests bench examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find model pins font script app cli tests bench examples -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) out

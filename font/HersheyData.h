@@ -8,8 +8,8 @@
 
 namespace quillon::font {
 
-std::string_view SimplexRomanJhf();  // rowmans.jhf: the printable ASCII characters
-std::string_view CyrillicJhf();      // cyrillic.jhf: the Cyrillic letters
+std::string_view SimplexRomanJhf();      // rowmans.jhf: the printable ASCII characters
+std::string_view CyrillicJhf();          // cyrillic.jhf: the Cyrillic letters
 std::string_view CyrillicNumberedJhf();  // cyrilc_1.jhf: the same letters, Й among them
 
 }  // namespace quillon::font

@@ -22,7 +22,7 @@ constexpr std::uint8_t FirstJhfChar = 0x20;
 // 26 letters run А to Щ, Й at 'J'), э is made from Э.
 constexpr std::string_view CyrillicCapitals = "ABVGD[HZIEKLMNOPRSTYFX`JQW]$_CU^";
 constexpr std::string_view CyrillicSmall = "abvgd{hzieklmnoprstyfx%jqw|&~cu}";
-constexpr std::size_t ShortI = 9;  // Й, й
+constexpr std::size_t ShortI = 9;      // Й, й
 constexpr std::size_t ReversedE = 29;  // Э, э
 constexpr std::uint8_t Cp1251CapitalA = 0xC0;
 constexpr std::uint8_t Cp1251SmallA = 0xE0;

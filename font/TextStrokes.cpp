@@ -31,7 +31,8 @@ double SquaredDistanceToLine(TPointMm P, TPointMm A, TPointMm B) {
 // within Tolerance of every point (Douglas-Peucker); the kept points move
 // to the front, their count is returned.
 std::size_t Simplify(std::vector<TPointMm>& Points, std::size_t First, double Tolerance,
-                     std::vector<bool>& Keep, std::vector<std::pair<std::size_t, std::size_t>>& Work) {
+                     std::vector<bool>& Keep,
+                     std::vector<std::pair<std::size_t, std::size_t>>& Work) {
   const std::size_t Count = Points.size() - First;
   if (Count < 3 || !(Tolerance > 0)) return Count;
   Keep.assign(Count, false);

@@ -27,7 +27,7 @@ struct TTextStrokes {
   // (0 for the first) to Points[Ends[i] - 1]; each has at least two points.
   std::vector<TPointMm> Points;
   std::vector<std::uint32_t> Ends;
-  double Width = 0;  // the pen's diameter, millimetres
+  double Width = 0;      // the pen's diameter, millimetres
   int Placeholders = 0;  // characters drawn as the open box
 };
 

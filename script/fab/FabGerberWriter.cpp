@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "script/PinQuestion.h"
 #include "font/StrokeFont.h"
+#include "script/PinQuestion.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon::fab {
@@ -266,7 +266,8 @@ void TFabGerberWriter::CheckTexts() {
       continue;
     }
     int Missing = 0;
-    for (const char C : Text.Text) Missing += font::GlyphOf(static_cast<std::uint8_t>(C)) == nullptr;
+    for (const char C : Text.Text)
+      Missing += font::GlyphOf(static_cast<std::uint8_t>(C)) == nullptr;
     if (Missing > 0)
       WarnText(I, std::to_string(Missing) +
                       " character(s) without a glyph in the stroke font drawn as boxes");

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "font/TextStrokes.h"
-
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabApertures.h"
 #include "script/fab/FabFunctions.h"

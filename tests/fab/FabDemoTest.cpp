@@ -39,8 +39,9 @@ class FabDemoTest : public ::testing::Test {
                     " --gerber-profile fab --excellon --fab-names indexed");
     // The legacy layer files leave texts to the macro; the fab files draw
     // them. Without texts both must show the same.
-    FabNoTextRun = RunCli(Common + Quoted(Dir->File("fab-no-text/demo.scr")) +
-                          " --gerber-profile fab --fab-names indexed --items pads,lines,arcs,polygons");
+    FabNoTextRun =
+        RunCli(Common + Quoted(Dir->File("fab-no-text/demo.scr")) +
+               " --gerber-profile fab --fab-names indexed --items pads,lines,arcs,polygons");
   }
   static void TearDownTestSuite() { Dir.reset(); }
 

@@ -122,9 +122,9 @@ PixelMap MeasureMap(const RenderWindow& Window, const TempDir& Dir) {
   const double Left = Window.Left * 25.4, Bottom = Window.Bottom * 25.4;
   const double A[2] = {Left + 5, Bottom + 5}, B[2] = {Left + 25, Bottom + 15};
   auto Units = [](double Mm) { return std::to_string(std::llround(Mm * 1e6)); };
-  WriteFile(Dir.File("marks.gbr"),
-            "%FSLAX46Y46*%\n%MOMM*%\n%ADD10C,0.5*%\nD10*\nX" + Units(A[0]) + "Y" + Units(A[1]) +
-                "D03*\nX" + Units(B[0]) + "Y" + Units(B[1]) + "D03*\nM02*\n");
+  WriteFile(Dir.File("marks.gbr"), "%FSLAX46Y46*%\n%MOMM*%\n%ADD10C,0.5*%\nD10*\nX" + Units(A[0]) +
+                                       "Y" + Units(A[1]) + "D03*\nX" + Units(B[0]) + "Y" +
+                                       Units(B[1]) + "D03*\nM02*\n");
   Render(Dir.File("marks.gbr"), Dir.File("marks.png"), Window, Dir.Path().string());
   const QImage P = QImage(QString::fromStdString(Dir.File("marks.png")));
   // The centre of each mark's ink.
@@ -132,7 +132,7 @@ PixelMap MeasureMap(const RenderWindow& Window, const TempDir& Dir) {
   for (int Y = 0; Y < P.height(); ++Y)
     for (int X = 0; X < P.width(); ++X)
       if (qGray(P.pixel(X, Y)) >= 128) {
-        double (&S)[3] = Sum[X > 15 * Window.Dpi / 25.4 ? 1 : 0];  // marks 20 mm apart
+        double(&S)[3] = Sum[X > 15 * Window.Dpi / 25.4 ? 1 : 0];  // marks 20 mm apart
         S[0] += X, S[1] += Y, S[2] += 1;
       }
   PixelMap M;
@@ -148,11 +148,10 @@ PixelMap MeasureMap(const RenderWindow& Window, const TempDir& Dir) {
 // the bottom copper puts ink inside its box.
 TEST(FabDemoTexts, EveryLabelOfTheLegendAndTheBottomCopperShows) {
   TempDir Dir;
-  const CommandResult Run =
-      RunCli("convert " + Quoted(SourcePath("examples/demo.plt")) + " --pins " +
-             Quoted(SourcePath("examples/demo-pins.txt")) +
-             " --format gerber --gerber-profile fab --answers yes-all -o " +
-             Quoted(Dir.File("demo.scr")));
+  const CommandResult Run = RunCli("convert " + Quoted(SourcePath("examples/demo.plt")) +
+                                   " --pins " + Quoted(SourcePath("examples/demo-pins.txt")) +
+                                   " --format gerber --gerber-profile fab --answers yes-all -o " +
+                                   Quoted(Dir.File("demo.scr")));
   ASSERT_EQ(Run.ExitCode, 0) << Run.Err;
   TScriptingPcb Board;
   ASSERT_TRUE(Board.LoadFromFile(SourcePath("examples/demo.plt")));
@@ -180,7 +179,8 @@ TEST(FabDemoTexts, EveryLabelOfTheLegendAndTheBottomCopperShows) {
        {std::pair<std::string, std::string>{"demo.GTO", "SILK"}, {"demo.GBL", "SOLDER"}}) {
     const std::string Png = Dir.File(Name + ".png");
     Render(Dir.File(Name), Png, Window, Dir.Path().string());
-    const QImage Picture = QImage(QString::fromStdString(Png)).convertToFormat(QImage::Format_RGB32);
+    const QImage Picture =
+        QImage(QString::fromStdString(Png)).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(Picture.isNull()) << Name;
     const TLayer* Layer = nullptr;
     for (const TLayer& L : Board.Layers)

@@ -23,15 +23,14 @@ TEST(HersheyJhf, AGlyphIsItsStrokesAndTheirExtent) {
 }
 
 TEST(HersheyJhf, ARecordWrappedOverLinesReadsAsOne) {
-  const std::vector<TGlyph> Glyphs =
-      ParseJhf("  501  9I[RFJ[ RR\r\nFZ[ RMTWT\n  699  1JZ\n");
+  const std::vector<TGlyph> Glyphs = ParseJhf("  501  9I[RFJ[ RR\r\nFZ[ RMTWT\n  699  1JZ\n");
   ASSERT_EQ(Glyphs.size(), 2u);
   EXPECT_EQ(Glyphs[0].StrokeEnds.size(), 3u);
   EXPECT_TRUE(Glyphs[1].Blank());
 }
 
 TEST(HersheyJhf, ADamagedRecordEndsTheListThere) {
-  EXPECT_TRUE(ParseJhf("  501  9I[RFJ[ RR").empty());                     // cut short
+  EXPECT_TRUE(ParseJhf("  501  9I[RFJ[ RR").empty());                         // cut short
   EXPECT_EQ(ParseJhf(std::string(LetterA) + "\n  502  xI[RF\n").size(), 1u);  // no count
   EXPECT_EQ(ParseJhf(std::string(LetterA) + "\n  503  2I[\x01\x02\n").size(), 1u);
   EXPECT_TRUE(ParseJhf("").empty());

@@ -145,12 +145,13 @@ TEST(StrokeFont, EveryPrintableAndCyrillicByteHasAGlyphAndNoOtherByteHasOne) {
   // The 64 letters А-я are 64 different glyphs.
   for (int A = 0xC0; A < 0x100; ++A)
     for (int B = A + 1; B < 0x100; ++B)
-      EXPECT_FALSE(GlyphOf(static_cast<std::uint8_t>(A))->Points.size() ==
-                       GlyphOf(static_cast<std::uint8_t>(B))->Points.size() &&
-                   std::equal(GlyphOf(static_cast<std::uint8_t>(A))->Points.begin(),
-                              GlyphOf(static_cast<std::uint8_t>(A))->Points.end(),
-                              GlyphOf(static_cast<std::uint8_t>(B))->Points.begin(),
-                              [](TGlyphPoint P, TGlyphPoint Q) { return P.X == Q.X && P.Y == Q.Y; }))
+      EXPECT_FALSE(
+          GlyphOf(static_cast<std::uint8_t>(A))->Points.size() ==
+              GlyphOf(static_cast<std::uint8_t>(B))->Points.size() &&
+          std::equal(GlyphOf(static_cast<std::uint8_t>(A))->Points.begin(),
+                     GlyphOf(static_cast<std::uint8_t>(A))->Points.end(),
+                     GlyphOf(static_cast<std::uint8_t>(B))->Points.begin(),
+                     [](TGlyphPoint P, TGlyphPoint Q) { return P.X == Q.X && P.Y == Q.Y; }))
           << A << " and " << B;
 }
 

@@ -170,8 +170,7 @@ TEST(PreviewSvg, ATextIsItsStrokesUnderItsTitle) {
   // base line, centred in the ink part of its cell (0.57 W); "-" at the
   // band's glyph height 0.
   const std::string Text = ElementWithId(Svg, "l0-text-0");
-  EXPECT_EQ(Text.substr(0, Text.find(" d=")), "<g id=\"l0-text-0\"><title>I-</title><path")
-      << Text;
+  EXPECT_EQ(Text.substr(0, Text.find(" d=")), "<g id=\"l0-text-0\"><title>I-</title><path") << Text;
   EXPECT_NE(Text.find("\" fill=\"none\" stroke-width=\"0.1\"/></g>"), std::string::npos) << Text;
   EXPECT_EQ(std::count(Text.begin(), Text.end(), 'M'), 2);
   EXPECT_EQ(ElementWithId(Svg, "l0-text-1"),
