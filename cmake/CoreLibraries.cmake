@@ -4,17 +4,19 @@
 #
 #   text  <-  model  <-  pins  <-  save  <-  script (gerber, cam350, genesis,
 #                                                     fab, save)  <-  preview
+#   <-  check
 #
 # save/ writes files and knows no board (atomic replace, temporary files, the
 # background writer, what kind of thing a name is); script/save/ decides which
-# files a board's save writes and drives it.
+# files a board's save writes and drives it. check/ reads written files back
+# and compares them with what the preview's renderer draws of the plot.
 #
 # A library compiles against an include root of its own that holds links to
 # exactly those folders, so an include that runs the wrong way (pins/
 # including script/, say) fails the build instead of quietly tying the layers
 # together.
 
-set(QUILLON_CORE_LAYERS text model pins save script preview)
+set(QUILLON_CORE_LAYERS text model pins save script preview check)
 
 function(quillon_core_library name)
   set(root ${CMAKE_BINARY_DIR}/include-roots/${name})
@@ -49,9 +51,11 @@ quillon_core_library(save quillon_text)
 # The fab package writes its job file as JSON and its archive as a zip.
 quillon_core_library(script quillon_pins quillon_save nlohmann_json::nlohmann_json PkgConfig::LIBZIP)
 quillon_core_library(preview quillon_script)
+# The check reads the reader's pictures and writes its own as PNG over zlib.
+quillon_core_library(check quillon_preview PkgConfig::ZLIB Threads::Threads)
 
 # What the front ends, the tests and the tools link: the whole core, and the
 # source tree as include root.
 add_library(quillon_core INTERFACE)
-target_link_libraries(quillon_core INTERFACE quillon_preview)
+target_link_libraries(quillon_core INTERFACE quillon_check)
 target_include_directories(quillon_core INTERFACE ${CMAKE_SOURCE_DIR})
