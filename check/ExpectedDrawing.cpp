@@ -66,17 +66,18 @@ class TExpectedSink : public TPrimitiveSink {
 class TUndefinedSink : public TExpectedSink {
  public:
   TUndefinedSink(TRasterPainter& Painter, TLayerRole Role, const TPins& Pins)
-      : TExpectedSink(Painter, Role), Pins(Pins) {}
+      : TExpectedSink(Painter, Role), Painter(Painter), Pins(Pins) {}
   void Pad(const TPad&) override {}
   void UndefinedPin(const TUndefinedPin& U) override {
     if (Pins.High() < 0) return;
     const TPinRecord First = Pins.Get(0);
     const double Size = std::max(First.Aperture, First.Hole);
     if (std::isfinite(Size) && Size > 0 && Size <= MaxPinSizeMm)
-      TExpectedSink::Pad({U.Item, U.Center, shapeSquare, Size * 1.5, 0, U.RowPin});
+      Painter.Square(U.Center, Size * 1.5);
   }
 
  private:
+  TRasterPainter& Painter;
   const TPins& Pins;
 };
 
