@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -45,6 +46,14 @@ int RunCheckCommand(const TCheckCommandArgs& Args) {
   const check::TFileMatch Match = check::MatchOutputFiles(Pcb, Args.Files);
   for (const std::string& S : Match.Strangers)
     std::cout << S << ": not a file of this board's save with these options; not checked\n";
+  const bool AnyDrawn = std::any_of(Match.Files.begin(), Match.Files.end(), [](const TOutputFile& F) {
+    return F.Role != TOutputRole::Main && F.Role != TOutputRole::Job;
+  });
+  if (!AnyDrawn) {
+    std::cout << "quillon-cli check: none of the files given is a Gerber or drill file of this "
+                 "board's save\n";
+    return ExitFailure;
+  }
   return RunCheck(Pcb, Match.Files, Args.Check, Items, std::cout);
 }
 
