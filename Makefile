@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 
 # Every Debian package the build, the tests and the tools need.
 DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
-  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev libzip-dev \
+  qt6-base-dev qt6-svg-dev libre2-dev libcli11-dev nlohmann-json3-dev libzip-dev zlib1g-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   gerbv camv-rnd tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3 \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin help2man groff-base \

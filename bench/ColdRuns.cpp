@@ -134,7 +134,7 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File) {
 }
 
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs) {
+                      const std::string& PinsFile, int Runs, bool Check) {
   const std::string Self = SelfPath();
   const std::string Cli = (fs::path(Self).parent_path() / "quillon-cli").string();
   if (Self.empty() || !fs::exists(Cli)) {
@@ -178,12 +178,59 @@ void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
     PrintRow((std::string("floor ") + F.Name).c_str(), Floor, Mb, 0, "");
   }
   std::printf("\n");
+  if (Check) PrintCheckFigures(Dir, PlotFile, PinsFile, Runs);
+}
+
+namespace {
+
+// The fab package of Plot written into Folder, then checked cold: gerbv
+// reads every layer and drill file back, side by side.
+void PrintCheckRow(const std::string& Cli, const char* Name, const std::string& Plot,
+                   const std::string& Pins, const std::string& Folder, int Runs,
+                   const char* Target) {
+  const std::vector<std::string> Shape = {"--pins", Pins, "--answers", "yes-all", "--format",
+                                          "gerber", "--gerber-profile", "fab", "--excellon"};
+  fs::remove_all(Folder);
+  fs::create_directories(Folder);
+  std::vector<std::string> Convert = {Cli, "convert", Plot, "-o", Folder + "/board.txt"};
+  Convert.insert(Convert.end(), Shape.begin(), Shape.end());
+  std::vector<std::string> Check = {Cli, "check", Plot};
+  Check.insert(Check.end(), Shape.begin(), Shape.end());
+  Check.push_back(Folder);
+  if (!RunOnce(Convert).Ok) {
+    std::printf("  %-16s the package could not be written\n", Name);
+    return;
+  }
+  const TColdRun Run = BestOf(Runs, Check);
+  if (Run.Ok)
+    PrintRow(Name, Run, static_cast<double>(FolderBytes(Folder)) / 1048576.0, 0, Target);
+  else
+    std::printf("  %-16s failed or found differences (%.3f s)\n", Name, Run.Wall);
+  fs::remove_all(Folder);
+}
+
+}  // namespace
+
+void PrintCheckFigures(const std::string& Dir, const std::string& PlotFile,
+                       const std::string& PinsFile, int Runs) {
+  const std::string Cli = (fs::path(SelfPath()).parent_path() / "quillon-cli").string();
+  if (!fs::exists(Cli)) return;
+  std::printf("Check, cold, whole process (gerbv reads each file back), best of %d:\n", Runs);
+  const std::string Demo = QUILLON_EXAMPLES_DIR;
+  if (fs::exists(Demo + "/demo.plt"))
+    PrintCheckRow(Cli, "check demo", Demo + "/demo.plt", Demo + "/demo-pins.txt",
+                  Dir + "/check-demo", Runs, "wall <= 2 s");
+  PrintCheckRow(Cli, "check board", PlotFile, PinsFile, Dir + "/check-board", 1,
+                "wall <= 60 s (one million records, 2 cores)");
+  std::printf("\n");
 }
 
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs) {
+                           const std::string& PinsFile, int Runs, bool Check) {
   std::fflush(stdout);
-  if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs)}, true)
+  if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs),
+                Check ? "check" : "no-check"},
+               true)
            .Ok)
     std::printf("Cold figures failed\n\n");
 }

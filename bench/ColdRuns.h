@@ -20,14 +20,20 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File);
 bool WriteFloor(const std::string& File, std::int64_t Bytes);
 
 // Runs quillon-cli (beside this program) on the plot and pin files, Runs
-// times per command, and prints the best run of each with its floor.
+// times per command, and prints the best run of each with its floor; with
+// Check, the check's figures too.
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs);
+                      const std::string& PinsFile, int Runs, bool Check);
+
+// quillon-cli check over the demo's fab package (best of Runs) and over the
+// package of PlotFile (once): the whole road of a check, gerbv included.
+void PrintCheckFigures(const std::string& Dir, const std::string& PlotFile,
+                       const std::string& PinsFile, int Runs);
 
 // The same from a small process of its own (`quillon-bench --cold-figures
-// DIR PLOT PINS RUNS`): Linux counts the memory of the process that forked
+// DIR PLOT PINS RUNS check|no-check`): Linux counts the memory of the process that forked
 // in a child's peak, and the benchmark's own process holds a big board.
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs);
+                           const std::string& PinsFile, int Runs, bool Check);
 
 }  // namespace quillon::bench

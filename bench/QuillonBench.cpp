@@ -53,6 +53,7 @@ struct TBench {
 };
 TBench Bench;
 int ColdRuns = 3;  // fresh quillon-cli processes per command; 0: no cold figures
+bool CheckFigures = true;  // quillon-cli check over the demo's and the board's package
 
 double PeakRssMb() {
   rusage Usage{};
@@ -271,6 +272,8 @@ bool TakeOwnArguments(int& Argc, char** Argv, bool& KeepFiles) {
       if (R.ec != std::errc() || R.ptr != V.data() + V.size() || ColdRuns < 0) return false;
     } else if (A == "--keep-files") {
       KeepFiles = true;
+    } else if (A == "--no-check-figures") {
+      CheckFigures = false;
     } else {
       Argv[Out++] = Argv[I];
     }
@@ -289,15 +292,17 @@ int main(int Argc, char** Argv) {
     std::from_chars(V.data(), V.data() + V.size(), Bytes);
     return bench::RunFloorProcess(Bytes, Argv[2]);
   }
-  if (Argc == 6 && std::string_view(Argv[1]) == "--cold-figures") {
-    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]));
+  if (Argc == 7 && std::string_view(Argv[1]) == "--cold-figures") {
+    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]),
+                            std::string_view(Argv[6]) == "check");
     return 0;
   }
   bool KeepFiles = false;
   if (!TakeOwnArguments(Argc, Argv, KeepFiles)) {
     std::fprintf(
         stderr,
-        "usage: quillon-bench [--records=N] [--cold-runs=N] [--keep-files] [benchmark options]\n");
+        "usage: quillon-bench [--records=N] [--cold-runs=N] [--no-check-figures] [--keep-files] "
+        "[benchmark options]\n");
     return 2;
   }
   benchmark::Initialize(&Argc, Argv);
@@ -326,7 +331,7 @@ int main(int Argc, char** Argv) {
   if (ColdRuns > 0) {
     const std::string Pins = (Bench.Dir / "pins.txt").string();
     std::ofstream(Pins, std::ios::binary) << bench::BenchPinDescription();
-    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns);
+    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns, CheckFigures);
   }
   std::printf("In process (the board already in memory):\n");
   ProbeMemory();

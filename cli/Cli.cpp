@@ -12,7 +12,7 @@ int RunCli(int Argc, char** Argv) {
   App.require_subcommand(1);
   App.set_version_flag("--version", QUILLON_VERSION_TEXT);
   const TCommand Commands[] = {AddInfoCommand(App), AddPinsCommand(App), AddConvertCommand(App),
-                               AddPreviewCommand(App)};
+                               AddPreviewCommand(App), AddCheckCommand(App)};
   try {
     App.parse(Argc, Argv);
   } catch (const CLI::ParseError& E) {

@@ -25,6 +25,7 @@ TCommand AddInfoCommand(CLI::App& App);
 TCommand AddPinsCommand(CLI::App& App);
 TCommand AddConvertCommand(CLI::App& App);
 TCommand AddPreviewCommand(CLI::App& App);
+TCommand AddCheckCommand(CLI::App& App);
 
 // Parses the command line and runs the chosen command; returns the exit code.
 int RunCli(int Argc, char** Argv);

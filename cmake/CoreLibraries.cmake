@@ -3,20 +3,21 @@
 # the folders below it:
 #
 #   text  <-  model  <-  pins  <-  save  <-  font  <-  script (gerber, cam350,
-#                                      genesis, fab, save)  <-  preview
+#                                      genesis, fab, save)  <-  preview  <-  check
 #
 # save/ writes files and knows no board (atomic replace, temporary files, the
 # background writer, what kind of thing a name is); script/save/ decides which
 # files a board's save writes and drives it. font/ is the stroke font of the
 # texts and the box they are placed in: the fab writer and the preview draw
-# texts from the one copy.
+# texts from the one copy. check/ reads written files back and compares them
+# with what the preview's renderer draws of the plot.
 #
 # A library compiles against an include root of its own that holds links to
 # exactly those folders, so an include that runs the wrong way (pins/
 # including script/, say) fails the build instead of quietly tying the layers
 # together.
 
-set(QUILLON_CORE_LAYERS text model pins save font script preview)
+set(QUILLON_CORE_LAYERS text model pins save font script preview check)
 
 function(quillon_core_library name)
   set(root ${CMAKE_BINARY_DIR}/include-roots/${name})
@@ -75,9 +76,11 @@ quillon_hershey_font_data(quillon_font)
 # The fab package writes its job file as JSON and its archive as a zip.
 quillon_core_library(script quillon_pins quillon_save quillon_font nlohmann_json::nlohmann_json PkgConfig::LIBZIP)
 quillon_core_library(preview quillon_script)
+# The check reads the reader's pictures and writes its own as PNG over zlib.
+quillon_core_library(check quillon_preview PkgConfig::ZLIB Threads::Threads)
 
 # What the front ends, the tests and the tools link: the whole core, and the
 # source tree as include root.
 add_library(quillon_core INTERFACE)
-target_link_libraries(quillon_core INTERFACE quillon_preview)
+target_link_libraries(quillon_core INTERFACE quillon_check)
 target_include_directories(quillon_core INTERFACE ${CMAKE_SOURCE_DIR})

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// The check's own pieces: its pictures line up with the reader's, its
+// comparison forgives an edge but not a shape, and its PNG reads back.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "check/CheckRun.h"
+#include "check/Compare.h"
+#include "check/GerbvReader.h"
+#include "check/Png.h"
+#include "check/RasterPainter.h"
+
+namespace quillon::check {
+namespace {
+
+TWindow Window(int W, int H, double Dpi = 254) {
+  TWindow V;
+  V.Left = -1;
+  V.Bottom = -2;
+  V.PxPerMm = Dpi / 25.4;
+  V.Width = W;
+  V.Height = H;
+  return V;
+}
+
+TEST(CheckPainter, FillsPixelsWhoseCentresLieInside) {
+  const TWindow V = Window(60, 50);  // 10 pixels a millimetre
+  TRaster R(V.Width, V.Height);
+  TRasterPainter P(R, V);
+  P.Square({1, 1}, 2);  // x 0..2, y 0..2 mm: columns 10..29, rows 20..39 from the bottom
+  int Dark = 0;
+  for (std::uint8_t Px : R.Px) Dark += Px >= 128;
+  EXPECT_EQ(Dark, 400);
+  EXPECT_TRUE(R.Dark(10, V.Height - 21));
+  EXPECT_TRUE(R.Dark(29, V.Height - 40));
+  EXPECT_FALSE(R.Dark(9, V.Height - 21));
+  EXPECT_FALSE(R.Dark(30, V.Height - 21));
+  EXPECT_FALSE(R.Dark(10, V.Height - 20));
+  // A clear shape cuts out of what lies below.
+  P.SetValue(0);
+  P.Circle({1, 1}, 0.5);
+  EXPECT_FALSE(R.Dark(20, V.Height - 31));
+  EXPECT_TRUE(R.Dark(11, V.Height - 31));
+}
+
+TEST(CheckCompare, ForgivesAnEdgeButNotAShape) {
+  TRaster A(40, 40), B(40, 40), Ignore(40, 40);
+  // A one-pixel-wide difference along a whole edge: rounding, not a fault.
+  for (int Y = 5; Y < 35; ++Y) B.At(20, Y) = 255;
+  EXPECT_EQ(ComparePictures(A, B, Ignore).Blobs.size(), 0u);
+  // A 6x6 square only in one picture: one blob of 4x4 once the edge is left out.
+  for (int Y = 2; Y < 8; ++Y)
+    for (int X = 2; X < 8; ++X) A.At(X, Y) = 255;
+  const TComparison C = ComparePictures(A, B, Ignore);
+  ASSERT_EQ(C.Blobs.size(), 1u);
+  EXPECT_EQ(C.Blobs[0].Across(), 4);
+  EXPECT_EQ(C.Pixels, 16);
+  // Where the ignore picture is drawn nothing is compared.
+  for (int Y = 0; Y < 10; ++Y)
+    for (int X = 0; X < 10; ++X) Ignore.At(X, Y) = 255;
+  EXPECT_EQ(ComparePictures(A, B, Ignore).Pixels, 0);
+}
+
+TEST(CheckCompare, BoxesAreInBoardMillimetres) {
+  const TWindow V = Window(100, 100);
+  TBlob B{1, 20, 30, 29, 39};
+  const preview::TBoxMm Box = B.BoxMm(V);
+  EXPECT_NEAR(Box.Left, -1 + 1.9, 1e-9);
+  EXPECT_NEAR(Box.Right, -1 + 3.1, 1e-9);
+  EXPECT_NEAR(Box.Top, -2 + 7.1, 1e-9);
+  EXPECT_NEAR(Box.Bottom, -2 + 5.9, 1e-9);
+}
+
+TEST(CheckPng, ReadsBackWhatItWrites) {
+  const std::string Png =
+      EncodePng(7, 5, [](int X, int Y) -> TRgb { return {std::uint8_t(X * 30 + Y), 0, 9}; });
+  TRaster R;
+  ASSERT_EQ(ReadPngCoverage(Png, R), "");
+  ASSERT_EQ(R.Width, 7);
+  ASSERT_EQ(R.Height, 5);
+  EXPECT_EQ(R.At(6, 4), 184);
+  EXPECT_NE(ReadPngCoverage("not a picture", R), "");
+  EXPECT_NE(ReadPngCoverage(Png.substr(0, Png.size() / 2), R), "");
+}
+
+TEST(CheckRun, LowersTheResolutionOfAHugeBoard) {
+  preview::TBoxMm Huge;
+  Huge.Add({0, 0});
+  Huge.Add({2000, 2000});
+  const int Dpi = CappedDpi(Huge, 1000);
+  EXPECT_LT(Dpi, 1000);
+  const double Px = 2000 / 25.4 * Dpi + 2;
+  EXPECT_LE(Px * Px * 4, double(MaxPictureBytes));
+}
+
+// The reader's picture of a known square lies on the pixels this side draws.
+TEST(CheckReader, PicturesLineUpWithTheReader) {
+  if (!ReaderAvailable()) GTEST_SKIP() << "gerbv is not installed";
+  const std::string Dir = std::filesystem::temp_directory_path() / "quillon-check-test";
+  std::filesystem::create_directories(Dir);
+  const std::string File = Dir + "/square.gbr";
+  std::ofstream(File) << "%FSLAX46Y46*%\n%MOMM*%\n%ADD10C,0.500000*%\n%LPD*%\nG36*\n"
+                         "X1000000Y1000000D02*\nG01X3000000Y1000000D01*\nX3000000Y2000000D01*\n"
+                         "X1000000Y2000000D01*\nX1000000Y1000000D01*\nG37*\n"
+                         "D10*\nX4000000Y3000000D03*\nM02*\n";
+  for (const int Dpi : {254, 1000, 333}) {
+    TWindow V = Window(0, 0, Dpi);
+    V.Left = -0.254;
+    V.Bottom = -0.508;
+    V.Width = static_cast<int>(6 * V.PxPerMm);
+    V.Height = static_cast<int>(5 * V.PxPerMm);
+    TReadBack Back = ReadBack(File, V, Dpi, 30, Dir);
+    ASSERT_EQ(Back.Status, TReadBack::Read) << Back.Message;
+    ASSERT_EQ(Back.Picture.Width, V.Width);
+    ASSERT_EQ(Back.Picture.Height, V.Height);
+    TRaster Expected(V.Width, V.Height), Ignore(V.Width, V.Height);
+    TRasterPainter P(Expected, V);
+    P.Polygon(std::vector<preview::TPointMm>{{1, 1}, {3, 1}, {3, 2}, {1, 2}});
+    P.Circle({4, 3}, 0.25);
+    const TComparison C = ComparePictures(Expected, Back.Picture, Ignore);
+    EXPECT_EQ(C.Pixels, 0) << Dpi << " dpi";
+  }
+  std::ofstream(File) << "nothing a reader knows\n";
+  const TReadBack Bad = ReadBack(File, Window(10, 10), 254, 30, Dir);
+  EXPECT_EQ(Bad.Status, TReadBack::Unreadable);
+  EXPECT_NE(Bad.Message, "");
+  std::filesystem::remove_all(Dir);
+}
+
+}  // namespace
+}  // namespace quillon::check

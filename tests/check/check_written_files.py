@@ -1,0 +1,153 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""The check as a safety net of the Gerber and drill writers.
+
+Converts generated boards in the legacy and fab profiles with convert
+--check: every written file must draw what the plot draws. Then writes the
+demo's fab package and injects one fault at a time into a copy (a pad
+removed, a coordinate moved by half a millimetre, an aperture made larger, a
+region dropped, two layer files swapped, a drill hit removed): the check must
+fail and name the file.
+
+usage: check_written_files.py QUILLON_CLI EXAMPLES WORKDIR [--boards N] [--seed S]
+"""
+
+import argparse
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "reference"))
+
+import check_outputs  # noqa: E402
+
+PROFILES = [["--gerber-profile", "legacy"], ["--gerber-profile", "fab", "--excellon"]]
+
+
+def generated_boards(cli, work, boards, seed):
+    r = random.Random(seed)
+    failures = []
+    for case in range(boards):
+        plt = os.path.join(work, "g%d.plt" % case)
+        pins = os.path.join(work, "g%d.txt" % case)
+        open(plt, "wb").write(check_outputs.make_board(r))
+        open(pins, "wb").write(check_outputs.make_pins(r))
+        dbu = r.choice(["mm", "inch", "pinch"])
+        answers = r.choice(["yes", "no", "yes-all", "no,yes"])
+        for k, profile in enumerate(PROFILES):
+            out = os.path.join(work, "g%d-%d" % (case, k), "out.txt")
+            os.makedirs(os.path.dirname(out))
+            args = [cli, "convert", plt, "-o", out, "--format", "gerber", "--pins", pins,
+                    "--dbu", dbu, "--answers", answers, "--check", "--dpi", "40"] + profile
+            p = subprocess.run(args, capture_output=True, text=True, errors="replace")
+            if p.returncode == 0:
+                continue
+            if "Check:" not in p.stdout:
+                continue  # the plot itself is refused: nothing written to check
+            failures.append("board %d %s: %s" % (case, " ".join(profile), p.stdout.strip()))
+    return failures
+
+
+def write_demo(cli, examples, folder):
+    os.makedirs(folder)
+    subprocess.run([cli, "convert", os.path.join(examples, "demo.plt"), "--pins",
+                    os.path.join(examples, "demo-pins.txt"), "--format", "gerber",
+                    "--gerber-profile", "fab", "--excellon", "-o", os.path.join(folder, "demo.txt"),
+                    "--answers", "yes"], check=True, capture_output=True)
+
+
+def check_demo(cli, examples, folder):
+    return subprocess.run([cli, "check", os.path.join(examples, "demo.plt"), "--pins",
+                           os.path.join(examples, "demo-pins.txt"), "--format", "gerber",
+                           "--gerber-profile", "fab", "--excellon", "--answers", "yes", folder],
+                          capture_output=True, text=True)
+
+
+def edit(path, change):
+    text = open(path).read()
+    new = change(text)
+    assert new != text, "the fault changed nothing in " + path
+    open(path, "w").write(new)
+
+
+def first_match_removed(pattern):
+    return lambda text: re.sub(pattern, "", text, count=1, flags=re.M)
+
+
+def moved_half_mm(text):
+    # The last flash moved 0.5 mm along X (six decimals of millimetres).
+    m = list(re.finditer(r"^X(-?\d+)Y(-?\d+)D03\*$", text, re.M))[-1]
+    x = int(m.group(1)) + 500000
+    return text[:m.start()] + "X%dY%sD03*" % (x, m.group(2)) + text[m.end():]
+
+
+def larger_aperture(text):
+    m = re.search(r"^%ADD(\d+)C,([0-9.]+)\*%$", text, re.M)
+    return text[:m.start()] + "%%ADD%sC,%.3f*%%" % (m.group(1), float(m.group(2)) + 0.3) + text[m.end():]
+
+
+def swapped(folder, a, b):
+    pa, pb = os.path.join(folder, a), os.path.join(folder, b)
+    ta, tb = open(pa).read(), open(pb).read()
+    open(pa, "w").write(tb)
+    open(pb, "w").write(ta)
+
+
+def faults(cli, examples, work):
+    clean = os.path.join(work, "demo")
+    write_demo(cli, examples, clean)
+    p = check_demo(cli, examples, clean)
+    failures = [] if p.returncode == 0 else ["the demo's package does not pass: " + p.stdout]
+    cases = [
+        ("a pad removed", "demo.GTL", lambda f: edit(f, first_match_removed(r"^X-?\d+Y-?\d+D03\*\n"))),
+        ("a coordinate moved", "demo.GTL", lambda f: edit(f, moved_half_mm)),
+        ("an aperture made larger", "demo.GTL", lambda f: edit(f, larger_aperture)),
+        ("a region dropped", "demo.GTL", lambda f: edit(f, first_match_removed(r"^G36\*\n(?:.*\n)*?G37\*\n"))),
+        ("a drill hit removed", "demo-PTH.drl", lambda f: edit(f, first_match_removed(r"^X-?[\d.]+Y-?[\d.]+\n"))),
+    ]
+    for name, victim, inject in cases:
+        folder = os.path.join(work, name.replace(" ", "-"))
+        shutil.copytree(clean, folder)
+        inject(os.path.join(folder, victim))
+        p = check_demo(cli, examples, folder)
+        if p.returncode != 1 or victim + ": differs" not in p.stdout:
+            failures.append("%s in %s not found: exit %d\n%s" % (name, victim, p.returncode, p.stdout))
+    folder = os.path.join(work, "swapped")
+    shutil.copytree(clean, folder)
+    swapped(folder, "demo.GTL", "demo.GBL")
+    p = check_demo(cli, examples, folder)
+    if p.returncode != 1 or "demo.GTL: differs" not in p.stdout or "demo.GBL: differs" not in p.stdout:
+        failures.append("two layer files swapped not found:\n" + p.stdout)
+    folder = os.path.join(work, "missing")
+    shutil.copytree(clean, folder)
+    os.remove(os.path.join(folder, "demo.GBS"))
+    open(os.path.join(folder, "demo.GTO"), "w").write("not a Gerber file\n")
+    p = check_demo(cli, examples, folder)
+    if p.returncode != 1 or "demo.GBS: missing" not in p.stdout or "demo.GTO: unreadable" not in p.stdout:
+        failures.append("a missing and an unreadable file not reported:\n" + p.stdout)
+    return failures
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("cli")
+    ap.add_argument("examples")
+    ap.add_argument("work")
+    ap.add_argument("--boards", type=int, default=12)
+    ap.add_argument("--seed", type=int, default=20261209)
+    a = ap.parse_args()
+    shutil.rmtree(a.work, ignore_errors=True)
+    os.makedirs(a.work)
+    failures = faults(a.cli, a.examples, a.work)
+    failures += generated_boards(a.cli, a.work, a.boards, a.seed)
+    for f in failures:
+        print(f)
+    print("%d failure(s)" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
