@@ -12,7 +12,7 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev \
   gerbv camv-rnd tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3 \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin help2man groff-base \
-  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev hershey-fonts-data
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev hershey-fonts-data lintian
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -28,6 +28,11 @@ TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
                     "Genesis scripts and Gerber RS274X files.\n\n"
                     "Written by the Quillon developers."));
   Comments->setWordWrap(true);
+  Licence =
+      new QLabel(tr("Free software under the MIT licence. Built with Qt (LGPL-3), RE2, "
+                    "CLI11, nlohmann-json, libzip and the Hershey fonts: their notices are "
+                    "in THIRD-PARTY-NOTICES beside the user guide."));
+  Licence->setWordWrap(true);
   OKButton = new QPushButton(tr("OK"));
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -39,6 +44,8 @@ TAboutBox::TAboutBox(QWidget* Parent) : QDialog(Parent) {
   Texts->addWidget(Version);
   Texts->addSpacing(8);
   Texts->addWidget(Comments);
+  Texts->addSpacing(8);
+  Texts->addWidget(Licence);
   auto* Top = new QHBoxLayout;
   Top->addWidget(Icon, 0, Qt::AlignTop);
   Top->addSpacing(12);

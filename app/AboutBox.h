@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The about box: product name, version and credits, closed with OK.
+// The about box: product name, version, credits and licence, closed with OK.
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -22,6 +22,7 @@ class TAboutBox : public QDialog {
   QLabel* ProductName;
   QLabel* Version;
   QLabel* Comments;
+  QLabel* Licence;
   QPushButton* OKButton;
 };
 

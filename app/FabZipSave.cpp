@@ -26,8 +26,9 @@ bool IsZipName(const QString& FileName) {
   return FileName.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
 }
 
-void SaveFabPackageZip(const TScriptingPcb& Board, const std::string& ZipPath) {
+void SaveFabPackageZip(TScriptingPcb& Board, const std::string& ZipPath) {
   // Named as a save of "<archive's base name>.gbr" beside it would name them.
+  Board.PrepareSave(StemOf(ZipPath) + ".gbr");
   std::vector<TOutputFile> Files = Board.OutputFiles(StemOf(ZipPath) + ".gbr");
   Files.erase(Files.begin());  // the text macro is no file of the package
   if (const auto Collision = FindOutputCollision(Files, Board.Layers))

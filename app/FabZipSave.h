@@ -16,9 +16,10 @@ namespace quillon::app {
 // True for a name the window saves as a package archive: ".zip" in any case.
 bool IsZipName(const QString& FileName);
 
-// Writes the archive atomically. Throws, before anything is written,
-// TOutputCollision when two entries would share a name and TSaveError naming
-// ZipPath when it is one of the board's input files or cannot be written.
-void SaveFabPackageZip(const TScriptingPcb& Board, const std::string& ZipPath);
+// Prepares the save (its job file) and writes the archive atomically.
+// Throws, before anything is written, TOutputCollision when two entries would
+// share a name and TSaveError naming ZipPath when it is one of the board's
+// input files or cannot be written.
+void SaveFabPackageZip(TScriptingPcb& Board, const std::string& ZipPath);
 
 }  // namespace quillon::app

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,6 +23,7 @@
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/WorkRunner.h"
+#include "script/fab/FabProvenance.h"
 
 namespace quillon::app {
 
@@ -73,7 +73,8 @@ struct TConversionState {
   std::uint8_t PadTopLayer = 0, PadBottomLayer = 0, MaskTopLayer = 0, MaskBottomLayer = 0,
                DrillLayer = 0;
   std::optional<std::uint8_t> SilkTopLayer, SilkBottomLayer, OutlineLayer;
-  std::string Title, ProjectName, CreationDate;
+  std::string Title, ProjectName, CreationDate, JobOutputKey;
+  int JobOutputBuilds = 0;
   bool AddViewCommands = true;
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
@@ -91,6 +92,8 @@ struct TConversionState {
     OnOutput(B.NonPlatedDrillOutput, NonPlatedDrillOutput);
     OnOutput(B.OutlineOutput, OutlineOutput);
     OnOutput(B.JobOutput, JobOutput);
+    OnSetting(B.JobOutputKey, JobOutputKey);
+    OnSetting(B.JobOutputBuilds, JobOutputBuilds);
     OnOutput(B.LayerOutputs, LayerOutputs);
     OnOutput(B.Apertures, Apertures);
     OnSetting(B.PadTopLayer, PadTopLayer);
@@ -237,9 +240,7 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   Board->OutlineFromExtents = OutlineFromExtentsBox->isChecked();
   Board->FabNames = FabNames;
   Board->ProjectName = ToCp1251(QFileInfo(PlotDialog.FileName).completeBaseName());
-  Board->CreationDate = QDateTime::currentDateTimeUtc()
-                            .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss+00:00"))
-                            .toStdString();
+  Board->CreationDate = fab::CreationDateNow();  // SOURCE_DATE_EPOCH fixes it
   return Runner->Run([&] { Board->Convert(Options, Format, DbuFactor); });
 }
 

@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quillon"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quillon"));
   QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION_TEXT));
+  // The desktop ties the window to its entry (icon, name) by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
 
   QCommandLineParser Parser;
   Parser.setApplicationDescription(

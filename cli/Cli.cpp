@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
 
 namespace quillon::cli {
 
@@ -13,6 +14,7 @@ int RunCli(int Argc, char** Argv) {
   App.set_version_flag("--version", QUILLON_VERSION_TEXT);
   const TCommand Commands[] = {AddInfoCommand(App), AddPinsCommand(App), AddConvertCommand(App),
                                AddPreviewCommand(App), AddCheckCommand(App)};
+  RefuseOptionsAsValues(App);
   try {
     App.parse(Argc, Argv);
   } catch (const CLI::ParseError& E) {

@@ -104,7 +104,14 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
 int RunConvert(const TConvertArgs& Args) {
   if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
   if (IsBatch(Args.Batch)) {
-    if (!Args.Out.empty()) return UsageError("--output is for one plot file; use --out-dir");
+    if (!Args.Out.empty()) {
+      // A stray word after an option lands among the plot files: name it.
+      std::error_code Code;
+      for (const std::string& Input : Args.Batch.Inputs)
+        if (!std::filesystem::exists(Input, Code))
+          return UsageError("PLOT \"" + Input + "\" is not a file or folder");
+      return UsageError("--output is for one plot file; use --out-dir");
+    }
     if (!Args.Fab.Zip.empty()) return UsageError("--zip is for one plot file");
     TBatchArgs Batch = Args.Batch;
     Batch.Json = Args.Json;

@@ -2,9 +2,6 @@
 #include "cli/FabOptions.h"
 
 #include <CLI/CLI.hpp>
-#include <charconv>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <variant>
@@ -12,6 +9,7 @@
 #include "cli/LayerChoice.h"
 #include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"
+#include "script/fab/FabProvenance.h"
 #include "text/AsciiCase.h"
 
 namespace quillon::cli {
@@ -92,7 +90,7 @@ std::string ApplyFabOptions(const TFabArgs& Args, const std::string& Plot, TScri
       Args.Names && LowerAscii(*Args.Names) == "indexed" ? TFabNames::Indexed : TFabNames::Protel;
   Pcb.ZipPath = Args.Zip;
   Pcb.ProjectName = std::filesystem::path(Plot).stem().string();
-  Pcb.CreationDate = CreationDateNow();
+  Pcb.CreationDate = fab::CreationDateNow();
   return {};
 }
 
@@ -100,21 +98,6 @@ void PrintZipSummary(const std::string& ZipPath) {
   std::error_code Error;
   const auto Bytes = std::filesystem::file_size(ZipPath, Error);
   if (!Error) std::cerr << "quillon-cli: wrote " << ZipPath << ": " << Bytes << " bytes\n";
-}
-
-std::string CreationDateNow() {
-  std::time_t Now = std::time(nullptr);
-  if (const char* Epoch = std::getenv("SOURCE_DATE_EPOCH")) {
-    long long Seconds = 0;
-    const char* End = Epoch + std::char_traits<char>::length(Epoch);
-    if (const auto R = std::from_chars(Epoch, End, Seconds); R.ec == std::errc() && R.ptr == End)
-      Now = static_cast<std::time_t>(Seconds);
-  }
-  std::tm Utc{};
-  gmtime_r(&Now, &Utc);
-  char Text[32];
-  if (std::strftime(Text, sizeof Text, "%Y-%m-%dT%H:%M:%S+00:00", &Utc) == 0) return {};
-  return Text;
 }
 
 }  // namespace quillon::cli

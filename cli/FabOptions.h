@@ -37,8 +37,4 @@ std::string ApplyFabOptions(const TFabArgs& Args, const std::string& Plot, TScri
 // "quillon-cli: wrote FILE.zip: N bytes" on standard error.
 void PrintZipSummary(const std::string& ZipPath);
 
-// The job file's creation date: SOURCE_DATE_EPOCH when set (reproducible
-// builds), else now; ISO 8601 in UTC.
-std::string CreationDateNow();
-
 }  // namespace quillon::cli

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Finds and loads the PNG painter module: beside the program in a build
-// tree, in <libdir>/quillon once installed.
+// tree, in <libexecdir>/quillon once installed.
 
 #include <dlfcn.h>
 

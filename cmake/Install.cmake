@@ -8,13 +8,19 @@ include(GNUInstallDirs)
 
 set(QUILLON_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/desktop)
 set(QUILLON_APP_ID org.quillon.Quillon)
-# The release date, as seconds since 1970, dates the manual pages so that two
-# builds of one version write the same pages.
-set(QUILLON_MAN_DATE 1796688000)
+# The release date of this version (the version itself is the project's):
+# the metainfo's release, the package's changelog and the manual pages are
+# dated by it, so that two builds of one version write the same files.
+set(QUILLON_RELEASE_DATE 2026-12-08)
+include(${CMAKE_CURRENT_LIST_DIR}/ReleaseDate.cmake)
+quillon_release_date(${QUILLON_RELEASE_DATE} QUILLON_MAN_DATE QUILLON_RELEASE_RFC2822)
+set(QUILLON_MAINTAINER "The Quillon developers <maintainers@quillon.invalid>")
 
 install(TARGETS quillon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET quillon-png)
-  install(TARGETS quillon-png LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quillon)
+  # A module only quillon-cli loads, by its path: in libexec, outside the
+  # linker's path, so that no ldconfig run is needed.
+  install(TARGETS quillon-png LIBRARY DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/quillon)
 endif()
 
 # Icon: the SVG for every size, PNG renderings for the themes that want them.
@@ -40,7 +46,7 @@ endif()
 
 # The desktop entry opens a double-clicked plot file in the window; the MIME
 # file tells the desktop which files are plot files.
-install(FILES ${QUILLON_DESKTOP_DIR}/quillon.desktop
+install(FILES ${QUILLON_DESKTOP_DIR}/${QUILLON_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUILLON_DESKTOP_DIR}/quillon-mime.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME quillon.xml)
@@ -48,6 +54,21 @@ configure_file(${QUILLON_DESKTOP_DIR}/${QUILLON_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/${QUILLON_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${QUILLON_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The licence, the notices of the components the programs are built with,
+# and the changelog, where Debian looks for them (doc/<package>/).
+set(QUILLON_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quillon)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${CMAKE_SOURCE_DIR}/THIRD-PARTY-NOTICES
+        DESTINATION ${QUILLON_DOC_DIR})
+configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog.in ${CMAKE_BINARY_DIR}/changelog @ONLY)
+find_program(QUILLON_GZIP gzip REQUIRED)
+# -n leaves out the name and time stamp: the same bytes on every build.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+  COMMAND ${QUILLON_GZIP} -9nf ${CMAKE_BINARY_DIR}/changelog -c > ${CMAKE_BINARY_DIR}/changelog.gz
+  DEPENDS ${CMAKE_BINARY_DIR}/changelog
+  COMMENT "Compressing the changelog")
+add_custom_target(quillon_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION ${QUILLON_DOC_DIR})
 
 # Manual pages, written from the program's own --help so that they never
 # disagree with it.

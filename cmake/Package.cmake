@@ -5,15 +5,19 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillon)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Quillon developers")
-set(CPACK_PACKAGE_CONTACT "Quillon developers <quillon@localhost>")
+set(CPACK_PACKAGE_VENDOR "The Quillon developers")
+# An address of the reserved .invalid domain: the project has no mail host,
+# and lintian accepts it where it refuses a local host.
+set(CPACK_PACKAGE_CONTACT "${QUILLON_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "converts PCB plot files into CAM350 macros, Genesis scripts and Gerber files")
+    "converts PCB plot files into CAM350, Genesis and Gerber files")
+# Debian shows the description in 80 columns: lines of at most 72.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillon reads a binary PCB plot file and an optional pin description and writes a\n\
-CAM350 macro, a Genesis C-shell script, Gerber RS274X layer files, a fab package\n\
-(Gerber X2, Excellon, job file) or a preview of the board. It comes as a desktop\n\
-window (quillon, in English and Russian) and a command-line tool (quillon-cli).")
+    "Quillon reads a binary PCB plot file and an optional pin description\n\
+and writes a CAM350 macro, a Genesis C-shell script, Gerber RS274X\n\
+layer files, a fab package (Gerber X2, Excellon, job file) or a preview\n\
+of the board. It comes as a desktop window (quillon, in English and\n\
+Russian) and a command-line tool (quillon-cli).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

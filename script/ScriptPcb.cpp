@@ -68,6 +68,8 @@ void TScriptingPcb::Convert(std::uint8_t Options, std::uint8_t Format, double Ne
   NonPlatedDrillOutput.Clear();
   OutlineOutput.Clear();
   FabPackageMade = false;
+  JobOutput.Clear();  // the job file belongs to the conversion it lists
+  JobOutputBuilds = 0;
   Scale = NewScale;
   MainLineEnd = MainLineEndOf(Format);
   ReserveMainOutput(Format);

@@ -91,9 +91,14 @@ class TScriptingPcb : public TPcb {
   // conversion itself stays deterministic.
   std::string CreationDate;
   std::string ProjectName;  // the job file's project: the plot's name
-  // The job file names the files of the save it belongs to: OutputFiles
-  // writes it for the file name it is given.
-  mutable TTextLines JobOutput;
+  // The job file names the files of the save it belongs to, so it is built
+  // when the save's name is known (PrepareSave), once per name; OutputFiles
+  // only reports it.
+  TTextLines JobOutput;
+  // What JobOutput was built for (its entries, project and date), and how
+  // many times it was built since the conversion.
+  std::string JobOutputKey;
+  int JobOutputBuilds = 0;
   // Where SaveToFile also puts the package as one zip archive; none when empty.
   std::string ZipPath;
   // Put before each Gerber layer file's name, so that boards saved in one
@@ -105,15 +110,22 @@ class TScriptingPcb : public TPcb {
   void BuildApertures();
   void PrepareLayerOutputs(bool Release);
   void ReserveMainOutput(std::uint8_t Format);
+  // Makes what a save to FileName needs beyond the conversion: after a fab
+  // conversion the job file listing the package's names. Builds nothing when
+  // it was already made for that name (script/save/OutputFiles.cpp).
+  void PrepareSave(const std::string& FileName);
   // Every file a save to FileName writes, in order: the main output, then
   // after a Gerber conversion the layer files beside it, then the drill file
-  // when there is one (save/OutputFiles.cpp).
+  // when there is one, then the job file. After a fab conversion the save
+  // must have been prepared for that name: std::logic_error otherwise
+  // (script/save/OutputFiles.cpp).
   std::vector<TOutputFile> OutputFiles(const std::string& FileName) const;
-  // Writes every file of OutputFiles(FileName) (save/SaveToFile.cpp). Throws
+  // Prepares and writes every file of OutputFiles(FileName), and the zip
+  // archive when ZipPath is set (script/save/SaveToFile.cpp). Throws
   // TSaveError naming the file; before anything is written, when two files
   // would share a name (TOutputCollision), when a file is one of InputFiles
   // or when a name is something a save must not replace (save/OutputTarget.h).
-  void SaveToFile(const std::string& FileName) const;
+  void SaveToFile(const std::string& FileName);
   void CheckOutputFiles(const std::vector<TOutputFile>& Files) const;
   // The plot and description files the board was read from: a save never
   // writes over them.

@@ -20,6 +20,10 @@ Written by the Quillon developers.</source>
 Написано разработчиками Quillon.</translation>
     </message>
     <message>
+        <source>Free software under the MIT licence. Built with Qt (LGPL-3), RE2, CLI11, nlohmann-json, libzip and the Hershey fonts: their notices are in THIRD-PARTY-NOTICES beside the user guide.</source>
+        <translation>Свободная программа под лицензией MIT. Собрана с Qt (LGPL-3), RE2, CLI11, nlohmann-json, libzip и шрифтами Хершея: их уведомления — в файле THIRD-PARTY-NOTICES рядом с руководством пользователя.</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ОК</translation>
     </message>

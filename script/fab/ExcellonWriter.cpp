@@ -39,11 +39,12 @@ void AppendMillimetres(std::string& Out, double Value) { fmt::AppendFixed(Out, V
 
 }  // namespace
 
-void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated, TTextLines& Out) {
+void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated,
+                   std::span<const std::string> Provenance, TTextLines& Out) {
   const std::vector<TTool> Tools = GroupByTool(Holes, Plated);
   if (Tools.empty()) return;
   Out.Add("M48");
-  Out.Add("; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT);
+  for (const std::string& Attribute : Provenance) LineBuilder(Out) << "; #@! " << Attribute;
   LineBuilder(Out) << "; #@! TF.FileFunction," << DrillFileFunction(Plated);
   Out.Add("FMAT,2");
   // Decimal coordinates need no zero mode, and readers refuse one given

@@ -4,6 +4,8 @@
 // tool per distinct hole diameter (to a thousandth of a millimetre), smallest first, and every hole
 // in the order of the drill layer's flashes within its tool.
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "text/TextLines.h"
@@ -20,6 +22,9 @@ struct TDrillHole {
 // The plated or the non-plated holes of Holes as one file. Holes whose
 // diameter rounds to 0.000 are left out: a pin without a hole (a surface
 // pad) has nothing to drill. Nothing is written when no hole is left.
-void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated, TTextLines& Out);
+// Provenance (FabProvenance.h) goes into the header as "; #@! " comments,
+// the form Excellon readers skip.
+void WriteExcellon(const std::vector<TDrillHole>& Holes, bool Plated,
+                   std::span<const std::string> Provenance, TTextLines& Out);
 
 }  // namespace quillon::fab

@@ -8,6 +8,7 @@
 #include "script/fab/ExcellonWriter.h"
 #include "script/fab/FabGerberWriter.h"
 #include "script/fab/FabOutline.h"
+#include "script/fab/FabProvenance.h"
 
 namespace quillon {
 
@@ -61,8 +62,9 @@ void TScriptingPcb::WriteFabGerberLayers(std::uint8_t Options) {
   DrillOutput.Clear();
   NonPlatedDrillOutput.Clear();
   if (ExcellonDrill) {
-    fab::WriteExcellon(Holes, true, DrillOutput);
-    fab::WriteExcellon(Holes, false, NonPlatedDrillOutput);
+    const std::vector<std::string> Provenance = fab::ProvenanceAttributes(*this);
+    fab::WriteExcellon(Holes, true, Provenance, DrillOutput);
+    fab::WriteExcellon(Holes, false, Provenance, NonPlatedDrillOutput);
   }
   FabPackageMade = true;
 }

@@ -105,7 +105,8 @@ void AddFabHeader(TTextLines& Out, const TFabHeader& Header) {
   const char Digits = static_cast<char>('0' + Header.IntegerDigits);
   LineBuilder(Out) << "%FSLAX" << Digits << "6Y" << Digits << "6*%";
   Out.Add("%MOMM*%");
-  AddAttribute(Out, "TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT, Header.AsComments);
+  for (const std::string& Attribute : Header.Provenance)
+    AddAttribute(Out, Attribute, Header.AsComments);
   std::string Function = "TF.FileFunction,";
   Function += Header.FileFunction;
   AddAttribute(Out, Function, Header.AsComments);

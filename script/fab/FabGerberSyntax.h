@@ -8,6 +8,7 @@
 // extended commands or, for readers that reject X2, as "G04 #@! " comments.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,9 @@ struct TFabHeader {
   std::string_view FileFunction;  // e.g. "Copper,L1,Top"
   int IntegerDigits = 4;
   bool AsComments = false;  // attributes as "G04 #@! " comments
+  // The package's generation software, creation date and project
+  // (FabProvenance.h), first of the file attributes.
+  std::span<const std::string> Provenance;
 };
 // The lines before the aperture definitions: title, format, unit, the file
 // attributes and "G75*", set once here so that no quadrant mode is ever set

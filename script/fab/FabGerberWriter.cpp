@@ -3,10 +3,12 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "font/StrokeFont.h"
 #include "script/PinQuestion.h"
 #include "script/ScriptPcb.h"
+#include "script/fab/FabProvenance.h"
 
 namespace quillon::fab {
 
@@ -57,7 +59,9 @@ void TFabGerberWriter::Finish(int IntegerDigits, TTextLines& File) {
              FunctionOf(Role, false));
   }
   TTextLines Head;
-  AddFabHeader(Head, {Board.Title, FileFunction(Role), IntegerDigits, Board.X2AsComments});
+  const std::vector<std::string> Provenance = ProvenanceAttributes(Board);
+  AddFabHeader(Head, {FabTitle(Board.Title), FileFunction(Role), IntegerDigits, Board.X2AsComments,
+                      Provenance});
   Used.WriteDefinitions(Head, Board.X2AsComments);
   File.Clear();
   File.Reserve(static_cast<std::size_t>(Head.Count() + Body.Count()) + 1 + TextLineEstimate,

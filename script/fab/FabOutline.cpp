@@ -2,10 +2,13 @@
 #include "script/fab/FabOutline.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "script/ConvertError.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabFunctions.h"
+#include "script/fab/FabProvenance.h"
 
 namespace quillon::fab {
 
@@ -32,8 +35,9 @@ TFabOutlineWriter::TFabOutlineWriter(const TScriptingPcb& Board) : Board(Board),
 
 void TFabOutlineWriter::Finish(int IntegerDigits, TTextLines& File) {
   File.Clear();
-  AddFabHeader(File,
-               {Board.Title, FileFunction(TLayerRole::Outline), IntegerDigits, Board.X2AsComments});
+  const std::vector<std::string> Provenance = ProvenanceAttributes(Board);
+  AddFabHeader(File, {FabTitle(Board.Title), FileFunction(TLayerRole::Outline), IntegerDigits,
+                      Board.X2AsComments, Provenance});
   AddAttribute(File, "TA.AperFunction,Profile", Board.X2AsComments);
   LineBuilder(File) << "%ADD" << LineDCode << "C," << LineWidth << "*%";
   AddAttribute(File, "TD.AperFunction", Board.X2AsComments);

@@ -21,6 +21,8 @@ std::string Describe(const TOutputFile& File, const TLayers& Layers) {
       return "the outline file";
     case TOutputRole::Job:
       return "the job file";
+    case TOutputRole::Zip:
+      return "the zip archive";
     case TOutputRole::Layer:
       break;
   }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "script/save/OutputFiles.h"
 
+#include <stdexcept>
+#include <utility>
+
 #include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabJobFile.h"
@@ -111,6 +114,8 @@ const char* OutputRoleName(TOutputRole Role) {
       return "outline";
     case TOutputRole::Job:
       return "job";
+    case TOutputRole::Zip:
+      return "zip";
   }
   return "main";
 }
@@ -122,31 +127,69 @@ std::string DrillFileName(const std::string& FileName) {
   return Name;
 }
 
+namespace {
+
+// The files a save to FileName writes beside the main output and the job file.
+void AddPackageFiles(const TScriptingPcb& Board, const std::string& FileName,
+                     std::vector<TOutputFile>& Files) {
+  const std::string Folder = FolderOf(FileName);
+  const std::string Stem = StemOf(FileName);
+  const bool Protel = Board.FabPackageMade && Board.FabNames == TFabNames::Protel;
+  for (std::size_t I = 0; I < Board.LayerOutputs.size(); ++I)
+    Files.push_back({Protel ? ProtelLayerFileName(Board, Stem, I) : LayerFileName(Board, Folder, I),
+                     TOutputRole::Layer, static_cast<int>(I), &Board.LayerOutputs[I]});
+  if (!Board.OutlineOutput.Empty())
+    Files.push_back({Stem + (Protel ? ".GKO" : "-outline.gbr"), TOutputRole::Outline, -1,
+                     &Board.OutlineOutput});
+  if (!Board.DrillOutput.Empty())
+    Files.push_back({Protel ? Stem + "-PTH.drl" : DrillFileName(FileName), TOutputRole::Drill, -1,
+                     &Board.DrillOutput});
+  if (!Board.NonPlatedDrillOutput.Empty())
+    Files.push_back(
+        {Stem + "-NPTH.drl", TOutputRole::NonPlatedDrill, -1, &Board.NonPlatedDrillOutput});
+}
+
+// The entries of the job file of a save to FileName: each file as seen from
+// the job file's folder, with its function.
+std::vector<fab::TJobEntry> JobEntries(const TScriptingPcb& Board, const std::string& FileName) {
+  std::vector<TOutputFile> Files;
+  AddPackageFiles(Board, FileName, Files);
+  std::vector<fab::TJobEntry> Entries;
+  Entries.reserve(Files.size());
+  for (const TOutputFile& File : Files)
+    Entries.push_back({BaseNameOf(File.Path), fab::X2FunctionOf(Board, File)});
+  return Entries;
+}
+
+// What the job file's text follows from besides the conversion: the entries,
+// the project and the date.
+std::string JobKey(const TScriptingPcb& Board, const std::vector<fab::TJobEntry>& Entries) {
+  std::string Key = Board.ProjectName + '\n' + Board.CreationDate + '\n';
+  for (const fab::TJobEntry& Entry : Entries) Key += Entry.Path + '\t' + Entry.FileFunction + '\n';
+  return Key;
+}
+
+}  // namespace
+
+void TScriptingPcb::PrepareSave(const std::string& FileName) {
+  if (!FabPackageMade) return;
+  const std::vector<fab::TJobEntry> Entries = JobEntries(*this, FileName);
+  std::string Key = JobKey(*this, Entries);
+  if (JobOutputBuilds > 0 && Key == JobOutputKey) return;
+  fab::WriteJobFile(*this, Entries, JobOutput);
+  JobOutputKey = std::move(Key);
+  ++JobOutputBuilds;
+}
+
 std::vector<TOutputFile> TScriptingPcb::OutputFiles(const std::string& FileName) const {
   std::vector<TOutputFile> Files;
   Files.reserve(LayerOutputs.size() + 5);
   Files.push_back({FileName, TOutputRole::Main, -1, &Output, MainLineEnd});
-  const std::string Folder = FolderOf(FileName);
-  const std::string Stem = StemOf(FileName);
-  const bool Protel = FabPackageMade && FabNames == TFabNames::Protel;
-  for (std::size_t I = 0; I < LayerOutputs.size(); ++I)
-    Files.push_back({Protel ? ProtelLayerFileName(*this, Stem, I) : LayerFileName(*this, Folder, I),
-                     TOutputRole::Layer, static_cast<int>(I), &LayerOutputs[I]});
-  if (!OutlineOutput.Empty())
-    Files.push_back(
-        {Stem + (Protel ? ".GKO" : "-outline.gbr"), TOutputRole::Outline, -1, &OutlineOutput});
-  if (!DrillOutput.Empty())
-    Files.push_back({Protel ? Stem + "-PTH.drl" : DrillFileName(FileName), TOutputRole::Drill, -1,
-                     &DrillOutput});
-  if (!NonPlatedDrillOutput.Empty())
-    Files.push_back({Stem + "-NPTH.drl", TOutputRole::NonPlatedDrill, -1, &NonPlatedDrillOutput});
+  AddPackageFiles(*this, FileName, Files);
   if (FabPackageMade) {
-    std::vector<fab::TJobEntry> Entries;
-    for (std::size_t K = 1; K < Files.size(); ++K)
-      Entries.push_back({BaseNameOf(Files[K].Path), fab::X2FunctionOf(*this, Files[K])});
-    JobOutput.Clear();
-    fab::WriteJobFile(*this, Entries, JobOutput);
-    Files.push_back({Stem + ".gbrjob", TOutputRole::Job, -1, &JobOutput});
+    if (JobOutputBuilds == 0 || JobKey(*this, JobEntries(*this, FileName)) != JobOutputKey)
+      throw std::logic_error("the job file was not prepared for a save to " + FileName);
+    Files.push_back({StemOf(FileName) + ".gbrjob", TOutputRole::Job, -1, &JobOutput});
   }
   return Files;
 }

@@ -19,13 +19,14 @@ enum class TOutputRole : std::uint8_t {
   NonPlatedDrill,  // the Excellon file of the holes of pins without a pad
   Outline,         // the profile drawn from the header's extents
   Job,             // the job file listing the fab package
+  Zip,             // the package as one archive: checked with the files, written after them
 };
 
 struct TOutputFile {
   std::string Path;
   TOutputRole Role = TOutputRole::Main;
-  int Layer = -1;  // the plot layer of a Layer file
-  const TTextLines* Lines = nullptr;
+  int Layer = -1;                     // the plot layer of a Layer file
+  const TTextLines* Lines = nullptr;  // none for the zip archive
   // What ends each line: CR LF, except in a Genesis script for a Unix host.
   std::string_view LineEnd = "\r\n";
 };
@@ -36,7 +37,7 @@ inline std::size_t FileBytes(const TOutputFile& File) {
          File.LineEnd.size() * static_cast<std::size_t>(File.Lines->Count());
 }
 
-// "main", "layer", "drill", "npth-drill", "outline", "job"
+// "main", "layer", "drill", "npth-drill", "outline", "job", "zip"
 const char* OutputRoleName(TOutputRole Role);
 
 // FileName without its extension (a leading dot starts a name, not an

@@ -5,7 +5,6 @@
 #include "script/save/OutputCollisions.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabZip.h"
-#include "text/AsciiCase.h"
 
 namespace quillon {
 
@@ -50,21 +49,15 @@ void TScriptingPcb::CheckOutputFiles(const std::vector<TOutputFile>& Files) cons
   }
 }
 
-void TScriptingPcb::SaveToFile(const std::string& FileName) const {
+void TScriptingPcb::SaveToFile(const std::string& FileName) {
+  PrepareSave(FileName);
   const std::vector<TOutputFile> Files = OutputFiles(FileName);
-  CheckOutputFiles(Files);  // nothing is written when any file would be refused
   const bool Zip = !ZipPath.empty() && FabPackageMade;
-  if (Zip) {
-    // Checked before anything is written: the archive must not replace a
-    // file of the save (folded case, as Windows and macOS folders compare).
-    for (const TOutputFile& File : Files)
-      if (LowerAscii(File.Path) == LowerAscii(ZipPath))
-        throw TSaveError(ZipPath, "it is also the name of the " +
-                                      std::string(OutputRoleName(File.Role)) +
-                                      " file of this save");
-    RefuseInputAsOutput(ZipPath, InputFiles);
-    ResolveOutputTarget(ZipPath, false);
-  }
+  // The archive is checked as one more file of the save: nothing is written
+  // when any name would be refused.
+  std::vector<TOutputFile> Checked = Files;
+  if (Zip) Checked.push_back({ZipPath, TOutputRole::Zip});
+  CheckOutputFiles(Checked);
   std::string Chunk;
   for (const TOutputFile& File : Files)
     WriteLinesAtomically(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk);

@@ -64,6 +64,7 @@ TStreamedSave::TStreamedSave(TScriptingPcb& Pcb, const std::string& FileName, st
   Pcb.PrepareLayerOutputs(Format != fmtGerber);
   Pcb.Output.Clear();
   Pcb.MainLineEnd = Pcb.MainLineEndOf(Format);
+  Pcb.PrepareSave(FileName);
   const std::vector<TOutputFile> PlannedFiles = Pcb.OutputFiles(FileName);
   Pcb.CheckOutputFiles(PlannedFiles);
   // Otherwise every file is written from memory at Commit.
@@ -99,6 +100,7 @@ void TStreamedSave::Commit() {
   Pcb.Output.Flush();
   for (TTextLines& List : Pcb.LayerOutputs) List.Flush();
   if (Writer) Writer->Finish();
+  Pcb.PrepareSave(FileName);  // the job file of the conversion just made
   const std::vector<TOutputFile> Files = Pcb.OutputFiles(FileName);
   Pcb.CheckOutputFiles(Files);
   std::vector<TStream*> StreamOf(Files.size(), nullptr);

@@ -102,6 +102,7 @@ TEST_F(WindowTest, AboutBoxShowsNameAndHexadecimalVersion) {
   EXPECT_EQ(Window->AboutBox->ProductName->text(), "Quillon");
   EXPECT_TRUE(Window->AboutBox->Version->text().endsWith(app::TAboutBox::VersionText()));
   EXPECT_FALSE(Window->AboutBox->Comments->text().isEmpty());
+  EXPECT_TRUE(Window->AboutBox->Licence->text().contains(QStringLiteral("MIT")));
   OnNextModal([&](QWidget*) { Window->AboutBox->OKButton->click(); });
   Window->AboutActExecute();
   EXPECT_EQ(Window->AboutBox->result(), QDialog::Accepted);

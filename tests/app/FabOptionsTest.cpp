@@ -87,7 +87,8 @@ TEST_F(FabWindowTest, AGerberConversionFromTheWindowUsesTheChoices) {
   Window->ExcellonDrill = true;
   Window->ConvertActionExecute();
   ASSERT_FALSE(Window->Board->LayerOutputs.empty());
-  EXPECT_EQ(Window->Board->LayerOutputs[0][0], "G04 Plt FileName: " + Plot + "*");
+  // The fab files name the plot without its folders; the window's title keeps them.
+  EXPECT_EQ(Window->Board->LayerOutputs[0][0], "G04 Plt FileName: fab.plt*");
   EXPECT_EQ(Window->Board->LayerOutputs[0][1], "%FSLAX46Y46*%");
   EXPECT_TRUE(Window->Board->ExcellonDrill);
   // Without a pin description no flash has a hole: no drill file is made.

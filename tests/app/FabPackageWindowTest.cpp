@@ -56,8 +56,9 @@ class FabPackageWindowTest : public WindowTest {
     Window->OutlineFromExtentsBox->setChecked(true);
     Window->ConvertActionExecute();
   }
-  std::vector<std::string> SavedNames(const std::string& Main) const {
+  std::vector<std::string> SavedNames(const std::string& Main) {
     std::vector<std::string> Names;
+    Window->Board->PrepareSave(Main);
     for (const TOutputFile& File : Window->Board->OutputFiles(Main)) Names.push_back(File.Path);
     return Names;
   }

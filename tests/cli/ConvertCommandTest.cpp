@@ -150,6 +150,27 @@ TEST_F(ConvertCommand, UnknownLayersAreUsageErrorsAndNothingIsWritten) {
   EXPECT_TRUE(FolderContents(Out).empty());
 }
 
+TEST_F(ConvertCommand, AnOptionTakenAsAValueOrAStrayPlotWordIsNamed) {
+  SaveSmallBoard();
+  // "--zip" would take "--answers" and leave "yes-all" as a second plot.
+  CommandResult R = RunCli("convert '" + Plot + "' --zip --answers yes-all -o '" + Out + "/demo'");
+  EXPECT_EQ(R.ExitCode, 2);
+  EXPECT_TRUE(Contains(R.Err, "--zip: expected a value, got the option \"--answers\"")) << R.Err;
+  EXPECT_FALSE(Contains(R.Err, "--out-dir")) << R.Err;
+  R = Convert("--pins --format gerber");
+  EXPECT_EQ(R.ExitCode, 2);
+  EXPECT_TRUE(Contains(R.Err, "--pins: expected a value, got the option \"--format\"")) << R.Err;
+  // A stray word among the plot files is named, not taken for a batch.
+  R = Convert("yes-all");
+  EXPECT_EQ(R.ExitCode, 2);
+  EXPECT_TRUE(Contains(R.Err, "PLOT \"yes-all\" is not a file or folder")) << R.Err;
+  EXPECT_TRUE(FolderContents(Out).empty());
+  // "-" alone stays a value, and a file whose name starts with "-" is reachable as ./-name.
+  R = Convert("--pins ./-missing");
+  EXPECT_EQ(R.ExitCode, 1);
+  EXPECT_TRUE(Contains(R.Err, "./-missing")) << R.Err;
+}
+
 TEST_F(ConvertCommand, BadOptionValuesAreUsageErrors) {
   SaveSmallBoard();
   for (const char* Args :

@@ -61,12 +61,15 @@ TEST(Excellon, ToolsAreDistinctDiametersSmallestFirstAndHolesKeepTheirOrder) {
                                          {5.0, 5.0, 0.0},       // a surface pad: no hole
                                          {0.0, -0.0005, 1.0}};
   TTextLines Out;
-  WriteExcellon(Holes, true, Out);
-  EXPECT_EQ(LinesOf(Out), (std::vector<std::string>{
-                              "M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT,
-                              "; #@! TF.FileFunction,Plated,1,2,PTH", "FMAT,2", "METRIC",
-                              "T1C0.800", "T2C1.000", "%", "G90", "G05", "T1", "X-3.000Y0.000",
-                              "X10.000Y20.000", "T2", "X1.500Y2.250", "X0.000Y-0.001", "M30"}));
+  const std::vector<std::string> Provenance = {"TF.GenerationSoftware,Quillon,quillon,9",
+                                               "TF.ProjectId,p,g,1"};
+  WriteExcellon(Holes, true, Provenance, Out);
+  EXPECT_EQ(LinesOf(Out),
+            (std::vector<std::string>{
+                "M48", "; #@! TF.GenerationSoftware,Quillon,quillon,9", "; #@! TF.ProjectId,p,g,1",
+                "; #@! TF.FileFunction,Plated,1,2,PTH", "FMAT,2", "METRIC", "T1C0.800", "T2C1.000",
+                "%", "G90", "G05", "T1", "X-3.000Y0.000", "X10.000Y20.000", "T2", "X1.500Y2.250",
+                "X0.000Y-0.001", "M30"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "script/ScriptPcb.h"
+#include "script/fab/FabProvenance.h"
 #include "support/OutputLines.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestBoards.h"
@@ -11,13 +12,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string Software = "%TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT "*%";
+const std::string Software = "%TF.GenerationSoftware,Quillon,quillon," QUILLON_VERSION_TEXT "*%";
+// A board without a project name is the project "board"; without a creation
+// date its files carry none.
+const std::string ProjectAttribute =
+    "TF.ProjectId,board," + fab::ProjectIdOf(TScriptingPcb()).Guid + ",1";
 
 Lines Header(const std::string& Function) {
   return {"G04 Plt FileName: t.plt*",
           "%FSLAX46Y46*%",
           "%MOMM*%",
           Software,
+          "%" + ProjectAttribute + "*%",
           "%TF.FileFunction," + Function + "*%",
           "%TF.FilePolarity,Positive*%",
           "%TF.SameCoordinates,Original*%",
@@ -125,8 +131,8 @@ TEST_F(FabBoardTest, ALayerChosenForPadsAndDrillCarriesHolesAsADrawing) {
   Convert(coPads);
   const Lines File4 = File(4);
   ASSERT_GT(File4.size(), 4u);
-  EXPECT_EQ(File4[4], "%TF.FileFunction,Other,Drawing*%");
-  EXPECT_EQ(File4[13], "D11*");  // the hole of pin 1, after the two definitions
+  EXPECT_EQ(File4[5], "%TF.FileFunction,Other,Drawing*%");
+  EXPECT_EQ(File4[14], "D11*");  // the hole of pin 1, after the two definitions
   EXPECT_EQ(File(0),
             Join(Header("Other,Drawing"), {"%TA.AperFunction,Other,Drawing*%", "%ADD10C,0.1*%",
                                            "%TD.AperFunction*%", "M02*"}));
@@ -221,14 +227,26 @@ TEST_F(FabBoardTest, AttributesCanBeWrittenAsComments) {
   Board.Title.clear();
   Convert(coPads);
   EXPECT_EQ(File(1),
-            (Lines{"%FSLAX46Y46*%", "%MOMM*%",
-                   "G04 #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT "*",
-                   "G04 #@! TF.FileFunction,Copper,L2,Bot*", "G04 #@! TF.FilePolarity,Positive*",
-                   "G04 #@! TF.SameCoordinates,Original*", "G75*",
-                   "G04 #@! TA.AperFunction,ComponentPad*", "%ADD12C,1.6*%",
-                   "G04 #@! TA.AperFunction,ComponentPad*", "%ADD14R,1.8X1.8*%",
-                   "G04 #@! TD.AperFunction*", "D12*", "X1000000Y1000000D03*", "D14*",
-                   "X2000000Y1000000D03*", "D12*", "X3000000Y1000000D03*", "M02*"}));
+            (Lines{"%FSLAX46Y46*%",
+                   "%MOMM*%",
+                   "G04 #@! TF.GenerationSoftware,Quillon,quillon," QUILLON_VERSION_TEXT "*",
+                   "G04 #@! " + ProjectAttribute + "*",
+                   "G04 #@! TF.FileFunction,Copper,L2,Bot*",
+                   "G04 #@! TF.FilePolarity,Positive*",
+                   "G04 #@! TF.SameCoordinates,Original*",
+                   "G75*",
+                   "G04 #@! TA.AperFunction,ComponentPad*",
+                   "%ADD12C,1.6*%",
+                   "G04 #@! TA.AperFunction,ComponentPad*",
+                   "%ADD14R,1.8X1.8*%",
+                   "G04 #@! TD.AperFunction*",
+                   "D12*",
+                   "X1000000Y1000000D03*",
+                   "D14*",
+                   "X2000000Y1000000D03*",
+                   "D12*",
+                   "X3000000Y1000000D03*",
+                   "M02*"}));
 }
 
 TEST_F(FabBoardTest, UndefinedPinsAreAskedAboutPerLayerAndTheDrillFileFollowsTheAnswers) {
@@ -266,10 +284,10 @@ TEST_F(FabBoardTest, DrillFileHasOneToolPerHoleSizeAndOnlyWhenAskedFor) {
   Board.ExcellonDrill = true;
   Convert();
   EXPECT_EQ(LinesOf(Board.DrillOutput),
-            (Lines{"M48", "; #@! TF.GenerationSoftware,Quillon," QUILLON_VERSION_TEXT,
-                   "; #@! TF.FileFunction,Plated,1,2,PTH", "FMAT,2", "METRIC", "T1C0.800",
-                   "T2C1.000", "%", "G90", "G05", "T1", "X1.000Y1.000", "X3.000Y1.000", "T2",
-                   "X2.000Y1.000", "M30"}));
+            (Lines{"M48", "; #@! TF.GenerationSoftware,Quillon,quillon," QUILLON_VERSION_TEXT,
+                   "; #@! " + ProjectAttribute, "; #@! TF.FileFunction,Plated,1,2,PTH", "FMAT,2",
+                   "METRIC", "T1C0.800", "T2C1.000", "%", "G90", "G05", "T1", "X1.000Y1.000",
+                   "X3.000Y1.000", "T2", "X2.000Y1.000", "M30"}));
   Board.GerberProfile = TGerberProfile::Legacy;
   Convert();
   EXPECT_TRUE(Board.DrillOutput.Empty());

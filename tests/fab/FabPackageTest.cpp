@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <stdexcept>
 
 #include "ExternalTools.h"
 #include "TestFiles.h"
@@ -18,6 +20,8 @@
 #include "script/LayerRoles.h"
 #include "save/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "script/fab/FabProvenance.h"
+#include "script/save/OutputCollisions.h"
 #include "support/OutputLines.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestBoards.h"
@@ -46,8 +50,9 @@ void MakePackageBoard(TScriptingPcb& Board) {
   Board.ExcellonDrill = true;
 }
 
-std::map<std::string, std::string> NamesByRole(const TScriptingPcb& Board, const std::string& Out) {
+std::map<std::string, std::string> NamesByRole(TScriptingPcb& Board, const std::string& Out) {
   std::map<std::string, std::string> Names;
+  Board.PrepareSave(Out);
   for (const TOutputFile& File : Board.OutputFiles(Out)) {
     std::string Key = OutputRoleName(File.Role);
     if (File.Role == TOutputRole::Layer)
@@ -110,12 +115,13 @@ TEST(FabPackage, FilesHaveTheNamesAndFunctionsOfTheirRoles) {
                        {"layer:outline", "out/board.GKO"},
                        {"drill", "out/board-PTH.drl"},
                        {"job", "out/board.gbrjob"}}));
-  EXPECT_EQ(Board.LayerOutputs[5][4], "%TF.FileFunction,Legend,Top*%");
-  EXPECT_EQ(Board.LayerOutputs[6][4], "%TF.FileFunction,Legend,Bot*%");
-  EXPECT_EQ(Board.LayerOutputs[7][4], "%TF.FileFunction,Profile,NP*%");
-  EXPECT_EQ(Board.LayerOutputs[7][8], "%TA.AperFunction,Profile*%");
+  EXPECT_EQ(Board.LayerOutputs[5][6], "%TF.FileFunction,Legend,Top*%");
+  EXPECT_EQ(Board.LayerOutputs[6][6], "%TF.FileFunction,Legend,Bot*%");
+  EXPECT_EQ(Board.LayerOutputs[7][6], "%TF.FileFunction,Profile,NP*%");
+  EXPECT_EQ(Board.LayerOutputs[7][10], "%TA.AperFunction,Profile*%");
 
   Board.FabNames = TFabNames::Indexed;
+  Board.PrepareSave("out/board.scr");
   const auto Indexed = Board.OutputFiles("out/board.scr");
   EXPECT_EQ(Indexed[1].Path, "out/0COMP.gbr");
   EXPECT_EQ(Indexed[8].Path, "out/7OUTLINE.gbr");
@@ -139,13 +145,14 @@ TEST(FabPackage, MountingHolesGoToTheirOwnFileAndEmptyDrillFilesAreNotWritten) {
   };
   EXPECT_EQ(Holes(Board.NonPlatedDrillOutput),
             (std::vector<std::string>{"T1C3.200", "T1", "X9.000Y9.000"}));
-  EXPECT_EQ(Board.NonPlatedDrillOutput[2], "; #@! TF.FileFunction,NonPlated,1,2,NPTH");
+  EXPECT_EQ(Board.NonPlatedDrillOutput[4], "; #@! TF.FileFunction,NonPlated,1,2,NPTH");
   EXPECT_EQ(Holes(Board.DrillOutput).size(), 2u + 2u + 3u);  // two tools, three holes
 
   Board.Pins.Clear();  // no pin rows: no holes at all
   Board.Convert(coAll, fmtGerber, MillimetreScale);
   EXPECT_TRUE(Board.DrillOutput.Empty());
   EXPECT_TRUE(Board.NonPlatedDrillOutput.Empty());
+  Board.PrepareSave("b.scr");
   for (const TOutputFile& File : Board.OutputFiles("b.scr"))
     EXPECT_NE(File.Role, TOutputRole::Drill) << File.Path;
 }
@@ -185,7 +192,7 @@ TEST(FabPackage, TheOutlineFromTheExtentsIsTheirRectangleOrAClearError) {
   Board.Convert(coAll, fmtGerber, MillimetreScale);
   const std::vector<std::string> Lines = LinesOf(Board.OutlineOutput);
   ASSERT_GT(Lines.size(), 8u);
-  EXPECT_EQ(Lines[4], "%TF.FileFunction,Profile,NP*%");
+  EXPECT_EQ(Lines[6], "%TF.FileFunction,Profile,NP*%");
   EXPECT_EQ(std::vector<std::string>(Lines.end() - 10, Lines.end()),
             (std::vector<std::string>{"%ADD10C,0.1*%", "%TD.AperFunction*%", "D10*", "X0Y0D02*",
                                       "G01*", "X60000000Y0D01*", "X60000000Y10000000D01*",
@@ -198,6 +205,7 @@ TEST(FabPackage, TheJobFileListsExactlyThePackage) {
   TScriptingPcb Board;
   MakePackageBoard(Board);
   Board.Convert(coAll, fmtGerber, MillimetreScale);
+  Board.PrepareSave("out/board.scr");
   const auto Files = Board.OutputFiles("out/board.scr");
   const nlohmann::json Job = nlohmann::json::parse(Files.back().Lines->Join("\n"));
   EXPECT_EQ(Job["Header"]["CreationDate"], "2026-01-02T03:04:05+00:00");
@@ -244,10 +252,20 @@ TEST(FabPackage, TheZipHoldsEveryPackageFileAtItsRootByteForByte) {
   Board.SaveToFile(Dir.File("out.scr"));
   EXPECT_EQ(ReadFile(Board.ZipPath), First);
 
-  // An archive named like a file of the save is refused before anything is written.
+  // An archive named like a file of the save is refused before anything is
+  // written, in the words of any other pair of files of one save.
   TempDir Other;
   Board.ZipPath = Other.File("OUT.GTL");
-  EXPECT_THROW(Board.SaveToFile(Other.File("out.scr")), TSaveError);
+  try {
+    Board.SaveToFile(Other.File("out.scr"));
+    ADD_FAILURE() << "an archive named like a layer file was written";
+  } catch (const TOutputCollision& E) {
+    EXPECT_NE(std::string(E.what()).find("layer 0 \"COMP\" and the zip archive would both be "
+                                         "written to " +
+                                         Board.ZipPath),
+              std::string::npos)
+        << E.what();
+  }
   EXPECT_TRUE(std::filesystem::is_empty(Other.Path()));
   // So is an archive that would replace the plot the board was read from.
   const std::string Plot = Other.File("board.plt");
@@ -257,6 +275,131 @@ TEST(FabPackage, TheZipHoldsEveryPackageFileAtItsRootByteForByte) {
   EXPECT_THROW(Board.SaveToFile(Other.File("out.scr")), TSaveError);
   EXPECT_EQ(ReadFile(Plot), "plot");
   EXPECT_FALSE(std::filesystem::exists(Other.File("out.scr")));
+}
+
+TEST(FabPackage, TheJobFileIsBuiltOncePerSaveAndTheListOnlyReportsIt) {
+  TScriptingPcb Board;
+  MakePackageBoard(Board);
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
+  EXPECT_EQ(Board.JobOutputBuilds, 0);  // the conversion knows no file name yet
+  TempDir Dir;
+  const std::string Out = Dir.File("board.scr");
+  Board.SaveToFile(Out);
+  const TScriptingPcb& Saved = Board;
+  const std::string Written = ReadFile(Dir.File("board.gbrjob"));
+  for (int Read = 0; Read < 3; ++Read) {
+    const std::vector<TOutputFile> Files = Saved.OutputFiles(Out);
+    ASSERT_EQ(Files.back().Role, TOutputRole::Job);
+    EXPECT_EQ(Files.back().Lines, &Saved.JobOutput);
+    EXPECT_EQ(Files.back().Lines->Join("\r\n"), Written);
+  }
+  Board.SaveToFile(Out);  // the same save again: nothing to rebuild
+  EXPECT_EQ(Board.JobOutputBuilds, 1);
+
+  // Another name lists other files: the list refuses to report a job file
+  // made for another save, and preparing that save builds it anew.
+  EXPECT_THROW(Saved.OutputFiles(Dir.File("other.scr")), std::logic_error);
+  Board.PrepareSave(Dir.File("other.scr"));
+  EXPECT_EQ(Board.JobOutputBuilds, 2);
+  EXPECT_NE(Board.JobOutput.Join().find("other.GTL"), std::string::npos);
+  // A new conversion forgets the job file of the last.
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
+  EXPECT_EQ(Board.JobOutputBuilds, 0);
+  EXPECT_TRUE(Board.JobOutput.Empty());
+}
+
+// The attribute value of Name in Lines ("%TF.Name,value*%", "G04 #@! TF.Name,
+// value*" or "; #@! TF.Name,value"), or "" when none.
+std::string AttributeOf(const std::string& Text, const std::string& Name) {
+  const std::size_t At = Text.find("TF." + Name + ",");
+  if (At == std::string::npos) return {};
+  const std::size_t Start = At + Name.size() + 4;
+  const std::size_t End = Text.find_first_of("*\r\n", Start);
+  return Text.substr(Start, End - Start);
+}
+
+TEST(FabPackage, EveryFileCarriesTheJobsProjectAndDateAndNoFolder) {
+  TScriptingPcb Board;
+  MakePackageBoard(Board);
+  Board.OutlineFromExtents = true;
+  TempDir Dir;
+  const std::string Folder = Dir.Path().string();
+  Board.Title = "Plt FileName: " + Folder + "/secret customer/package.plt";
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
+  Board.ZipPath = Dir.File("package.zip");
+  Board.SaveToFile(Dir.File("package.scr"));
+  const nlohmann::json Job = nlohmann::json::parse(ReadFile(Dir.File("package.gbrjob")));
+  const nlohmann::json& Id = Job["GeneralSpecs"]["ProjectId"];
+  const std::string ProjectId = Id["Name"].get<std::string>() + "," +
+                                Id["GUID"].get<std::string>() + "," +
+                                Id["Revision"].get<std::string>();
+  int Checked = 0;
+  for (const auto& [Name, Bytes] : ZipContents(Board.ZipPath)) {
+    SCOPED_TRACE(Name);
+    EXPECT_EQ(Bytes.find("secret customer"), std::string::npos);
+    EXPECT_EQ(Bytes.find(Folder), std::string::npos);
+    if (Name.ends_with(".gbrjob")) continue;
+    EXPECT_EQ(AttributeOf(Bytes, "ProjectId"), ProjectId);
+    EXPECT_EQ(AttributeOf(Bytes, "CreationDate"), Job["Header"]["CreationDate"]);
+    EXPECT_EQ(AttributeOf(Bytes, "GenerationSoftware"), "Quillon,quillon," QUILLON_VERSION_TEXT);
+    if (Name.ends_with(".drl")) {
+      EXPECT_NE(Bytes.find("\r\n; #@! TF.ProjectId,"), std::string::npos);
+    } else {
+      EXPECT_TRUE(Bytes.starts_with("G04 Plt FileName: package.plt*\r\n"));
+      EXPECT_NE(Bytes.find("\r\n%TF.ProjectId,"), std::string::npos);
+    }
+    ++Checked;
+  }
+  EXPECT_EQ(Checked, 10);  // 8 layers, the outline, the plated drill file
+  EXPECT_EQ(ReadFile(Board.ZipPath).find(Folder), std::string::npos);
+
+  // A name that would break the attribute is written alike in both.
+  Board.ProjectName = "a,b*c%d";
+  Board.Convert(coAll, fmtGerber, MillimetreScale);
+  Board.PrepareSave("p.scr");
+  EXPECT_EQ(nlohmann::json::parse(Board.JobOutput.Join("\n"))["GeneralSpecs"]["ProjectId"]["Name"],
+            "a_b_c_d");
+  EXPECT_EQ(AttributeOf(Board.LayerOutputs[0].Join("\n"), "ProjectId").substr(0, 8), "a_b_c_d,");
+}
+
+TEST(FabPackage, TheTitleNamesThePlotWithoutItsFolders) {
+  EXPECT_EQ(fab::FabTitle("Plt FileName: /home/u/x y/demo.plt"), "Plt FileName: demo.plt");
+  EXPECT_EQ(fab::FabTitle("Plt FileName: C:\\boards\\demo.plt"), "Plt FileName: demo.plt");
+  EXPECT_EQ(fab::FabTitle("Plt FileName: demo.plt"), "Plt FileName: demo.plt");
+  EXPECT_EQ(fab::FabTitle("a title: with/slash"), "a title: slash");
+  EXPECT_EQ(fab::FabTitle("no path"), "no path");
+}
+
+// Reproducible packages: SOURCE_DATE_EPOCH fixes the creation date, so that
+// two conversions of the demo give the same archive byte for byte; and none
+// of its files names the folder the plot came from.
+TEST(FabPackageCli, SourceDateEpochMakesTwoConversionsIdentical) {
+  TempDir Dir;
+  const auto ConvertInto = [&](const std::string& Sub) {
+    std::filesystem::create_directories(Dir.Path() / Sub);
+    const CommandResult Run =
+        RunCli("convert " + Quoted(SourcePath("examples/demo.plt")) + " --pins " +
+               Quoted(SourcePath("examples/demo-pins.txt")) +
+               " --format gerber --answers yes-all --gerber-profile fab --excellon --zip " +
+               Quoted(Dir.File(Sub + "/demo.zip")) + " -o " + Quoted(Dir.File(Sub + "/demo.scr")));
+    EXPECT_EQ(Run.ExitCode, 0) << Run.Err;
+    return ReadFile(Dir.File(Sub + "/demo.zip"));
+  };
+  ASSERT_EQ(setenv("SOURCE_DATE_EPOCH", "1700000000", 1), 0);
+  const std::string First = ConvertInto("first");
+  const std::string Second = ConvertInto("second");
+  unsetenv("SOURCE_DATE_EPOCH");
+  EXPECT_EQ(First, Second);
+  const auto Contents = ZipContents(Dir.File("first/demo.zip"));
+  ASSERT_TRUE(Contents.contains("demo.gbrjob"));
+  EXPECT_EQ(nlohmann::json::parse(Contents.at("demo.gbrjob"))["Header"]["CreationDate"],
+            "2023-11-14T22:13:20+00:00");
+  const std::string Examples = std::filesystem::path(SourcePath("examples")).string();
+  for (const auto& [Name, Bytes] : Contents) {
+    EXPECT_EQ(Bytes.find(Examples), std::string::npos) << Name;
+    EXPECT_EQ(Bytes.find(Dir.Path().string()), std::string::npos) << Name;
+  }
+  EXPECT_TRUE(Contents.at("demo.GTL").starts_with("G04 Plt FileName: demo.plt*\r\n"));
 }
 
 // The demo board as a user would send it: converted by quillon-cli with the

@@ -18,8 +18,9 @@ namespace {
 // name without a path separator or a control character. (A name may hold
 // "..", as in "1a..gbr" of layer "a.", but is never ".." itself: the index
 // comes first.)
-void CheckLayerFileNames(const quillon::TScriptingPcb& Board) {
+void CheckLayerFileNames(quillon::TScriptingPcb& Board) {
   const std::string Folder = "/chosen/folder/";
+  Board.PrepareSave(Folder + "out.gbr");
   for (const quillon::TOutputFile& Output : Board.OutputFiles(Folder + "out.gbr")) {
     if (Output.Role != quillon::TOutputRole::Layer) continue;
     const std::string& Name = Output.Path;

@@ -11,7 +11,9 @@ fail() {
 check_installed_tree() {
   for f in bin/quillon bin/quillon-cli \
       share/doc/quillon/quillon-guide.html \
-      share/applications/quillon.desktop \
+      share/doc/quillon/copyright share/doc/quillon/THIRD-PARTY-NOTICES \
+      share/doc/quillon/changelog.gz \
+      share/applications/org.quillon.Quillon.desktop \
       share/mime/packages/quillon.xml \
       share/metainfo/org.quillon.Quillon.metainfo.xml \
       share/icons/hicolor/scalable/apps/quillon.svg \
