@@ -2,9 +2,9 @@
 #include <stdexcept>
 
 #include "save/AtomicFile.h"
-#include "script/save/OutputCollisions.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabZip.h"
+#include "script/save/OutputCollisions.h"
 #include "text/AsciiCase.h"
 
 namespace quillon {
@@ -23,7 +23,8 @@ std::string BaseNameOf(const std::string& Path) {
 }
 
 // Every file of the package but the main output, at the archive's root.
-void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath) {
+void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath,
+              TFolderSync& Folders) {
   std::vector<fab::TZipEntry> Entries;
   for (const TOutputFile& File : Files)
     if (File.Role != TOutputRole::Main)
@@ -36,7 +37,7 @@ void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath)
   }
   TAtomicFile Zip(ZipPath);
   Zip.Write(Bytes.data(), Bytes.size());
-  Zip.Commit();
+  Zip.Commit(Folders);
 }
 
 }  // namespace
@@ -66,9 +67,12 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) const {
     ResolveOutputTarget(ZipPath, false);
   }
   std::string Chunk;
+  TFolderSync Folders;  // each folder flushed once, after the last rename
   for (const TOutputFile& File : Files)
-    WriteLinesAtomically(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk);
-  if (Zip) WriteZip(Files, ZipPath);
+    WriteLinesAtomically(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk,
+                         Folders);
+  if (Zip) WriteZip(Files, ZipPath, Folders);
+  Folders.Sync();
 }
 
 }  // namespace quillon
