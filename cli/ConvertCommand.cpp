@@ -15,6 +15,7 @@
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
 #include "cli/PlotLoading.h"
+#include "save/DiskSync.h"
 #include "save/SaveError.h"
 #include "script/ScriptPcb.h"
 #include "script/save/StreamedSave.h"
@@ -42,6 +43,7 @@ struct TConvertArgs {
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
   TFabArgs Fab;
   bool Json = false;
+  bool NoSync = false;
   TBatchArgs Batch;  // the plot files as given, and the batch options
   std::string LayerFilePrefix;
 };
@@ -107,6 +109,18 @@ std::string CheckProfileOptions(const TConvertArgs& Args) {
   return CheckFabOptions(Args.Fab, Fab);
 }
 
+// The main file is never Gerber (a Gerber conversion's is the CAM350 text
+// macro): a name the user gives is kept, as any tool keeps it, but a Gerber
+// name on it would put a file no Gerber reader takes among the layer files.
+std::string MainFileNameWarning(const std::string& Out, std::uint8_t Format) {
+  const std::string Name = std::filesystem::path(Out).filename().string();
+  if (Name.size() <= 4 || LowerAscii(Name.substr(Name.size() - 4)) != ".gbr") return {};
+  if (Format == fmtGenesis) return Out + " will hold the Genesis script, not Gerber; name it .csh";
+  if (Format == fmtGerber)
+    return Out + " will hold the CAM350 text macro, not Gerber; name it .scr";
+  return Out + " will hold the CAM350 macro, not Gerber; name it .scr";
+}
+
 // The summary lines, or the JSON report, of a save; a batch also keeps the
 // files written in Outcome.
 void ReportSave(const TConvertArgs& Args, const TScriptingPcb& Pcb,
@@ -162,6 +176,10 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
   const double Scale = Args.Dbu.empty() ? DefaultDbuFactor : *ParseDbuFactor(Args.Dbu);
   const std::uint8_t Format = FormatCode(Args.Format);
+  if (const std::string Warning = MainFileNameWarning(Args.Out, Format); !Warning.empty()) {
+    std::cerr << "quillon-cli: warning: " << Warning << '\n';
+    Recorder.Messages.push_back(Warning);  // for the JSON report
+  }
   if (Outcome) Outcome->UndefinedPins = UndefinedPins(Pcb);
   try {
     // Where it can, the save runs beside the conversion: the files fill
@@ -190,6 +208,7 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
 }
 
 int RunConvert(const TConvertArgs& Args) {
+  SetDurableSaves(!Args.NoSync);
   if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
   if (IsBatch(Args.Batch)) {
     if (!Args.Out.empty()) return UsageError("--output is for one plot file; use --out-dir");
@@ -284,6 +303,9 @@ TCommand AddConvertCommand(CLI::App& App) {
                   "(LF, /tmp)")
       ->transform(CLI::CheckedTransformer(Hosts, CLI::ignore_case));
   AddFabOptions(*Sub, Args->Fab);
+  Sub->add_flag("--no-sync", Args->NoSync,
+                "for scratch output: do not wait for the files to reach the disk (by default "
+                "a save survives a crash or power cut)");
   Sub->add_flag("--json", Args->Json,
                 "print one JSON object (files written, warnings, undefined pins, answers) on "
                 "standard output instead of the summary lines; in a batch, one per board");
