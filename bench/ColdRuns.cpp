@@ -174,7 +174,7 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File) {
 }
 
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs) {
+                      const std::string& PinsFile, int Runs, int BatchBoards) {
   const std::string Self = SelfPath();
   const std::string Cli = (fs::path(Self).parent_path() / "quillon-cli").string();
   if (Self.empty() || !fs::exists(Cli)) {
@@ -231,14 +231,16 @@ void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
     if (NoSync.Ok) PrintRow("  --no-sync", NoSync, Mb, Floor.Wall, "not flushed to disk");
     PrintRow((std::string("floor ") + F.Name).c_str(), Floor, Mb, 0, "");
   }
-  PrintBatchFigures(Cli, Dir, PinsFile, Runs, 1000);
+  if (BatchBoards > 0) PrintBatchFigures(Cli, Dir, PinsFile, Runs, BatchBoards);
   std::printf("\n");
 }
 
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs) {
+                           const std::string& PinsFile, int Runs, int BatchBoards) {
   std::fflush(stdout);
-  if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs)}, true)
+  if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs),
+                std::to_string(BatchBoards)},
+               true)
            .Ok)
     std::printf("Cold figures failed\n\n");
 }

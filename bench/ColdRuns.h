@@ -20,14 +20,16 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File);
 bool WriteFloor(const std::string& File, std::int64_t Bytes);
 
 // Runs quillon-cli (beside this program) on the plot and pin files, Runs
-// times per command, and prints the best run of each with its floor.
+// times per command, and prints the best run of each with its floor; then a
+// batch of BatchBoards small boards (none for 0), with and without flushing
+// the files to disk.
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs);
+                      const std::string& PinsFile, int Runs, int BatchBoards);
 
 // The same from a small process of its own (`quillon-bench --cold-figures
-// DIR PLOT PINS RUNS`): Linux counts the memory of the process that forked
+// DIR PLOT PINS RUNS BATCHBOARDS`): Linux counts the memory of the process that forked
 // in a child's peak, and the benchmark's own process holds a big board.
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs);
+                           const std::string& PinsFile, int Runs, int BatchBoards);
 
 }  // namespace quillon::bench

@@ -52,7 +52,8 @@ struct TBench {
   std::map<std::string, std::int64_t> OutputBytes;  // per format, every file
 };
 TBench Bench;
-int ColdRuns = 3;  // fresh quillon-cli processes per command; 0: no cold figures
+int BatchBoards = 1000;  // small boards of the cold batch; 0: no batch
+int ColdRuns = 3;        // fresh quillon-cli processes per command; 0: no cold figures
 
 double PeakRssMb() {
   rusage Usage{};
@@ -269,6 +270,10 @@ bool TakeOwnArguments(int& Argc, char** Argv, bool& KeepFiles) {
       const std::string_view V = A.substr(12);
       const auto R = std::from_chars(V.data(), V.data() + V.size(), ColdRuns);
       if (R.ec != std::errc() || R.ptr != V.data() + V.size() || ColdRuns < 0) return false;
+    } else if (A.starts_with("--batch-boards=")) {
+      const std::string_view V = A.substr(15);
+      const auto R = std::from_chars(V.data(), V.data() + V.size(), BatchBoards);
+      if (R.ec != std::errc() || R.ptr != V.data() + V.size() || BatchBoards < 0) return false;
     } else if (A == "--keep-files") {
       KeepFiles = true;
     } else {
@@ -289,15 +294,16 @@ int main(int Argc, char** Argv) {
     std::from_chars(V.data(), V.data() + V.size(), Bytes);
     return bench::RunFloorProcess(Bytes, Argv[2]);
   }
-  if (Argc == 6 && std::string_view(Argv[1]) == "--cold-figures") {
-    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]));
+  if (Argc == 7 && std::string_view(Argv[1]) == "--cold-figures") {
+    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]), std::atoi(Argv[6]));
     return 0;
   }
   bool KeepFiles = false;
   if (!TakeOwnArguments(Argc, Argv, KeepFiles)) {
     std::fprintf(
         stderr,
-        "usage: quillon-bench [--records=N] [--cold-runs=N] [--keep-files] [benchmark options]\n");
+        "usage: quillon-bench [--records=N] [--cold-runs=N] [--batch-boards=N] [--keep-files] "
+        "[benchmark options]\n");
     return 2;
   }
   benchmark::Initialize(&Argc, Argv);
@@ -326,7 +332,7 @@ int main(int Argc, char** Argv) {
   if (ColdRuns > 0) {
     const std::string Pins = (Bench.Dir / "pins.txt").string();
     std::ofstream(Pins, std::ios::binary) << bench::BenchPinDescription();
-    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns);
+    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns, BatchBoards);
   }
   std::printf("In process (the board already in memory):\n");
   ProbeMemory();
