@@ -12,13 +12,13 @@ DEB_PACKAGES := build-essential cmake ninja-build pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev \
   gerbv camv-rnd tcsh xvfb xauth clang libclang-rt-14-dev nodejs python3 \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin help2man groff-base \
-  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev hershey-fonts-data lintian
+  desktop-file-utils appstream libxml2-utils shared-mime-info dpkg-dev hershey-fonts-data lintian strace
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test test-release test-asan demo bench fuzz format clean install package
+.PHONY: all deps build test test-release test-asan demo demo-files bench fuzz format clean install package
 
 all: build
 
@@ -56,7 +56,7 @@ package: build
 	cd $(BUILD) && cpack
 
 test-release: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd $(BUILD) && QUILLON_REQUIRE_READERS=1 ctest --output-on-failure -j $(JOBS) --timeout 600
 
 $(ASAN_BUILD)/build.ninja:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_WERROR=ON \
@@ -65,7 +65,7 @@ $(ASAN_BUILD)/build.ninja:
 
 test-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && QUILLON_REQUIRE_READERS=1 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 900
 
 FUZZ_BUILD ?= build-fuzz
@@ -99,19 +99,27 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 test: test-release test-asan
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
+DEMO_OUT ?= out/demo
+
 demo: build
-	@mkdir -p out/demo
+	@$(MAKE) --no-print-directory demo-files
+	@if [ -x $(BUILD)/quillon ]; then echo "Start the window with: $(BUILD)/quillon"; fi
+
+# The demo's files from the program already built (the tests run this on
+# their own build, into a folder of their own). A Gerber conversion's main
+# file is its CAM350 text macro: .scr, so that every .gbr is Gerber.
+demo-files:
+	@mkdir -p $(DEMO_OUT)
 	$(BUILD)/quillon-cli info examples/demo.plt
 	@if $(BUILD)/quillon-cli convert --help >/dev/null 2>&1; then \
 	  for f in cam350 genesis gerber; do \
-	    ext=scr; [ $$f = genesis ] && ext=csh; [ $$f = gerber ] && ext=gbr; \
-	    mkdir -p out/demo/$$f; \
+	    ext=scr; [ $$f = genesis ] && ext=csh; \
+	    mkdir -p $(DEMO_OUT)/$$f; \
 	    $(BUILD)/quillon-cli convert examples/demo.plt --pins examples/demo-pins.txt \
-	      --format $$f --answers yes-all -o out/demo/$$f/demo.$$ext || exit 1; \
+	      --format $$f --answers yes-all -o $(DEMO_OUT)/$$f/demo.$$ext || exit 1; \
 	  done; \
-	  echo "Wrote:"; find out/demo -type f | sort; \
+	  echo "Wrote:"; find $(DEMO_OUT) -type f | sort; \
 	fi
-	@if [ -x $(BUILD)/quillon ]; then echo "Start the window with: $(BUILD)/quillon"; fi
 
 bench: build
 	@if [ -x $(BUILD)/quillon-bench ]; then $(BUILD)/quillon-bench; fi

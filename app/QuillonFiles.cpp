@@ -26,24 +26,13 @@
 #include "app/QuillonMain.h"
 #include "app/WorkRunner.h"
 #include "model/PlotFormat.h"
+#include "pins/DescriptionFile.h"
 #include "script/LayerRoles.h"
 #include "text/CodePage.h"
 
 namespace quillon::app {
 
 namespace {
-
-std::string ReadWholeFile(const QString& FileName) {
-  QFile File(FileName);
-  if (!File.open(QIODevice::ReadOnly))
-    throw std::runtime_error("Cannot open file \"" + FileName.toStdString() + "\". " +
-                             File.errorString().toStdString());
-  const QByteArray Bytes = File.readAll();
-  if (File.error() != QFileDevice::NoError)
-    throw std::runtime_error("Cannot read file \"" + FileName.toStdString() + "\". " +
-                             File.errorString().toStdString());
-  return Bytes.toStdString();
-}
 
 // The lines joined for a text pane, without a line end after the last.
 QString PaneText(const TTextLines& Lines) {
@@ -190,7 +179,8 @@ void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
   if (Busy()) return;
   Guarded([&] {
     // Read first: a file that cannot be read leaves the table and the memo.
-    TTextLines Lines = TTextLines::FromText(ReadWholeFile(FileName));
+    TTextLines Lines =
+        TTextLines::FromText(ReadDescriptionFile(QFile::encodeName(FileName).toStdString()));
     PinDialog.FileName = FileName;
     Board->Pins = TPins();
     DescriptionText = std::move(Lines);

@@ -10,7 +10,11 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <vector>
+
+#include "BoardGenerator.h"
+#include "model/Pcb.h"
 
 namespace quillon::bench {
 
@@ -105,6 +109,42 @@ void PrintRow(const char* Name, const TColdRun& R, double OutputMb, double Floor
   std::printf("  %s\n", Target.c_str());
 }
 
+// Count small boards (a few hundred records each, of varying size) as plot
+// files in Folder: what a batch over an archive of old boards meets.
+void WriteSmallBoards(const std::string& Folder, int Count) {
+  fs::create_directories(Folder);
+  for (int I = 0; I < Count; ++I) {
+    TPcb Pcb;
+    GenerateBoard(Pcb, 200 + I % 100);
+    char Name[32];
+    std::snprintf(Name, sizeof Name, "/board%04d.plt", I);
+    std::ofstream(Folder + Name, std::ios::binary) << PlotFileBytes(Pcb);
+  }
+}
+
+// What flushing every file to disk costs a batch of Count small boards
+// converted to Gerber: the same batch with and without --no-sync.
+void PrintBatchFigures(const std::string& Cli, const std::string& Dir, const std::string& PinsFile,
+                       int Runs, int Count) {
+  const std::string In = Dir + "/batch-in", Out = Dir + "/batch-out";
+  WriteSmallBoards(In, Count);
+  const std::vector<std::string> Batch = {Cli,      "convert",   In,       "--out-dir",
+                                          Out,      "--format",  "gerber", "--pins",
+                                          PinsFile, "--answers", "yes-all"};
+  std::vector<std::string> Scratch = Batch;
+  Scratch.push_back("--no-sync");
+  const TColdRun Durable = BestOf(Runs, Batch, Out);
+  const double Mb = Durable.Ok ? static_cast<double>(FolderBytes(Out)) / 1048576.0 : -1;
+  const TColdRun Fast = BestOf(Runs, Scratch, Out);
+  fs::remove_all(Out);
+  fs::remove_all(In);
+  char Name[48];
+  std::snprintf(Name, sizeof Name, "batch %d gerber", Count);
+  if (Durable.Ok) PrintRow(Name, Durable, Mb, 0, "files flushed to disk (the default)");
+  if (Fast.Ok) PrintRow("  --no-sync", Fast, Mb, 0, "scratch output");
+  if (!Durable.Ok || !Fast.Ok) std::printf("  %s failed\n", Name);
+}
+
 }  // namespace
 
 bool WriteFloor(const std::string& File, std::int64_t Bytes) {
@@ -134,7 +174,7 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File) {
 }
 
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs, bool Check) {
+                      const std::string& PinsFile, int Runs, int BatchBoards, bool Check) {
   const std::string Self = SelfPath();
   const std::string Cli = (fs::path(Self).parent_path() / "quillon-cli").string();
   if (Self.empty() || !fs::exists(Cli)) {
@@ -153,7 +193,7 @@ void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
   const struct {
     const char* Name;
     const char* Extension;
-  } Formats[] = {{"cam350", "scr"}, {"gerber", "gbr"}, {"genesis", "csh"}};
+  } Formats[] = {{"cam350", "scr"}, {"gerber", "scr"}, {"genesis", "csh"}};
   for (const auto& F : Formats) {
     const std::string Out = Dir + "/cold-" + F.Name;
     const TColdRun Convert =
@@ -166,6 +206,19 @@ void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
       continue;
     }
     const std::int64_t Bytes = FolderBytes(Out);
+    std::vector<std::string> Scratch = {Cli,
+                                        "convert",
+                                        PlotFile,
+                                        "--pins",
+                                        PinsFile,
+                                        "--answers",
+                                        "yes-all",
+                                        "--format",
+                                        F.Name,
+                                        "-o",
+                                        Out + "/board." + F.Extension,
+                                        "--no-sync"};
+    const TColdRun NoSync = BestOf(Runs, Scratch, Out);
     fs::remove_all(Out);
     const TColdRun Floor =
         BestOf(Runs, {Self, "--floor=" + std::to_string(Bytes), Dir + "/cold-floor.txt"});
@@ -175,8 +228,10 @@ void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
     std::snprintf(Target, sizeof Target, "ratio <= 1.5; peak <= %.0f MB (info + 64)",
                   Info.PeakMb + 64);
     PrintRow((std::string("convert ") + F.Name).c_str(), Convert, Mb, Floor.Wall, Target);
+    if (NoSync.Ok) PrintRow("  --no-sync", NoSync, Mb, Floor.Wall, "not flushed to disk");
     PrintRow((std::string("floor ") + F.Name).c_str(), Floor, Mb, 0, "");
   }
+  if (BatchBoards > 0) PrintBatchFigures(Cli, Dir, PinsFile, Runs, BatchBoards);
   std::printf("\n");
   if (Check) PrintCheckFigures(Dir, PlotFile, PinsFile, Runs);
 }
@@ -226,10 +281,10 @@ void PrintCheckFigures(const std::string& Dir, const std::string& PlotFile,
 }
 
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs, bool Check) {
+                           const std::string& PinsFile, int Runs, int BatchBoards, bool Check) {
   std::fflush(stdout);
   if (!RunOnce({SelfPath(), "--cold-figures", Dir, PlotFile, PinsFile, std::to_string(Runs),
-                Check ? "check" : "no-check"},
+                std::to_string(BatchBoards), Check ? "check" : "no-check"},
                true)
            .Ok)
     std::printf("Cold figures failed\n\n");

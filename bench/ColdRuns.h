@@ -20,10 +20,11 @@ int RunFloorProcess(std::int64_t Bytes, const std::string& File);
 bool WriteFloor(const std::string& File, std::int64_t Bytes);
 
 // Runs quillon-cli (beside this program) on the plot and pin files, Runs
-// times per command, and prints the best run of each with its floor; with
-// Check, the check's figures too.
+// times per command, and prints the best run of each with its floor; then a
+// batch of BatchBoards small boards (none for 0), with and without flushing
+// the files to disk; with Check, the check's figures too.
 void PrintColdFigures(const std::string& Dir, const std::string& PlotFile,
-                      const std::string& PinsFile, int Runs, bool Check);
+                      const std::string& PinsFile, int Runs, int BatchBoards, bool Check);
 
 // quillon-cli check over the demo's fab package (best of Runs) and over the
 // package of PlotFile (once): the whole road of a check, gerbv included.
@@ -31,9 +32,10 @@ void PrintCheckFigures(const std::string& Dir, const std::string& PlotFile,
                        const std::string& PinsFile, int Runs);
 
 // The same from a small process of its own (`quillon-bench --cold-figures
-// DIR PLOT PINS RUNS check|no-check`): Linux counts the memory of the process that forked
-// in a child's peak, and the benchmark's own process holds a big board.
+// DIR PLOT PINS RUNS BATCHBOARDS check|no-check`): Linux counts the memory of
+// the process that forked in a child's peak, and the benchmark's own process
+// holds a big board.
 void PrintColdFiguresApart(const std::string& Dir, const std::string& PlotFile,
-                           const std::string& PinsFile, int Runs, bool Check);
+                           const std::string& PinsFile, int Runs, int BatchBoards, bool Check);
 
 }  // namespace quillon::bench

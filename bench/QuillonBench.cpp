@@ -52,8 +52,9 @@ struct TBench {
   std::map<std::string, std::int64_t> OutputBytes;  // per format, every file
 };
 TBench Bench;
-int ColdRuns = 3;  // fresh quillon-cli processes per command; 0: no cold figures
-bool CheckFigures = true;  // quillon-cli check over the demo's and the board's package
+int BatchBoards = 1000;     // small boards of the cold batch; 0: no batch
+int ColdRuns = 3;           // fresh quillon-cli processes per command; 0: no cold figures
+bool CheckFigures = true;   // quillon-cli check over the demo's and the board's package
 
 double PeakRssMb() {
   rusage Usage{};
@@ -270,6 +271,10 @@ bool TakeOwnArguments(int& Argc, char** Argv, bool& KeepFiles) {
       const std::string_view V = A.substr(12);
       const auto R = std::from_chars(V.data(), V.data() + V.size(), ColdRuns);
       if (R.ec != std::errc() || R.ptr != V.data() + V.size() || ColdRuns < 0) return false;
+    } else if (A.starts_with("--batch-boards=")) {
+      const std::string_view V = A.substr(15);
+      const auto R = std::from_chars(V.data(), V.data() + V.size(), BatchBoards);
+      if (R.ec != std::errc() || R.ptr != V.data() + V.size() || BatchBoards < 0) return false;
     } else if (A == "--keep-files") {
       KeepFiles = true;
     } else if (A == "--no-check-figures") {
@@ -292,16 +297,17 @@ int main(int Argc, char** Argv) {
     std::from_chars(V.data(), V.data() + V.size(), Bytes);
     return bench::RunFloorProcess(Bytes, Argv[2]);
   }
-  if (Argc == 7 && std::string_view(Argv[1]) == "--cold-figures") {
-    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]),
-                            std::string_view(Argv[6]) == "check");
+  if (Argc == 8 && std::string_view(Argv[1]) == "--cold-figures") {
+    bench::PrintColdFigures(Argv[2], Argv[3], Argv[4], std::atoi(Argv[5]), std::atoi(Argv[6]),
+                            std::string_view(Argv[7]) == "check");
     return 0;
   }
   bool KeepFiles = false;
   if (!TakeOwnArguments(Argc, Argv, KeepFiles)) {
     std::fprintf(
         stderr,
-        "usage: quillon-bench [--records=N] [--cold-runs=N] [--no-check-figures] [--keep-files] "
+        "usage: quillon-bench [--records=N] [--cold-runs=N] [--batch-boards=N] "
+        "[--no-check-figures] [--keep-files] "
         "[benchmark options]\n");
     return 2;
   }
@@ -331,7 +337,8 @@ int main(int Argc, char** Argv) {
   if (ColdRuns > 0) {
     const std::string Pins = (Bench.Dir / "pins.txt").string();
     std::ofstream(Pins, std::ios::binary) << bench::BenchPinDescription();
-    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns, CheckFigures);
+    bench::PrintColdFiguresApart(Bench.Dir.string(), Bench.PlotFile, Pins, ColdRuns, BatchBoards,
+                                 CheckFigures);
   }
   std::printf("In process (the board already in memory):\n");
   ProbeMemory();

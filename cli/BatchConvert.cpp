@@ -47,8 +47,9 @@ int UsageError(const std::string& Message) {
   return ExitUsage;
 }
 
+// The main file of a Gerber conversion is the CAM350 text macro: named .gbr
+// it would be the one "Gerber" file of the folder that no reader takes.
 const char* Extension(std::uint8_t Format) {
-  if (Format == fmtGerber) return ".gbr";
   if (Format == fmtGenesis) return ".csh";
   return ".scr";
 }
@@ -313,7 +314,8 @@ std::string PinList(const std::vector<std::int32_t>& Pins) {
 
 void AddBatchOptions(CLI::App& Sub, TBatchArgs& Args) {
   Sub.add_option("--out-dir", Args.OutDir,
-                 "batch: write each board to DIR/<plot base name> with the format's extension");
+                 "batch: write each board to DIR/<plot base name>.scr (.csh for Genesis; beside "
+                 "a Gerber conversion's text macro, its layer files)");
   Sub.add_option("--pins-dir", Args.PinsDir,
                  "batch: pin descriptions <plot base name>.txt or .dat, used where one exists");
   Sub.add_option("--jobs", Args.Jobs, "batch: boards converted at once (default: one per core)")

@@ -37,6 +37,7 @@ struct TConvertArgs {
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
   TFabArgs Fab;
   bool Json = false;
+  bool NoSync = false;  // scratch output: the files are not flushed to disk
   TBatchArgs Batch;  // the plot files as given, and the batch options
   std::string LayerFilePrefix;
   bool Check = false;  // check the files just written

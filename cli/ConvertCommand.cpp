@@ -17,6 +17,7 @@
 #include "cli/LayerChoice.h"
 #include "cli/PinOptions.h"
 #include "cli/PlotLoading.h"
+#include "save/DiskSync.h"
 #include "save/SaveError.h"
 #include "script/ScriptPcb.h"
 #include "script/save/StreamedSave.h"
@@ -40,6 +41,18 @@ int Failure(const std::string& Message) {
 void PrintSummary(const TOutputFile& File) {
   std::cerr << "quillon-cli: wrote " << File.Path << ": " << File.Lines->Count() << " lines, "
             << FileBytes(File) << " bytes\n";
+}
+
+// The main file is never Gerber (a Gerber conversion's is the CAM350 text
+// macro): a name the user gives is kept, as any tool keeps it, but a Gerber
+// name on it would put a file no Gerber reader takes among the layer files.
+std::string MainFileNameWarning(const std::string& Out, std::uint8_t Format) {
+  const std::string Name = std::filesystem::path(Out).filename().string();
+  if (Name.size() <= 4 || LowerAscii(Name.substr(Name.size() - 4)) != ".gbr") return {};
+  if (Format == fmtGenesis) return Out + " will hold the Genesis script, not Gerber; name it .csh";
+  if (Format == fmtGerber)
+    return Out + " will hold the CAM350 text macro, not Gerber; name it .scr";
+  return Out + " will hold the CAM350 macro, not Gerber; name it .scr";
 }
 
 // The summary lines, or the JSON report, of a save; a batch also keeps the
@@ -71,6 +84,10 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
   const std::uint8_t Options = ItemSwitchesOf(Args);
   const double Scale = ScaleOf(Args);
   const std::uint8_t Format = FormatCode(Args.Format);
+  if (const std::string Warning = MainFileNameWarning(Args.Out, Format); !Warning.empty()) {
+    std::cerr << "quillon-cli: warning: " << Warning << '\n';
+    Recorder.Messages.push_back(Warning);  // for the JSON report
+  }
   if (Outcome) Outcome->UndefinedPins = UndefinedPins(Pcb);
   try {
     // Where it can, the save runs beside the conversion: the files fill
@@ -102,6 +119,7 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
 }
 
 int RunConvert(const TConvertArgs& Args) {
+  SetDurableSaves(!Args.NoSync);
   if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
   if (IsBatch(Args.Batch)) {
     if (!Args.Out.empty()) {
@@ -151,6 +169,9 @@ TCommand AddConvertCommand(CLI::App& App) {
                 "read the Gerber and drill files just written back with gerbv and compare them "
                 "with the plot (see quillon-cli check)");
   AddCheckOptions(*Sub, Args->CheckOptions);
+  Sub->add_flag("--no-sync", Args->NoSync,
+                "for scratch output: do not wait for the files to reach the disk (by default "
+                "a save survives a crash or power cut)");
   Sub->add_flag("--json", Args->Json,
                 "print one JSON object (files written, warnings, undefined pins, answers) on "
                 "standard output instead of the summary lines; in a batch, one per board");

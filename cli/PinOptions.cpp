@@ -2,15 +2,13 @@
 #include "cli/PinOptions.h"
 
 #include <CLI/CLI.hpp>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "pins/DescriptionFile.h"
 #include "pins/Pins.h"
 #include "text/CodePage.h"
 #include "text/NumberFormat.h"
@@ -45,23 +43,6 @@ void AddChoice(CLI::App& Sub, const std::string& Name, const std::string& TypeNa
          Name, [&Target](const std::string& V) { Target = IndexOf(V); }, Help)
       ->transform(CLI::CheckedTransformer(Names, CLI::ignore_case).description(""))
       ->type_name(TypeName);
-}
-
-std::string ReadWholeFile(const std::string& FileName) {
-  const auto Fail = [&FileName](int Error) {
-    return std::runtime_error("cannot read the pin description \"" + FileName +
-                              "\": " + std::strerror(Error));
-  };
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> F(std::fopen(FileName.c_str(), "rb"),
-                                                    &std::fclose);
-  if (!F) throw Fail(errno);
-  std::string Text;
-  std::vector<char> Block(1 << 20);
-  std::size_t Got = 0;
-  while ((Got = std::fread(Block.data(), 1, Block.size(), F.get())) > 0)
-    Text.append(Block.data(), Got);
-  if (std::ferror(F.get())) throw Fail(errno);
-  return Text;
 }
 
 const char* SkipReason(TPinLineSkip Reason) {
@@ -113,7 +94,12 @@ void AddPinOptions(CLI::App& Sub, TPinOptions& Options) {
 }
 
 void LoadPins(const TPinOptions& Options, TPins& Pins) {
-  std::string Text = ReadWholeFile(Options.File);
+  std::string Text;
+  try {
+    Text = ReadDescriptionFile(Options.File);
+  } catch (const TDescriptionFileError& E) {
+    throw std::runtime_error("cannot read the pin description \"" + E.FileName + "\": " + E.Reason);
+  }
   if (Options.Oem) Text = OemToAnsi(Text);
   const TTextLines Lines = TTextLines::FromText(Text);
   std::vector<TSkippedPinLine> Skipped;

@@ -77,6 +77,17 @@ void TAtomicFile::Write(const char* Data, std::size_t Size) {
 }
 
 void TAtomicFile::Commit() {
+  TFolderSync Folder;
+  Commit(Folder);
+  Folder.Sync();
+}
+
+void TAtomicFile::Commit(TFolderSync& Folders) {
+  // The bytes reach the disk before the name moves: renamed first, a crash
+  // could leave the name on an empty file and the old one gone. A device or
+  // pipe has nothing to flush.
+  if (!TempName.empty() && DurableSaves() && ::fsync(Fd) != 0)
+    throw TSaveError(FileName, SystemReason(errno));
   const int Result = ::close(Fd);
   Fd = -1;
   if (Result != 0) throw TSaveError(FileName, SystemReason(errno));
@@ -88,6 +99,7 @@ void TAtomicFile::Commit() {
     throw TSaveError(FileName, SystemReason(errno));
   Committed = true;
   ForgetTempFile(TempName.c_str());
+  Folders.Add(TargetPath);
 }
 
 void SaveFileAtomically(const std::string& FileName, std::string_view Bytes) {
@@ -97,7 +109,8 @@ void SaveFileAtomically(const std::string& FileName, std::string_view Bytes) {
 }
 
 void WriteLinesAtomically(const TTextLines& Lines, const std::string& FileName,
-                          std::string_view Eol, bool AllowStream, std::string& Chunk) {
+                          std::string_view Eol, bool AllowStream, std::string& Chunk,
+                          TFolderSync& Folders) {
   constexpr std::size_t ChunkBytes = 1 << 20;
   TAtomicFile File(FileName, AllowStream);
   Chunk.clear();
@@ -117,7 +130,7 @@ void WriteLinesAtomically(const TTextLines& Lines, const std::string& FileName,
     Chunk.append(Eol);
   }
   File.Write(Chunk.data(), Chunk.size());
-  File.Commit();
+  File.Commit(Folders);
 }
 
 }  // namespace quillon

@@ -2,9 +2,9 @@
 #include <stdexcept>
 
 #include "save/AtomicFile.h"
-#include "script/save/OutputCollisions.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabZip.h"
+#include "script/save/OutputCollisions.h"
 
 namespace quillon {
 
@@ -22,7 +22,8 @@ std::string BaseNameOf(const std::string& Path) {
 }
 
 // Every file of the package but the main output, at the archive's root.
-void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath) {
+void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath,
+              TFolderSync& Folders) {
   std::vector<fab::TZipEntry> Entries;
   for (const TOutputFile& File : Files)
     if (File.Role != TOutputRole::Main)
@@ -35,7 +36,7 @@ void WriteZip(const std::vector<TOutputFile>& Files, const std::string& ZipPath)
   }
   TAtomicFile Zip(ZipPath);
   Zip.Write(Bytes.data(), Bytes.size());
-  Zip.Commit();
+  Zip.Commit(Folders);
 }
 
 }  // namespace
@@ -59,9 +60,12 @@ void TScriptingPcb::SaveToFile(const std::string& FileName) {
   if (Zip) Checked.push_back({ZipPath, TOutputRole::Zip});
   CheckOutputFiles(Checked);
   std::string Chunk;
+  TFolderSync Folders;  // each folder flushed once, after the last rename
   for (const TOutputFile& File : Files)
-    WriteLinesAtomically(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk);
-  if (Zip) WriteZip(Files, ZipPath);
+    WriteLinesAtomically(*File.Lines, File.Path, File.LineEnd, MayStream(File, Files), Chunk,
+                         Folders);
+  if (Zip) WriteZip(Files, ZipPath, Folders);
+  Folders.Sync();
 }
 
 }  // namespace quillon

@@ -113,13 +113,15 @@ void TStreamedSave::Commit() {
       throw std::logic_error("TStreamedSave: " + Files[I].Path +
                              " was streamed under another name");
   }
-  std::string Chunk;  // one buffer for every file written from memory
+  std::string Chunk;    // one buffer for every file written from memory
+  TFolderSync Folders;  // each folder flushed once, after the last rename
   for (std::size_t I = 0; I < Files.size(); ++I) {
     if (StreamOf[I])
-      StreamOf[I]->File.Commit();
+      StreamOf[I]->File.Commit(Folders);
     else
-      WriteLinesAtomically(*Files[I].Lines, Files[I].Path, Files[I].LineEnd, false, Chunk);
+      WriteLinesAtomically(*Files[I].Lines, Files[I].Path, Files[I].LineEnd, false, Chunk, Folders);
   }
+  Folders.Sync();
 }
 
 }  // namespace quillon

@@ -143,7 +143,7 @@ TEST_F(PinsPageTest, AnUnreadableDescriptionChangesNothing) {
   const QString Folder = Window->PlotDialog.InitialDir;
   Window->PinFileOpenAccept(QString::fromStdString(Tmp.File("missing.txt")));
   ASSERT_EQ(Boxes->Boxes.size(), 1u);
-  EXPECT_TRUE(Boxes->Boxes[0].Text.startsWith("Cannot open file"));
+  EXPECT_TRUE(Boxes->Boxes[0].Text.startsWith("Cannot read the pin description"));
   EXPECT_EQ(Window->Board->Pins.High(), 1);
   EXPECT_EQ(Window->DescriptionText.Count(), 3);
   EXPECT_EQ(Window->PlotDialog.InitialDir, Folder);

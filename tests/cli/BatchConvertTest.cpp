@@ -57,14 +57,14 @@ TEST_F(BatchConvert, EachBoardGetsTheFilesOfItsOwnConversion) {
       Batch("--format gerber --pins-dir '" + Dir.File("pins") + "' --answers yes-all --jobs 2");
   ASSERT_EQ(R.ExitCode, 0) << R.Err;
   EXPECT_EQ(FolderContents(Dir.File("out")),
-            (std::vector<std::string>{"B-0TOP.gbr", "B-1PIN.gbr", "B.gbr", "a-0TOP.gbr",
-                                      "a-1PIN.gbr", "a.gbr", "c-0TOP.gbr", "c-1PIN.gbr", "c.gbr"}));
+            (std::vector<std::string>{"B-0TOP.gbr", "B-1PIN.gbr", "B.scr", "a-0TOP.gbr",
+                                      "a-1PIN.gbr", "a.scr", "c-0TOP.gbr", "c-1PIN.gbr", "c.scr"}));
   // Board a, converted alone with its pin description, writes the same bytes.
   const CommandResult Single =
-      RunCli("convert '" + Dir.File("in/a.plt") + "' -o '" + Dir.File("single/a.gbr") +
+      RunCli("convert '" + Dir.File("in/a.plt") + "' -o '" + Dir.File("single/a.scr") +
              "' --format gerber --pins '" + Dir.File("pins/a.txt") + "' --answers yes-all");
   ASSERT_EQ(Single.ExitCode, 0) << Single.Err;
-  EXPECT_EQ(ReadFile(Dir.File("out/a.gbr")), ReadFile(Dir.File("single/a.gbr")));
+  EXPECT_EQ(ReadFile(Dir.File("out/a.scr")), ReadFile(Dir.File("single/a.scr")));
   EXPECT_EQ(ReadFile(Dir.File("out/a-1PIN.gbr")), ReadFile(Dir.File("single/1PIN.gbr")));
   EXPECT_NE(ReadFile(Dir.File("out/a-1PIN.gbr")), ReadFile(Dir.File("out/B-1PIN.gbr")));
   // Not a terminal: plain lines, and the undefined pins per board.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "PlotBuilder.h"
 #include "TestFiles.h"
@@ -259,6 +260,51 @@ TEST_F(ConvertCommand, MissingPinFileFails) {
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_TRUE(Contains(R.Err, Dir.File("none.txt"))) << R.Err;
   EXPECT_TRUE(FolderContents(Out).empty());
+}
+
+TEST_F(ConvertCommand, BatchOnlyOptionsAreRefusedForOneBoard) {
+  SaveSmallBoard();
+  for (const std::string& Args : {std::string("--jobs 2"), "--pins-dir '" + Dir.File("p") + "'"}) {
+    const CommandResult R = Convert(Args);
+    EXPECT_EQ(R.ExitCode, 2) << Args;
+    EXPECT_TRUE(Contains(R.Err,
+                         "quillon-cli convert: --pins-dir and --jobs are for batch "
+                         "conversion (--out-dir)\n"))
+        << R.Err;
+    EXPECT_TRUE(FolderContents(Out).empty()) << Args;
+  }
+}
+
+std::size_t Count(const std::string& Text, const std::string& Part) {
+  std::size_t N = 0;
+  for (std::size_t At = Text.find(Part); At != std::string::npos; At = Text.find(Part, At + 1)) ++N;
+  return N;
+}
+
+// The main file of a conversion is never Gerber: a .gbr name on it is kept,
+// as the user gave it, with one warning, also in the JSON report.
+TEST_F(ConvertCommand, AGerberNameOnTheMainFileIsKeptWithOneWarning) {
+  SaveSmallBoard();
+  const std::string Gbr = Out + "/x.gbr";
+  const std::string Warning = Gbr + " will hold the CAM350 text macro, not Gerber; name it .scr";
+  const std::string Gerber = "convert '" + Plot + "' --format gerber --answers yes -o ";
+  CommandResult R = RunCli(Gerber + "'" + Gbr + "'");
+  ASSERT_EQ(R.ExitCode, 0) << R.Err;
+  EXPECT_EQ(Count(R.Err, "quillon-cli: warning: " + Warning + "\n"), 1u) << R.Err;
+  EXPECT_EQ(ReadFile(Gbr).find("%FS"), std::string::npos);  // the macro, as named
+
+  R = RunCli(Gerber + "'" + Gbr + "' --json");
+  ASSERT_EQ(R.ExitCode, 0) << R.Err;
+  const nlohmann::json Report = nlohmann::json::parse(R.Out);
+  EXPECT_EQ(Count(Report["warnings"].dump(), Warning), 1u) << R.Out;
+  EXPECT_EQ(Count(R.Err, Warning), 1u) << R.Err;
+
+  R = RunCli(Gerber + "'" + Out + "/x.scr'");
+  ASSERT_EQ(R.ExitCode, 0) << R.Err;
+  EXPECT_FALSE(Contains(R.Err, "not Gerber")) << R.Err;
+  R = RunCli("convert '" + Plot + "' --answers yes -o '" + Out + "/y.GBR'");
+  ASSERT_EQ(R.ExitCode, 0) << R.Err;
+  EXPECT_TRUE(Contains(R.Err, "y.GBR will hold the CAM350 macro, not Gerber; name it .scr"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "TestFiles.h"
@@ -153,6 +155,30 @@ TEST_F(PinsCommand, UnreadableFileNamesTheFile) {
   R = RunCli("pins '" + Dir.Path().string() + "'");
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_NE(R.Err.find(Dir.Path().string()), std::string::npos);
+}
+
+// A device that never ends and a file far too large for a description are
+// refused at once, by `pins` and by `convert --pins` alike.
+TEST_F(PinsCommand, EndlessAndHugeFilesAreRefusedAtOnce) {
+  const auto Start = std::chrono::steady_clock::now();
+  CommandResult R = RunCli("pins /dev/zero");
+  EXPECT_LT(std::chrono::steady_clock::now() - Start, std::chrono::seconds(1));
+  EXPECT_EQ(R.ExitCode, 1);
+  EXPECT_EQ(R.Err,
+            "quillon-cli: cannot read the pin description \"/dev/zero\": not a regular file or "
+            "pipe (a character device)\n");
+  const std::string Huge = Dir.File("huge.txt");
+  WriteFile(Huge, "");
+  std::filesystem::resize_file(Huge, (std::uintmax_t{64} << 20) + 1);
+  R = RunCli("pins '" + Huge + "'");
+  EXPECT_EQ(R.ExitCode, 1);
+  EXPECT_EQ(R.Err, "quillon-cli: cannot read the pin description \"" + Huge +
+                       "\": larger than 64 MB, the most a pin description may hold\n");
+  R = RunCli("convert '" + SourcePath("examples/demo.plt") + "' --pins /dev/zero -o '" +
+             Dir.File("x.scr") + "'");
+  EXPECT_EQ(R.ExitCode, 1);
+  EXPECT_NE(R.Err.find("\"/dev/zero\": not a regular file or pipe"), std::string::npos) << R.Err;
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("x.scr")));
 }
 
 TEST_F(PinsCommand, BadUsageExitsWithTwo) {

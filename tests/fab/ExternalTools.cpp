@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ExternalTools.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -45,6 +46,25 @@ std::vector<std::string> GerbvComplaints(const std::string& Err) {
 bool NodeParserInstalled() {
   return std::filesystem::exists(SourcePath("tests/node/node_modules/gerber-parser")) &&
          std::system("node --version >/dev/null 2>&1") == 0;
+}
+
+std::string ReaderMissing(const std::string& Name, bool Installed) {
+  if (Installed) return {};
+  const std::string Why = Name + " is not installed: run make deps";
+  const char* Required = std::getenv("QUILLON_REQUIRE_READERS");
+  if (Required && *Required && std::string(Required) != "0") ADD_FAILURE() << Why;
+  return Why;
+}
+
+std::string NodeParserMissing(const std::string& Module) {
+  return ReaderMissing("the npm " + Module,
+                       NodeParserInstalled() && std::filesystem::exists(SourcePath(
+                                                    "tests/node/node_modules/" + Module)));
+}
+
+std::string ProgramMissing(const std::string& Program) {
+  return ReaderMissing(Program,
+                       std::system(("command -v " + Program + " >/dev/null 2>&1").c_str()) == 0);
 }
 
 std::vector<nlohmann::json> ParseWithNode(const std::vector<std::string>& Files,

@@ -79,7 +79,7 @@ TEST_F(FabDemoTest, GerbvReadsEveryFabFileNotingOnlyTheAttributes) {
 }
 
 TEST_F(FabDemoTest, TheNpmParserReadsEveryFabFileWithoutWarnings) {
-  if (!NodeParserInstalled()) GTEST_SKIP() << "the npm parser is not installed: run make deps";
+  if (const std::string Why = NodeParserMissing(); !Why.empty()) GTEST_SKIP() << Why;
   std::vector<std::string> Files;
   for (const char* Name : LayerFiles) Files.push_back(Fab(Name));
   Files.push_back(Fab("demo-NPTH.drl"));

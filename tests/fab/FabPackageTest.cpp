@@ -406,9 +406,8 @@ TEST(FabPackageCli, SourceDateEpochMakesTwoConversionsIdentical) {
 // outline from its extents, then judged by the tools of board houses' upload
 // pages.
 TEST(FabPackageJudges, TheDemoPackageIsRecognisedParsedAndRendered) {
-  if (!NodeParserInstalled() ||
-      !std::filesystem::exists(SourcePath("tests/node/node_modules/pcb-stackup")))
-    GTEST_SKIP() << "the npm judges are not installed: run make deps";
+  if (const std::string Why = NodeParserMissing(); !Why.empty()) GTEST_SKIP() << Why;
+  if (const std::string Why = NodeParserMissing("pcb-stackup"); !Why.empty()) GTEST_SKIP() << Why;
   TempDir Dir;
   const std::string Zip = Dir.File("demo.zip");
   std::filesystem::create_directories(Dir.Path() / "out");

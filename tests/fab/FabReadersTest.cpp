@@ -76,7 +76,7 @@ TEST_F(FabReadersTest, GerbvReadsTheDrillFileAsADrillFile) {
 }
 
 TEST_F(FabReadersTest, TheNpmParserReadsEveryFileWithoutWarnings) {
-  if (!NodeParserInstalled()) GTEST_SKIP() << "the npm parser is not installed: run make deps";
+  if (const std::string Why = NodeParserMissing(); !Why.empty()) GTEST_SKIP() << Why;
   Write(false);
   std::vector<std::string> All = Files;
   All.push_back(DrillFile);
@@ -112,7 +112,7 @@ TEST_F(FabReadersTest, TheNpmParserReadsEveryFileWithoutWarnings) {
 }
 
 TEST_F(FabReadersTest, TheNpmParserHasNothingToNoteWhenTheAttributesAreComments) {
-  if (!NodeParserInstalled()) GTEST_SKIP() << "the npm parser is not installed: run make deps";
+  if (const std::string Why = NodeParserMissing(); !Why.empty()) GTEST_SKIP() << Why;
   Write(true);
   for (const nlohmann::json& R : ParseWithNode(Files, Dir.Path().string())) {
     SCOPED_TRACE(R.dump());

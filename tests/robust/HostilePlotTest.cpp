@@ -92,7 +92,7 @@ TEST_F(HostilePlot, APolygonOfAQuarterMillionPointsLoadsAndConvertsInLinearTime)
   // peak counts the memory it was forked with): its memory follows the
   // file's length, 1 MB here.
   const ChildResult Convert =
-      RunCliChild({"convert", File(), "--format", "gerber", "-o", Tmp.File("out.gbr")});
+      RunCliChild({"convert", File(), "--format", "gerber", "-o", Tmp.File("out.scr")});
   EXPECT_EQ(Convert.ExitCode, 0) << Convert.Err;
   EXPECT_LT(Convert.MaxRssKb, (Sanitized ? 400 : 100) * 1024);
 

@@ -47,7 +47,7 @@ TEST(OutOfMemory, AConversionThatRunsOutEndsWithAMessage) {
   Plot.Save(Dir.File("big.plt"));
   int OutOfMemory = 0;
   for (const std::int64_t Mb : {1024, 512, 384, 320, 256, 192, 160, 128, 96}) {
-    const ChildResult R = RunCliChild({"convert", Dir.File("big.plt"), "-o", Dir.File("out.gbr"),
+    const ChildResult R = RunCliChild({"convert", Dir.File("big.plt"), "-o", Dir.File("out.scr"),
                                        "--format", "gerber", "--gerber-profile", "fab"},
                                       {.AddressSpaceBytes = Mb << 20});
     EXPECT_EQ(R.Err.find("terminate"), std::string::npos) << Mb << " MB: " << R.Err;

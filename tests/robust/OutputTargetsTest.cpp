@@ -67,7 +67,7 @@ TEST_F(OutputTargets, LayerFilesThatShareANameStopTheSaveBeforeAnythingIsWritten
   for (int I = 0; I < 12; ++I) Layers.emplace_back("L" + std::to_string(I), I + 1);
   Layers[1].Name = "1X";
   Layers[11].Name = "X";
-  const ChildResult R = Convert(Plot(Layers), Dir.File("out.gbr"), "gerber");
+  const ChildResult R = Convert(Plot(Layers), Dir.File("out.scr"), "gerber");
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(R.Err, "quillon-cli: layer 1 \"1X\" and layer 11 \"X\" would both be written to " +
                        Dir.File("11X.gbr") + "\n");
@@ -78,12 +78,16 @@ TEST_F(OutputTargets, NamesThatDifferOnlyInLetterCaseCollideAsOnWindowsAndMacFol
   const std::string Board = Plot({{"COMP", 1}, {"Pin", 2}});
   ChildResult R = Convert(Board, Dir.File("0comp.gbr"), "gerber");
   EXPECT_EQ(R.ExitCode, 1);
-  EXPECT_EQ(R.Err, "quillon-cli: the output file and layer 0 \"COMP\" would both be written to " +
+  // Named like a layer file, the macro is warned about before the refusal.
+  EXPECT_EQ(R.Err, "quillon-cli: warning: " + Dir.File("0comp.gbr") +
+                       " will hold the CAM350 text macro, not Gerber; name it .scr\n"
+                       "quillon-cli: the output file and layer 0 \"COMP\" would both be written "
+                       "to " +
                        Dir.File("0COMP.gbr") + "\n");
   R = Convert(Board, Dir.File("0COMP.gbr"), "gerber");  // byte-equal
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_TRUE(Contents(Dir.Path()).empty());
-  EXPECT_EQ(Convert(Board, Dir.File("board.gbr"), "gerber").ExitCode, 0);
+  EXPECT_EQ(Convert(Board, Dir.File("board.scr"), "gerber").ExitCode, 0);
 }
 
 TEST_F(OutputTargets, ALinkKeepsPointingAtTheReplacedFileWhichKeepsItsMode) {
@@ -161,6 +165,34 @@ TEST_F(OutputTargets, TheInputIsNeverWrittenOverEvenThroughALink) {
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(ReadFile(Board), Before);
   EXPECT_EQ(ReadFile(In.File("pins.txt")), "1 0.5 0.8\n");
+}
+
+// The umask narrows the bits of every new file, the temporary one too: a
+// replaced file keeps exactly its own bits only because the save sets them
+// again. 0666 and 0775 are what a common umask (022, 077) would narrow.
+TEST_F(OutputTargets, AReplacedFileKeepsExactlyItsModeUnderACommonUmask) {
+  const std::string Board = TwoLayers();
+  for (const mode_t Mask : {mode_t{022}, mode_t{077}})
+    for (const mode_t Mode : {mode_t{0666}, mode_t{0775}}) {
+      SCOPED_TRACE(testing::Message() << std::oct << "umask " << Mask << ", mode " << Mode);
+      const mode_t Old = ::umask(Mask);
+      const std::string Converted = Dir.File("converted.scr"), Saved = Dir.File("saved.svg");
+      WriteFile(Converted, "old");
+      WriteFile(Saved, "old");
+      ::chmod(Converted.c_str(), Mode);
+      ::chmod(Saved.c_str(), Mode);
+      const ChildResult R = Convert(Board, Converted, "cam350");
+      SaveFileAtomically(Saved, "new");
+      // A new file gets what the umask leaves, as with any tool.
+      SaveFileAtomically(Dir.File("new.txt"), "new");
+      ::umask(Old);
+      ASSERT_EQ(R.ExitCode, 0) << R.Err;
+      EXPECT_EQ(PermissionBits(Converted), Mode);
+      EXPECT_EQ(PermissionBits(Saved), Mode);
+      EXPECT_EQ(ReadFile(Saved), "new");
+      EXPECT_EQ(PermissionBits(Dir.File("new.txt")), 0666 & ~Mask);
+      fs::remove(Dir.File("new.txt"));
+    }
 }
 
 // The preview goes through the same save: a link stays a link, the mode stays.

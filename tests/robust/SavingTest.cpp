@@ -66,7 +66,7 @@ class Saving : public ::testing::Test {
 };
 
 TEST_F(Saving, AFolderThatDoesNotExistIsNamed) {
-  const std::string Out = Dir.File("no/such/out.gbr");
+  const std::string Out = Dir.File("no/such/out.scr");
   const ChildResult R = Convert(Small(), Out);
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(R.Err, CannotWrite(Out, "No such file or directory"));
@@ -99,11 +99,11 @@ TEST_F(Saving, ANameTheSystemRefusesLeavesNothingBehind) {
 TEST_F(Saving, ADiskFullPartWayKeepsEarlierFilesAndNoHalfFile) {
   const std::string Plot = BigMiddleLayer();
   fs::create_directory(Dir.File("whole"));
-  ASSERT_EQ(Convert(Plot, Dir.File("whole/m.gbr")).ExitCode, 0);
+  ASSERT_EQ(Convert(Plot, Dir.File("whole/m.scr")).ExitCode, 0);
   ASSERT_GT(fs::file_size(Dir.File("whole/1B.gbr")), 2u << 20);
 
   WriteFile(Dir.File("1B.gbr"), "the old file");
-  const ChildResult R = Convert(Plot, Dir.File("m.gbr"), "gerber", {.FileSizeBytes = 1 << 20});
+  const ChildResult R = Convert(Plot, Dir.File("m.scr"), "gerber", {.FileSizeBytes = 1 << 20});
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(R.Err, CannotWrite(Dir.File("1B.gbr"), "File too large"));
   EXPECT_EQ(FolderContents(Dir.Path()), (std::vector<std::string>{"1B.gbr", "whole"}));
@@ -133,7 +133,7 @@ TEST_F(Saving, ATinyDiskThatFillsUpIsReportedAsFull) {
   const std::string Plot = BigMiddleLayer();
   TinyDisk Disk(Dir.File("tiny"));
   if (!Disk.Mounted) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-  const ChildResult R = Convert(Plot, Dir.File("tiny/m.gbr"));
+  const ChildResult R = Convert(Plot, Dir.File("tiny/m.scr"));
   EXPECT_EQ(R.ExitCode, 1);
   EXPECT_EQ(R.Err, CannotWrite(Dir.File("tiny/1B.gbr"), "No space left on device"));
   EXPECT_TRUE(FolderContents(Dir.File("tiny")).empty());
@@ -146,12 +146,12 @@ TEST_F(Saving, LayerNamesCannotMoveGerberFilesOutOfTheFolder) {
   Plot.Line(0, 0, 10, 10, 2);
   Plot.Save(Plots.File("names.plt"));
   fs::create_directory(Dir.File("sub"));
-  const ChildResult R = Convert(Plots.File("names.plt"), Dir.File("sub/out.gbr"));
+  const ChildResult R = Convert(Plots.File("names.plt"), Dir.File("sub/out.scr"));
   ASSERT_EQ(R.ExitCode, 0) << R.Err;
   EXPECT_EQ(FolderContents(Dir.Path()), std::vector<std::string>{"sub"});
   EXPECT_EQ(FolderContents(Dir.File("sub")),
             (std::vector<std::string>{"0___x.gbr", "1a_b.gbr", "2__.gbr", "3__.gbr", "4a_b.gbr",
-                                      "5_.gbr", "out.gbr"}));
+                                      "5_.gbr", "out.scr"}));
   // Inside the files the names stay as read.
   EXPECT_NE(ReadFile(Dir.File("sub/0___x.gbr")).find("\r\n%LN../x*%\r\n"), std::string::npos);
   EXPECT_NE(ReadFile(Dir.File("sub/3__.gbr")).find("\r\n%LN\x01\x1F*%\r\n"), std::string::npos);
