@@ -17,6 +17,7 @@
 #include "cli/PlotLoading.h"
 #include "save/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "script/genesis/GenesisSyntax.h"
 #include "script/save/StreamedSave.h"
 #include "text/AsciiCase.h"
 #include "text/Units.h"
@@ -40,6 +41,8 @@ struct TConvertArgs {
   bool Excellon = false;
   bool X2AsComments = false;
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
+  std::string GenesisJob = "quillon";
+  int GenesisMatrix = static_cast<int>(TGenesisMatrix::Document);
   TFabArgs Fab;
   bool Json = false;
   TBatchArgs Batch;  // the plot files as given, and the batch options
@@ -157,6 +160,8 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
   Pcb.ExcellonDrill = Args.Excellon;
   Pcb.X2AsComments = Args.X2AsComments;
   Pcb.GenesisHost = static_cast<TGenesisHost>(Args.GenesisHost);
+  Pcb.GenesisJob = Args.GenesisJob;
+  Pcb.GenesisMatrix = static_cast<TGenesisMatrix>(Args.GenesisMatrix);
   Pcb.InputFiles = {Args.Plot, Args.Pins.File};
   Pcb.LayerFilePrefix = Args.LayerFilePrefix;
   const std::uint8_t Options = Args.Items.empty() ? coAll : *ParseItemSwitches(Args.Items);
@@ -191,6 +196,9 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
 
 int RunConvert(const TConvertArgs& Args) {
   if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+  if (!genesis::IsJobName(Args.GenesisJob))
+    return UsageError("--genesis-job \"" + Args.GenesisJob +
+                      "\": a job name is 1 to 64 of a-z, 0-9, _ - + . and does not start with .");
   if (IsBatch(Args.Batch)) {
     if (!Args.Out.empty()) return UsageError("--output is for one plot file; use --out-dir");
     if (!Args.Fab.Zip.empty()) return UsageError("--zip is for one plot file");
@@ -283,6 +291,17 @@ TCommand AddConvertCommand(CLI::App& App) {
                   "where the Genesis script runs: windows (default: CR LF, C:/tmp) or unix "
                   "(LF, /tmp)")
       ->transform(CLI::CheckedTransformer(Hosts, CLI::ignore_case));
+  Sub->add_option("--genesis-job", Args->GenesisJob,
+                  "the job the Genesis script creates, replacing a job of that name "
+                  "(default quillon)");
+  const std::map<std::string, int> Matrices{
+      {"document", static_cast<int>(TGenesisMatrix::Document)},
+      {"roles", static_cast<int>(TGenesisMatrix::Roles)}};
+  Sub->add_option("--genesis-matrix", Args->GenesisMatrix,
+                  "how the Genesis matrix types its layers: document (default: every layer "
+                  "misc/document) or roles (copper signal, masks solder_mask, silkscreens "
+                  "silk_screen, drill, outline rout)")
+      ->transform(CLI::CheckedTransformer(Matrices, CLI::ignore_case));
   AddFabOptions(*Sub, Args->Fab);
   Sub->add_flag("--json", Args->Json,
                 "print one JSON object (files written, warnings, undefined pins, answers) on "
