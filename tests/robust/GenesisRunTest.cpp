@@ -93,7 +93,7 @@ TEST_F(GenesisRun, AJobOfItsOwnNameAndAMatrixTypedByRole) {
                                "--genesis-job", "demo_2", "--genesis-matrix", "roles"});
   // Only this job is deleted and created: another board's job stays.
   EXPECT_NE(Log.find("create_entity,job=,is_fw=no,type=job,name=demo_2,"), std::string::npos);
-  EXPECT_EQ(Log.find("quillon"), std::string::npos);
+  EXPECT_EQ(Log.find("=quillon"), std::string::npos);
   for (const char* Type : {"context=board,type=signal", "context=board,type=drill"})
     EXPECT_NE(Log.find(Type), std::string::npos) << Type;
   const std::string Last = "matrix_page_close,job=demo_2,matrix=matrix\n";
