@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QThread>
 #include <array>
+#include <tuple>
 
 #include "app/Cp1251.h"
+#include "model/Pcb.h"
 
 namespace quillon::app {
 
@@ -60,11 +62,42 @@ void TGuiPrompts::ReportError(const QString& Text) {
   ShowOk(Parent, QMessageBox::Critical, Text, [this](QMessageBox& Box) { return Run(Box); });
 }
 
+bool TGuiPrompts::Confirm(const QString& Text) {
+  QMessageBox Box(QMessageBox::Question, QStringLiteral("Quillon"), Text, QMessageBox::NoButton,
+                  Parent);
+  QPushButton* Yes = Box.addButton(tr("&Yes"), QMessageBox::YesRole);
+  QPushButton* No = Box.addButton(tr("&No"), QMessageBox::NoRole);
+  Box.setDefaultButton(No);
+  Box.setEscapeButton(No);
+  return Run(Box) == Yes;
+}
+
+void TGuiPrompts::PinQuestionAt(std::int32_t PinRow, int Layer, const TPcbFlash* Flash) {
+  PlaceRow = PinRow;
+  PlaceLayer = Layer;
+  PlaceXY.reset();
+  if (Flash) PlaceXY = {Flash->X, Flash->Y};
+}
+
+void TGuiPrompts::BeginConversion() {
+  InConversion = true;
+  HeldAnswer.reset();
+  CancelLayer.reset();
+  PlaceRow = PlaceLayer = -1;
+  PlaceXY.reset();
+}
+
 TAnswer TGuiPrompts::AskUser(std::string_view Text) {
+  if (InConversion && HeldAnswer) return *HeldAnswer;
   TAnswer Answer = TAnswer::Cancel;
   if (OnWindowThread([&] { Answer = AskUser(Text); })) return Answer;
-  QMessageBox Box(QMessageBox::Critical, QStringLiteral("Quillon"), DisplayText(Text),
+  QMessageBox Box(QMessageBox::Question, QStringLiteral("Quillon"), DisplayText(Text),
                   QMessageBox::NoButton, Parent);
+  if (InConversion && PlaceText && PlaceRow >= 0) {
+    TPcbFlash Flash;
+    if (PlaceXY) std::tie(Flash.X, Flash.Y) = *PlaceXY;
+    Box.setInformativeText(PlaceText(PlaceRow, PlaceLayer, PlaceXY ? &Flash : nullptr));
+  }
   // One role for all five keeps them in this order on every desktop; the
   // standard buttons would be rearranged by the platform's button layout.
   constexpr std::array<std::pair<const char*, TAnswer>, 5> Buttons = {{
@@ -80,9 +113,15 @@ TAnswer TGuiPrompts::AskUser(std::string_view Text) {
   Box.setDefaultButton(Pushed[0]);
   Box.setEscapeButton(Pushed[2]);
   const QAbstractButton* Pressed = Run(Box);
+  Answer = TAnswer::Cancel;
   for (std::size_t I = 0; I < Buttons.size(); ++I)
-    if (Pressed == Pushed[I]) return Buttons[I].second;
-  return TAnswer::Cancel;
+    if (Pressed == Pushed[I]) Answer = Buttons[I].second;
+  if (InConversion) {
+    if (Answer == TAnswer::YesToAll || Answer == TAnswer::NoToAll) HeldAnswer = Answer;
+    if (Answer == TAnswer::Cancel) CancelLayer = PlaceLayer;
+  }
+  PlaceRow = -1;
+  return Answer;
 }
 
 }  // namespace quillon::app

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/Cp1251.h"
+#include "app/RoleNames.h"
 #include "pins/Pins.h"
 #include "preview/HitTest.h"
 #include "preview/ItemDescription.h"
@@ -71,13 +72,13 @@ struct TScene {
 
 // Null when Stop turned true before the index was complete.
 std::shared_ptr<const TScene> BuildScene(const TScriptingPcb* Board, TPins Pins, double Dbu,
-                                         const TStopFlag& Stop) {
+                                         std::vector<int> Order, const TStopFlag& Stop) {
   auto Scene = std::make_shared<TScene>();
   Scene->Board = Board;
   Scene->Pins = std::move(Pins);
   Scene->Options = {Dbu, &Scene->Pins};
   if (!Scene->Index.Build(*Board, Scene->Options, Stop.get())) return nullptr;
-  Scene->Order = preview::StackingOrder(*Board);
+  Scene->Order = std::move(Order);
   return Scene;
 }
 
@@ -169,7 +170,7 @@ class TBoardCanvas final : public QWidget {
 
   // Takes the board anew; its index is made on a worker when the view is
   // next shown. Returns whether its layers differ from before.
-  bool Load(const TScriptingPcb* NewBoard, double Dbu) {
+  bool Load(const TScriptingPcb* NewBoard, double Dbu, const std::vector<TLayerRole>& Roles) {
     StopWork();
     std::vector<std::string> Names;
     if (NewBoard)
@@ -181,9 +182,15 @@ class TBoardCanvas final : public QWidget {
     Scene.reset();
     Letters.Clear();
     Colours.clear();
-    if (Board)
+    LayerRoles.clear();
+    if (Board) {
+      // The roles chosen for the conversion; by the layers' names until then.
+      LayerRoles = Roles.size() == static_cast<std::size_t>(Board->Layers.Count())
+                       ? Roles
+                       : preview::RolesByName(*Board);
       for (int L = 0; L < Board->Layers.Count(); ++L)
-        Colours.push_back(preview::ToQColor(preview::LayerColour(*Board, L)));
+        Colours.push_back(preview::ToQColor(preview::LayerColour(LayerRoles, L)));
+    }
     if (NewLayers) {
       Visible.assign(LayerNames.size(), true);
       Picture = QImage();  // another board's picture would mislead
@@ -202,6 +209,7 @@ class TBoardCanvas final : public QWidget {
 
   void Fit() {
     AutoFit = true;
+    Mark.reset();
     if (!Scene && (SceneWanted || SceneRunning)) {
       FitWhenReady = true;  // the board's extent is known with its index
       return Redraw();
@@ -222,6 +230,20 @@ class TBoardCanvas final : public QWidget {
     }
     Redraw();
   }
+
+  // Centres the view on a board point, near enough to tell one pad from the
+  // next, and marks it.
+  void ShowPoint(TPointMm Point) {
+    AutoFit = false;
+    FitWhenReady = false;
+    const double W = std::max(width(), 1), H = std::max(height(), 1);
+    constexpr double SpanMm = 20;
+    Zoom = ClampZoom(std::max(Zoom, std::min(W, H) / SpanMm));
+    Offset = QPointF(W / 2 - Point.X * Zoom, H / 2 + Point.Y * Zoom);
+    Mark = Point;
+    Redraw();
+  }
+  std::optional<TPointMm> Mark;
 
   // Zooms by Factor keeping the board point under At where it is.
   void ZoomAbout(QPointF At, double Factor) {
@@ -327,6 +349,15 @@ class TBoardCanvas final : public QWidget {
       P.setPen(palette().color(QPalette::BrightText));
       P.drawText(rect(), Qt::AlignCenter, TLayersView::tr("Drawing…"));
     }
+    if (Mark) {
+      constexpr double Radius = 12;
+      const QPointF At = ToPx(*Mark);
+      P.setRenderHint(QPainter::Antialiasing);
+      P.setPen(QPen(QColor(255, 64, 255), 2));
+      P.drawEllipse(At, Radius, Radius);
+      P.drawLine(At - QPointF(Radius * 1.6, 0), At + QPointF(Radius * 1.6, 0));
+      P.drawLine(At - QPointF(0, Radius * 1.6), At + QPointF(0, Radius * 1.6));
+    }
   }
 
   // Until the user zooms or pans, the board stays fitted to the view.
@@ -416,12 +447,14 @@ class TBoardCanvas final : public QWidget {
     const quint64 Round = ++SceneRound;
     // Read here, on the window's thread, where the table changes.
     TPins Pins = Board->Pins;
-    SceneJob = QtConcurrent::run([this, Round, Target = Board, Dbu = DbuFactor,
-                                  Pins = std::move(Pins), Stop = SceneStop]() mutable {
-      std::shared_ptr<const TScene> Made = BuildScene(Target, std::move(Pins), Dbu, Stop);
-      QMetaObject::invokeMethod(
-          this, [this, Round, Made] { SceneReady(Round, Made); }, Qt::QueuedConnection);
-    });
+    SceneJob =
+        QtConcurrent::run([this, Round, Target = Board, Dbu = DbuFactor, Pins = std::move(Pins),
+                           Order = preview::StackingOrder(LayerRoles), Stop = SceneStop]() mutable {
+          std::shared_ptr<const TScene> Made =
+              BuildScene(Target, std::move(Pins), Dbu, std::move(Order), Stop);
+          QMetaObject::invokeMethod(
+              this, [this, Round, Made] { SceneReady(Round, Made); }, Qt::QueuedConnection);
+        });
   }
 
   void SceneReady(quint64 Round, const std::shared_ptr<const TScene>& Made) {
@@ -500,6 +533,7 @@ class TBoardCanvas final : public QWidget {
   std::vector<std::string> LayerNames;
   std::vector<bool> Visible;
   std::vector<QColor> Colours;
+  std::vector<TLayerRole> LayerRoles;  // of the board loaded, one a layer
   std::optional<TItemRef> Hovered;
   preview::TLetterCache Letters;
 
@@ -540,6 +574,13 @@ TLayersView::TLayersView(QWidget* Parent) : QWidget(Parent) {
   Side->addWidget(List, 1);
   Side->addWidget(FitBtn);
   Side->addWidget(new QLabel(tr("Wheel, +, -: zoom\nDrag, arrows: pan\nCtrl+0: fit")));
+  // What the marks mean: a flash of a pin the description lacks is drawn in
+  // this colour, never as a mere dot.
+  auto* Legend = new QLabel(tr("<span style=\"color:%1\">\u25A0</span> undefined pin")
+                                .arg(preview::ToQColor(preview::UndefinedPinColour).name()));
+  Legend->setObjectName(QStringLiteral("Legend"));
+  Legend->setToolTip(tr("A flash whose pin the description lacks: the conversion asks about it."));
+  Side->addWidget(Legend);
   auto* Row = new QHBoxLayout(this);
   Row->setContentsMargins(0, 0, 0, 0);
   Row->addLayout(Side);
@@ -557,6 +598,8 @@ QPointF TLayersView::ViewPoint(double XMm, double YMm) const { return Canvas->To
 
 void TLayersView::SetBoard(const TScriptingPcb* NewBoard) { Board = NewBoard; }
 
+void TLayersView::SetLayerRoles(std::vector<TLayerRole> NewRoles) { Roles = std::move(NewRoles); }
+
 double TLayersView::DbuFactor() const { return Dbu; }
 
 bool TLayersView::SetDbuFactor(double Factor) {
@@ -566,7 +609,7 @@ bool TLayersView::SetDbuFactor(double Factor) {
 }
 
 void TLayersView::Refresh() {
-  const bool NewLayers = Canvas->Load(Board, DbuFactor());
+  const bool NewLayers = Canvas->Load(Board, DbuFactor(), Roles);
   const QSignalBlocker Quiet(List);
   List->clear();
   if (Board) {
@@ -579,7 +622,7 @@ void TLayersView::Refresh() {
       Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
       Item->setCheckState(Canvas->Visible[static_cast<std::size_t>(L)] ? Qt::Checked
                                                                        : Qt::Unchecked);
-      Item->setToolTip(QString::fromLatin1(RoleId(RoleOfLayerName(Layer.Name))));
+      Item->setToolTip(RoleName(Canvas->LayerRoles[static_cast<std::size_t>(L)]));
       List->addItem(Item);
     }
   }
@@ -589,6 +632,13 @@ void TLayersView::Refresh() {
 void TLayersView::Fit() { Canvas->Fit(); }
 
 void TLayersView::Sharpen() { Canvas->StartWork(); }
+
+void TLayersView::ShowPoint(double XMm, double YMm) { Canvas->ShowPoint({XMm, YMm}); }
+
+std::optional<QPointF> TLayersView::MarkedPoint() const {
+  if (!Canvas->Mark) return std::nullopt;
+  return QPointF(Canvas->Mark->X, Canvas->Mark->Y);
+}
 
 void TLayersView::SetPaused(bool Pause) { Canvas->SetPaused(Pause); }
 

@@ -16,7 +16,10 @@
 #include <QPointF>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "script/LayerRoles.h"
 #include "text/Units.h"
 
 class QListWidget;
@@ -41,6 +44,10 @@ class TLayersView : public QWidget {
   // The board to show (not owned; null shows nothing). Takes effect at the
   // next Refresh.
   void SetBoard(const TScriptingPcb* Board);
+  // The role of each layer (index = layer), as chosen for the conversion:
+  // colours and drawing order follow them from the next Refresh. A list that
+  // does not fit the board is ignored: the layers' names decide.
+  void SetLayerRoles(std::vector<TLayerRole> Roles);
   // Millimetres per database unit, used from the next Refresh. Returns
   // whether the factor changed; one that is not a positive number is ignored.
   bool SetDbuFactor(double Factor);
@@ -53,6 +60,10 @@ class TLayersView : public QWidget {
   // Starts drawing the newest view now if it waits for one (it otherwise
   // starts when the view is next painted).
   void Sharpen();
+  // Centres the view on a board point (millimetres) and marks it there.
+  void ShowPoint(double XMm, double YMm);
+  // The point marked last; none after a fit.
+  std::optional<QPointF> MarkedPoint() const;
   // While paused, nothing is read from the board on a worker: the window
   // pauses the view while a step of its own may change the board. Pausing
   // stops the workers and waits the moment they take to notice.
@@ -90,6 +101,7 @@ class TLayersView : public QWidget {
   TBoardCanvas* Canvas;
   const TScriptingPcb* Board = nullptr;
   double Dbu = DefaultDbuFactor;
+  std::vector<TLayerRole> Roles;
 };
 
 }  // namespace quillon::app

@@ -6,7 +6,9 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -38,17 +40,35 @@ TOptDlg::TOptDlg(QWidget* Parent) : QDialog(Parent) {
   GenesisHostBox->addItems({QStringLiteral("Windows"), QStringLiteral("Unix")});
   GenesisHostBox->setToolTip(
       tr("Where the Genesis script runs: Windows (CR LF, C:/tmp) or Unix (LF, /tmp)."));
+  GenesisJobEdit = new QLineEdit;
+  GenesisJobEdit->setObjectName(QStringLiteral("GenesisJobEdit"));
+  // What Genesis accepts as a job name, and what stands bare in a csh line.
+  GenesisJobEdit->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[a-z0-9_+-][a-z0-9_+.-]{0,63}")), GenesisJobEdit));
+  GenesisJobEdit->setToolTip(
+      tr("The job the Genesis script creates; a job of that name is deleted first. Empty: the "
+         "plot's name."));
+  GenesisMatrixBox = new QComboBox;
+  GenesisMatrixBox->addItems({tr("Documents"), tr("By role")});
+  GenesisMatrixBox->setToolTip(
+      tr("Documents: every matrix layer misc/document. By role: copper signal, masks "
+         "solder_mask, silkscreens silk_screen, drill, outline rout."));
   auto* Conversion = new QFormLayout(ConversatonPage);
   Conversion->addRow(tr("Gerber profile:"), GerberProfileBox);
   Conversion->addRow(QString(), ExcellonBox);
   Conversion->addRow(tr("Fab file names:"), FabNamesBox);
   Conversion->addRow(tr("Genesis host:"), GenesisHostBox);
+  Conversion->addRow(tr("Genesis job:"), GenesisJobEdit);
+  Conversion->addRow(tr("Genesis matrix:"), GenesisMatrixBox);
   ShowGerberChoices();
   connect(GerberProfileBox, &QComboBox::currentIndexChanged, this,
           [this] { GerberChoiceChanged(); });
   connect(ExcellonBox, &QCheckBox::toggled, this, [this] { GerberChoiceChanged(); });
   connect(FabNamesBox, &QComboBox::currentIndexChanged, this, [this] { GerberChoiceChanged(); });
   connect(GenesisHostBox, &QComboBox::currentIndexChanged, this, [this] { GerberChoiceChanged(); });
+  connect(GenesisJobEdit, &QLineEdit::textEdited, this, [this] { GerberChoiceChanged(); });
+  connect(GenesisMatrixBox, &QComboBox::currentIndexChanged, this,
+          [this] { GerberChoiceChanged(); });
 
   OKBtn = new QPushButton(tr("OK"));
   CancelBtn = new QPushButton(tr("Cancel"));
@@ -95,7 +115,18 @@ void TOptDlg::ApplyBtnClick() {
   ExcellonDrill = ExcellonBox->isChecked();
   GenesisHost = GenesisHostBox->currentIndex() == 1 ? TGenesisHost::Unix : TGenesisHost::Windows;
   FabNames = FabNamesBox->currentIndex() == 1 ? TFabNames::Indexed : TFabNames::Protel;
+  GenesisJob = GenesisJobEdit->text();
+  GenesisMatrix =
+      GenesisMatrixBox->currentIndex() == 1 ? TGenesisMatrix::Roles : TGenesisMatrix::Document;
   ApplyBtn->setEnabled(false);
+}
+
+void TOptDlg::SetGenesisChoices(const QString& Job, const QString& Suggested,
+                                TGenesisMatrix Matrix) {
+  GenesisJob = Job;
+  GenesisMatrix = Matrix;
+  GenesisJobEdit->setPlaceholderText(Suggested);
+  ShowGerberChoices();
 }
 
 void TOptDlg::CancelBtnClick() {
@@ -118,6 +149,9 @@ void TOptDlg::ShowGerberChoices() {
   GerberProfileBox->setCurrentIndex(GerberProfile == TGerberProfile::Fab ? 1 : 0);
   ExcellonBox->setChecked(ExcellonDrill);
   FabNamesBox->setCurrentIndex(FabNames == TFabNames::Indexed ? 1 : 0);
+  const QSignalBlocker BlockJob(GenesisJobEdit), BlockMatrix(GenesisMatrixBox);
+  GenesisJobEdit->setText(GenesisJob);
+  GenesisMatrixBox->setCurrentIndex(GenesisMatrix == TGenesisMatrix::Roles ? 1 : 0);
   ExcellonBox->setEnabled(GerberProfile == TGerberProfile::Fab);
   FabNamesBox->setEnabled(GerberProfile == TGerberProfile::Fab);
 }

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -54,6 +55,14 @@ class TOptDlg : public QDialog {
   QCheckBox* ExcellonBox;       // "Excellon drill file", only with "Fab"
   QComboBox* GenesisHostBox;    // "Windows", "Unix"
   QComboBox* FabNamesBox;       // "Protel", "Indexed", only with "Fab"
+
+  // The Genesis job (empty: the suggestion, the plot's name) and how its
+  // matrix types the layers, as last applied.
+  QString GenesisJob;
+  TGenesisMatrix GenesisMatrix = TGenesisMatrix::Document;
+  void SetGenesisChoices(const QString& Job, const QString& Suggested, TGenesisMatrix Matrix);
+  QLineEdit* GenesisJobEdit;
+  QComboBox* GenesisMatrixBox;  // "Documents", "By role"
 
  private:
   void ShowGerberChoices();

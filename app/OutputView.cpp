@@ -5,13 +5,18 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSplitter>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -212,6 +217,20 @@ void TOutputView::keyPressEvent(QKeyEvent* Event) {
 TOutputPage::TOutputPage(QWidget* Parent) : QWidget(Parent) {
   Lines = new TOutputView;
   Lines->setObjectName(QStringLiteral("OutputView"));
+  Files = new QTreeWidget;
+  Files->setObjectName(QStringLiteral("OutputFiles"));
+  Files->setRootIsDecorated(false);
+  Files->setUniformRowHeights(true);
+  Files->setHeaderLabels({tr("File"), tr("Role"), tr("Lines"), tr("Bytes")});
+  Files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  connect(Files, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* Item) {
+    if (Item) ShowFile(Files->indexOfTopLevelItem(Item));
+  });
+  Note = new QLabel;
+  Note->setObjectName(QStringLiteral("OutputNote"));
+  Note->setWordWrap(true);
+  Note->setStyleSheet(QStringLiteral("QLabel { color: #a40000; font-weight: bold; }"));
+  Note->hide();
   FindText = new QLineEdit;
   FindText->setObjectName(QStringLiteral("FindEdit"));
   FindText->setPlaceholderText(tr("Find in output"));
@@ -238,9 +257,52 @@ TOutputPage::TOutputPage(QWidget* Parent) : QWidget(Parent) {
   Bar->addWidget(FindText, 1);
   Bar->addWidget(PreviousButton);
   Bar->addWidget(NextButton);
+  auto* Split = new QSplitter(Qt::Vertical);
+  Split->addWidget(Files);
+  Split->addWidget(Lines);
+  Split->setStretchFactor(0, 1);
+  Split->setStretchFactor(1, 4);
   auto* Layout = new QVBoxLayout(this);
-  Layout->addWidget(Lines, 1);
+  Layout->addWidget(Note);
+  Layout->addWidget(Split, 1);
   Layout->addLayout(Bar);
+}
+
+void TOutputPage::SetFiles(std::vector<TOutputFileRow> NewRows) {
+  // The view lets go of the old lines before the rows that held them go.
+  Lines->SetLines(nullptr);
+  Rows = std::move(NewRows);
+  const QSignalBlocker Quiet(Files);
+  Files->clear();
+  const QLocale Locale;
+  for (const TOutputFileRow& Row : Rows) {
+    auto* Item = new QTreeWidgetItem({Row.Name, Row.Role,
+                                      Locale.toString(Row.Lines ? Row.Lines->Count() : 0),
+                                      Locale.toString(static_cast<qulonglong>(Row.Bytes))});
+    Item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    Item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    Item->setToolTip(0, Row.Name);
+    Files->addTopLevelItem(Item);
+  }
+  Files->setVisible(!Rows.empty());
+  if (!Rows.empty()) {
+    Files->setCurrentItem(Files->topLevelItem(0));
+    ShowFile(0);
+  }
+}
+
+void TOutputPage::ShowFile(int I) {
+  if (I < 0 || I >= static_cast<int>(Rows.size())) return;
+  Lines->SetLines(Rows[static_cast<std::size_t>(I)].Lines);
+  if (Files->currentItem() != Files->topLevelItem(I)) {
+    const QSignalBlocker Quiet(Files);
+    Files->setCurrentItem(Files->topLevelItem(I));
+  }
+}
+
+void TOutputPage::SetNote(const QString& Text) {
+  Note->setText(Text);
+  Note->setVisible(!Text.isEmpty());
 }
 
 void TOutputPage::StartFind() {

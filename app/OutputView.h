@@ -9,9 +9,13 @@
 #include <QAbstractScrollArea>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTreeWidget;
 
 namespace quillon {
 class TTextLines;
@@ -68,7 +72,16 @@ class TOutputView final : public QAbstractScrollArea {
   int Current = -1;     // where it ends: the line that moves with the keys
 };
 
-// The page: the view with its find bar.
+// One file of the output as the page lists it.
+struct TOutputFileRow {
+  QString Name;  // without folder
+  QString Role;  // what the file is for: its layer role or X2 file function
+  const TTextLines* Lines = nullptr;
+  std::uint64_t Bytes = 0;
+};
+
+// The page: the files a save writes, the view of the one chosen, its find bar
+// and a note on the output (why it is not whole).
 class TOutputPage final : public QWidget {
   Q_OBJECT
 
@@ -76,6 +89,15 @@ class TOutputPage final : public QWidget {
   explicit TOutputPage(QWidget* Parent = nullptr);
 
   TOutputView* View() const { return Lines; }
+  QTreeWidget* FileList() const { return Files; }
+  QLabel* NoteLabel() const { return Note; }
+  // Lists Rows and shows the first; an empty list shows nothing.
+  void SetFiles(std::vector<TOutputFileRow> Rows);
+  const std::vector<TOutputFileRow>& FileRows() const { return Rows; }
+  // Shows row I's lines in the view.
+  void ShowFile(int I);
+  // An empty note hides it.
+  void SetNote(const QString& Text);
   QLineEdit* FindEdit() const { return FindText; }
   // Shows the find bar with the cursor in it.
   void StartFind();
@@ -89,6 +111,9 @@ class TOutputPage final : public QWidget {
   bool FindOne(bool Backward);
 
   TOutputView* Lines;
+  QTreeWidget* Files;
+  QLabel* Note;
+  std::vector<TOutputFileRow> Rows;
   QLineEdit* FindText;
   QPushButton* NextButton;
   QPushButton* PreviousButton;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QStyle>
@@ -99,7 +100,12 @@ void TQuillonMain::CreateActions() {
     OutputSheet->StartFind();
   });
   connect(OpenFolderAct, &QAction::triggered, this,
-          [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(LastSaveFolder)); });
+          [this] {
+            // Without a file manager nothing would happen at all.
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(LastSaveFolder)))
+              Prompts.ReportError(
+                  tr("No file manager could open %1").arg(QDir::toNativeSeparators(LastSaveFolder)));
+          });
   connect(FileExit, &QAction::triggered, this, &QWidget::close);
   connect(ConvertAction, &QAction::triggered, this, [this] { ConvertActionExecute(); });
   connect(OptShowAct, &QAction::triggered, this, [this] { OptShowActExecute(); });
@@ -113,18 +119,27 @@ void TQuillonMain::CreateActions() {
   PinDialog.DefaultExt = QStringLiteral("txt");
   PinDialog.Filter = tr("Description Files, *.txt;*.dat|*.txt;*.dat|All Files, *.*|*.*");
   SaveDialog.Kind = TFileDialog::SaveAs;
-  SaveDialog.Title = tr("Save CAM350 Script");
+  SaveDialog.Title = SaveTitle(fmtCam350Macro);
   SaveDialog.DefaultExt = QStringLiteral("scr");
-  SaveDialog.Filter = SaveFilter(false);
+  SaveDialog.Filter = SaveFilter(fmtCam350Macro, false);
 }
 
-QString TQuillonMain::SaveFilter(bool FabPackage) const {
-  QString Filter =
-      tr("Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, "
-         "*.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, "
-         "*csh|*.csh|All Files, *.*|*.*");
-  if (FabPackage) Filter += u'|' + tr("Fab package|*.zip");
-  return Filter;
+QString TQuillonMain::SaveTitle(std::uint8_t Format) {
+  if (Format == fmtGenesis) return tr("Save Genesis script");
+  if (Format == fmtGerber) return tr("Save CAM350 macro and Gerber files");
+  return tr("Save CAM350 Script");
+}
+
+QString TQuillonMain::SaveFilter(std::uint8_t Format, bool FabPackage) {
+  // The format's own type comes first: the dialog starts on it.
+  const QString Own =
+      Format == fmtGenesis ? tr("Genesis Script, *.csh|*.csh") : tr("CAM350 v5 Macro, *.scr|*.scr");
+  QStringList Filter = {Own};
+  if (FabPackage) Filter.append(tr("Fab package|*.zip"));
+  Filter.append(tr("Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh"));
+  Filter.append(tr("Text Files, *.txt|*.txt"));
+  Filter.append(tr("All Files, *.*|*.*"));
+  return Filter.join(u'|');
 }
 
 void TQuillonMain::CreateMenus() {

@@ -22,8 +22,10 @@
 #include "app/FabZipSave.h"
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
+#include "app/RoleNames.h"
 #include "app/WorkRunner.h"
 #include "script/fab/FabProvenance.h"
+#include "script/genesis/GenesisSyntax.h"
 
 namespace quillon::app {
 
@@ -78,6 +80,8 @@ struct TConversionState {
   bool AddViewCommands = true;
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
+  std::string GenesisJob;
+  TGenesisMatrix GenesisMatrix = TGenesisMatrix::Document;
   std::string_view MainLineEnd;
   bool ExcellonDrill = false, OutlineFromExtents = false, FabPackageMade = false;
   TFabNames FabNames = TFabNames::Protel;
@@ -110,6 +114,8 @@ struct TConversionState {
     OnSetting(B.AddViewCommands, AddViewCommands);
     OnSetting(B.GerberProfile, GerberProfile);
     OnSetting(B.GenesisHost, GenesisHost);
+    OnSetting(B.GenesisJob, GenesisJob);
+    OnSetting(B.GenesisMatrix, GenesisMatrix);
     OnSetting(B.MainLineEnd, MainLineEnd);
     OnSetting(B.ExcellonDrill, ExcellonDrill);
     OnSetting(B.OutlineFromExtents, OutlineFromExtents);
@@ -140,7 +146,6 @@ struct TConversionState {
 
 // The suffix the save dialog adds and its title, after the output's format.
 QString FormatSuffix(std::uint8_t Format) {
-  if (Format == fmtGerber) return QStringLiteral("gbr");
   if (Format == fmtGenesis) return QStringLiteral("csh");
   return QStringLiteral("scr");
 }
@@ -188,30 +193,90 @@ void TQuillonMain::MakeActExecute(QAction* Entry) {
   if (Entry) Entry->toggle();
 }
 
+void TQuillonMain::DropOutput() {
+  OutputSheet->SetFiles({});
+  TConversionState::Take(*Board);
+  OutputPlot.clear();
+  OutputIncomplete.clear();
+  OutputCutShort.clear();
+  OutputRolesNote.clear();
+  LastSaveName.clear();
+  ShowOutputFiles();
+  UpdateSaveActions();
+}
+
+void TQuillonMain::WarnIncomplete(bool& Warned) {
+  if (IncompleteNote.isEmpty() || Warned) return;
+  Warned = true;
+  Prompts.NotifyUser(tr("%1 was not read to its end (%2): the output lacks what follows.")
+                         .arg(QFileInfo(PlotDialog.FileName).fileName(), IncompleteNote)
+                         .toStdString());
+}
+
+QString TQuillonMain::UnchosenRolesNote(std::uint8_t Format) const {
+  // Every format places pads on the two copper layers and holes on the drill
+  // layer, CAM350 and Gerber also use the masks (a Genesis script does not);
+  // a role no layer was chosen for takes the first layer.
+  const std::array<std::pair<const QComboBox*, TLayerRole>, 5> Needed = {{
+      {AperTopCB, TLayerRole::PadTop},
+      {AperBotCB, TLayerRole::PadBottom},
+      {AperMskTopCB, TLayerRole::MaskTop},
+      {AperMskBotCB, TLayerRole::MaskBottom},
+      {DrlCB, TLayerRole::Drill},
+  }};
+  QStringList Unchosen;
+  for (const auto& [List, Role] : Needed) {
+    const bool Mask = Role == TLayerRole::MaskTop || Role == TLayerRole::MaskBottom;
+    if (List->currentIndex() < 0 && !(Mask && Format == fmtGenesis))
+      Unchosen.append(RoleName(Role));
+  }
+  if (Unchosen.isEmpty()) return QString();
+  return tr("No layer is chosen for %1 (Plt page): layer %2 was taken.")
+      .arg(Unchosen.join(QStringLiteral(", ")), LayerLabel(0));
+}
+
 void TQuillonMain::ConvertActionExecute() {
-  if (Busy()) return;
+  if (Busy() || Board->Layers.Count() == 0) return;
+  WarnIncomplete(WarnedIncompleteConvert);
+  const QString RolesNote = UnchosenRolesNote(OutputFormat);
   // The view reads the lines the worker rebuilds: it lets go of them first.
-  MemoLog->SetLines(nullptr);
+  OutputSheet->SetFiles({});
   TConversionState Saved = TConversionState::Take(*Board);
   const std::uint8_t Format = OutputFormat;
   bool Converted = false;
+  Prompts.BeginConversion();
   Guarded([&] {
     try {
       Converted = ConvertOnWorker(Format);
     } catch (...) {
+      Prompts.EndConversion();
       Saved.Restore(*Board);
       throw;
     }
+    Prompts.EndConversion();
     if (!Converted) {
       Saved.Restore(*Board);
       StatusText->setText(tr("Conversion cancelled"));
     }
   });
+  // An error was reported: the last step's text must not stay.
+  if (!Converted && StatusText->text() != tr("Conversion cancelled"))
+    StatusText->setText(tr("Conversion stopped"));
   if (Converted) {
     ConvertedFormat = Format;
+    OutputPlot = PlotDialog.FileName;
+    OutputIncomplete = IncompleteNote;
+    OutputCutShort.clear();
+    OutputRolesNote = RolesNote;
+    CutShortConfirmed = false;
+    if (const std::optional<int> Layer = Prompts.CancelledOnLayer())
+      OutputCutShort =
+          tr("pads cut short on layer %1 by Cancel")
+              .arg(*Layer >= 0 && *Layer < Board->Layers.Count() ? LayerLabel(*Layer)
+                                                                 : QString::number(*Layer));
     ShowOutput();
   } else {
-    MemoLog->SetLines(&Board->Output);
+    ShowOutputFiles();
     UpdateSaveActions();
   }
 }
@@ -234,6 +299,9 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   Board->GerberProfile = GerberProfile;
   Board->ExcellonDrill = ExcellonDrill;
   Board->GenesisHost = GenesisHost;
+  Board->GenesisJob = GenesisJob.toStdString();
+  if (!genesis::IsJobName(Board->GenesisJob)) Board->GenesisJob = SuggestedJobName().toStdString();
+  Board->GenesisMatrix = GenesisMatrix;
   StorePackageChoice(SilkTopCB, Board->SilkTopLayer);
   StorePackageChoice(SilkBotCB, Board->SilkBottomLayer);
   StorePackageChoice(OutlineCB, Board->OutlineLayer);
@@ -245,18 +313,22 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
 }
 
 void TQuillonMain::ShowOutput() {
-  MemoLog->SetLines(&Board->Output);
-  StatusText->setText(tr("%1 lines").arg(Board->Output.Count()));
+  QString Status =
+      tr("%1 lines from %2").arg(Board->Output.Count()).arg(QFileInfo(OutputPlot).fileName());
+  if (!OutputCutShort.isEmpty()) Status += QStringLiteral(" \u2014 ") + OutputCutShort;
+  StatusText->setText(Status);
   UpdateSaveActions();
 
   SaveDialog.FileName = SuggestedSaveName(PlotDialog.FileName, ConvertedFormat);
   SaveDialog.DefaultExt = FormatSuffix(ConvertedFormat);
-  SaveDialog.Filter = SaveFilter(Board->FabPackageMade);
+  SaveDialog.Title = SaveTitle(ConvertedFormat);
+  SaveDialog.Filter = SaveFilter(ConvertedFormat, Board->FabPackageMade);
   // Without a plot file there is no folder to suggest; the last one stays.
   if (!PlotDialog.FileName.isEmpty())
     SaveDialog.InitialDir = QFileInfo(PlotDialog.FileName).absolutePath();
   // A new output is saved under a name of its own first.
   LastSaveName.clear();
+  ShowOutputFiles();
 }
 
 QString TQuillonMain::SuggestedSaveName(const QString& PlotFile, std::uint8_t Format) {
@@ -264,29 +336,48 @@ QString TQuillonMain::SuggestedSaveName(const QString& PlotFile, std::uint8_t Fo
   QString Name = QFileInfo(PlotFile).fileName();
   const qsizetype Dot = Name.lastIndexOf(u'.');
   if (Dot >= 0) Name.truncate(Dot);
-  if (Format == fmtCam350Macro) return Name + QStringLiteral(".scr");
-  if (Format == fmtGerber) return Name + QStringLiteral(".gbr");
-  return Name;
+  // A Gerber conversion's main file is a CAM350 text macro beside its layer files.
+  if (Format == fmtGenesis) return Name + QStringLiteral(".csh");
+  return Name + QStringLiteral(".scr");
 }
 
 void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
   if (Busy() || Board->Output.Empty()) return;
+  WarnIncomplete(WarnedIncompleteSave);
+  if (!OutputCutShort.isEmpty() && !CutShortConfirmed) {
+    if (!Prompts.Confirm(tr("This output is not whole: %1. Save it anyway?").arg(OutputCutShort))) {
+      StatusText->setText(tr("Not saved"));
+      return;
+    }
+    CutShortConfirmed = true;
+  }
   Guarded([&] {
     SaveDialog.FileName = FileName;
     const std::string Name = QFile::encodeName(FileName).toStdString();
     Board->InputFiles = {QFile::encodeName(PlotDialog.FileName).toStdString(),
                          QFile::encodeName(PinDialog.FileName).toStdString()};
-    StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
     // After a fab conversion a ".zip" name is the package as one archive.
     const bool Archive = Board->FabPackageMade && IsZipName(FileName);
-    Runner->Run([&] {
-      if (Archive)
-        SaveFabPackageZip(*Board, Name);
-      else
-        Board->SaveToFile(Name);
-    });
+    // Saving again under the last name replaces only this output's own files.
+    if (!Archive && FileName != LastSaveName && !ConfirmReplacing(Name)) {
+      StatusText->setText(tr("Not saved"));
+      return;
+    }
+    StatusText->setText(tr("Saving %1").arg(QFileInfo(FileName).fileName()));
+    try {
+      Runner->Run([&] {
+        if (Archive)
+          SaveFabPackageZip(*Board, Name);
+        else
+          Board->SaveToFile(Name);
+      });
+    } catch (...) {
+      StatusText->setText(tr("%1 was not saved").arg(QFileInfo(FileName).fileName()));
+      throw;
+    }
     LastSaveName = FileName;
     LastSaveFolder = QFileInfo(FileName).absolutePath();
+    if (!Archive) ShowOutputFiles();
     const auto Count = Archive ? 1 : static_cast<int>(Board->OutputFiles(Name).size());
     StatusText->setText(
         Count == 1 ? tr("Saved %1 in %2").arg(QFileInfo(FileName).fileName(), LastSaveFolder)

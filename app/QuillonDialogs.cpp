@@ -7,9 +7,11 @@
 #include <QUrl>
 
 #include "app/AboutBox.h"
+#include "app/Cp1251.h"
 #include "app/CustomizeDialog.h"
 #include "app/OptFormUnit.h"
 #include "app/QuillonMain.h"
+#include "script/genesis/GenesisSyntax.h"
 
 namespace quillon::app {
 
@@ -17,12 +19,20 @@ void TQuillonMain::OptShowActExecute() {
   OptDlg->GenesisHost = GenesisHost;
   OptDlg->FabNames = FabNames;
   OptDlg->SetGerberChoices(GerberProfile, ExcellonDrill);
+  OptDlg->SetGenesisChoices(GenesisJob, SuggestedJobName(), GenesisMatrix);
   OptDlg->SetMode(false);
   OptDlg->exec();
   GerberProfile = OptDlg->GerberProfile;
   ExcellonDrill = OptDlg->ExcellonDrill;
   GenesisHost = OptDlg->GenesisHost;
   FabNames = OptDlg->FabNames;
+  GenesisJob = OptDlg->GenesisJob;
+  GenesisMatrix = OptDlg->GenesisMatrix;
+}
+
+QString TQuillonMain::SuggestedJobName() const {
+  return QString::fromStdString(
+      genesis::JobNameOf(ToCp1251(QFileInfo(PlotDialog.FileName).completeBaseName())));
 }
 
 void TQuillonMain::AboutActExecute() { AboutBox->exec(); }

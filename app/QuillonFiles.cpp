@@ -19,12 +19,14 @@
 #include <QUrl>
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "app/Cp1251.h"
 #include "app/PinGrid.h"
 #include "app/QuillonMain.h"
 #include "app/WorkRunner.h"
+#include "model/PlotError.h"
 #include "model/PlotFormat.h"
 #include "pins/DescriptionFile.h"
 #include "script/LayerRoles.h"
@@ -41,12 +43,8 @@ QString PaneText(const TTextLines& Lines) {
   return FromCp1251(Text);
 }
 
-// The editor's text with its paragraph separators as line feeds.
-QString PlainLines(QString Text) {
-  Text.replace(QChar::ParagraphSeparator, u'\n');
-  Text.replace(QChar::LineSeparator, u'\n');
-  return Text;
-}
+// What the byte reader says when the file ends too soon.
+constexpr std::string_view EndOfFileText = "EOF!!!!!";
 
 // Passes the reader's prompts on; where it only says that the signature is
 // wrong, the message also names the file and what it should have held.
@@ -55,6 +53,8 @@ class TLoadPrompts final : public TUserPrompts {
   TLoadPrompts(TUserPrompts& Inner, const QString& FileName) : Inner(Inner), FileName(FileName) {}
 
   void NotifyUser(std::string_view Text) override {
+    // The end of the file is told once, with what was loaded, by the window.
+    if (Text == EndOfFileText) return;
     if (Text != BadSignatureText) return Inner.NotifyUser(Text);
     const QString Detail = QCoreApplication::translate(
         "quillon::app::TQuillonMain",
@@ -83,52 +83,92 @@ void AdoptLoad(TPcb& Board, TPcb& Loaded) {
 
 void TQuillonMain::FileOpenAccept(const QString& FileName) {
   if (Busy()) return;
-  const QString PreviousName = PlotDialog.FileName;
-  // The dialog holds the chosen name from here on, also when the load stops.
-  PlotDialog.FileName = FileName;
-  UpdateTitle();
+  const QFileInfo Info(FileName);
+  // Refused before reading: the board shown, its lists and the title stay.
+  if (Info.isDir())
+    return RefuseLoad(FileName, tr("%1 is a folder, not a plot file.").arg(FileName));
+  if (Info.isFile() && Info.size() == 0)
+    return RefuseLoad(FileName,
+                      tr("%1 is empty: a plot file holds at least its header.").arg(FileName));
   // Read into a board of its own on the worker: the shown board stays whole
-  // meanwhile, and Cancel only drops the new one.
+  // meanwhile, and is replaced only by a load that brought layers.
   TScriptingPcb Fresh;
   TLoadPrompts LoadPrompts(Prompts, FileName);
   Fresh.SetPrompts(&LoadPrompts);
   Fresh.SetProgress(Runner);
-  bool Loaded = false;
   bool Cancelled = false;
-  Guarded([&] {
-    try {
-      Cancelled =
-          !Runner->Run([&] { Fresh.LoadFromFile(QFile::encodeName(FileName).toStdString()); });
-    } catch (...) {
-      AdoptLoad(*Board, Fresh);  // what was read before the error stays, as it always did
-      throw;
-    }
-    if (!Cancelled) AdoptLoad(*Board, Fresh);
-    Loaded = !Cancelled;
-  });
+  std::optional<TPlotError> Stopped;
+  try {
+    Cancelled =
+        !Runner->Run([&] { Fresh.LoadFromFile(QFile::encodeName(FileName).toStdString()); });
+  } catch (const TPlotError& Error) {
+    Stopped = Error;
+  } catch (const std::exception& Error) {
+    return RefuseLoad(FileName, FileName + QStringLiteral(": ") + FromCoreText(Error.what()));
+  }
   if (Cancelled) {
-    PlotDialog.FileName = PreviousName;
-    UpdateTitle();
     StatusText->setText(tr("Loading cancelled"));
     return;
   }
-  if (Loaded) {
-    MPageControl->setCurrentWidget(PltSheet);
-    FillLayerLists();
-    AddRecentFile(FileName);
-    ShowLoadedBoard();
-  } else {
-    StatusText->setText(tr("Loading stopped"));
+  if (Fresh.Layers.Count() == 0) {
+    // A wrong signature has been told by the reader already.
+    if (!Stopped) return RefuseLoad(FileName, QString());
+    const QString Why = FromCoreText(Stopped->what());
+    return RefuseLoad(FileName, Stopped->Offset < 0
+                                    ? FileName + QStringLiteral(": ") + Why
+                                    : tr("%1: no layer could be read (%2 at byte %3).")
+                                          .arg(FileName, Why)
+                                          .arg(Stopped->Offset));
   }
+  AdoptLoad(*Board, Fresh);
+  PlotDialog.FileName = FileName;
+  DropOutput();
+  IncompleteNote.clear();
+  WarnedIncompleteConvert = WarnedIncompleteSave = false;
+  if (Stopped) {
+    IncompleteNote = tr("incomplete: reading stopped at byte %1").arg(Stopped->Offset);
+    Prompts.ReportError(tr("%1 is incomplete: %2 at byte %3. %4 layers and %5 items were loaded; "
+                           "what follows is missing.")
+                            .arg(FileName, FromCoreText(Stopped->what()))
+                            .arg(Stopped->Offset)
+                            .arg(Board->Layers.Count())
+                            .arg(BoardItemCount()));
+  }
+  UpdateTitle();
+  MPageControl->setCurrentWidget(PltSheet);
+  FillLayerLists();
+  AddRecentFile(FileName);
+  ShowUndefinedPins();
+  ShowLoadedBoard();
+  UpdateSaveActions();
   emit BoardChanged();
 }
 
-void TQuillonMain::ShowLoadedBoard() {
+void TQuillonMain::RefuseLoad(const QString& FileName, const QString& Message) {
+  if (!Message.isEmpty()) Prompts.ReportError(Message);
+  const QString Name = QFileInfo(FileName).fileName();
+  StatusText->setText(Board->Layers.Count() > 0
+                          ? tr("%1 was not loaded; the board shown is unchanged").arg(Name)
+                          : tr("%1 was not loaded").arg(Name));
+}
+
+std::int64_t TQuillonMain::BoardItemCount() const {
   std::int64_t Items = 0;
   for (const TLayer& Layer : Board->Layers)
     Items += Layer.Lines.Count() + Layer.Arcs.Count() + Layer.Texts.Count() +
              Layer.Flashes.Count() + Layer.Polygons.Count();
-  StatusText->setText(tr("%1 layers, %2 items").arg(Board->Layers.Count()).arg(Items));
+  return Items;
+}
+
+QString TQuillonMain::LayerLabel(int L) const {
+  const TLayer& Layer = Board->Layers.Items(L);
+  return QStringLiteral("%1: %2").arg(Layer.Number).arg(FromCp1251(Layer.Name));
+}
+
+void TQuillonMain::ShowLoadedBoard() {
+  QString Text = tr("%1 layers, %2 items").arg(Board->Layers.Count()).arg(BoardItemCount());
+  if (!IncompleteNote.isEmpty()) Text += QStringLiteral(" — ") + IncompleteNote;
+  StatusText->setText(Text);
 }
 
 void TQuillonMain::FillLayerLists() {
@@ -136,9 +176,7 @@ void TQuillonMain::FillLayerLists() {
   QStringList Entries;
   Entries.reserve(Board->Layers.Count());
   for (int I = 0; I < Board->Layers.Count(); ++I) {
-    const TLayer& Layer = Board->Layers.Items(I);
-    Entries.append(QString::number(I) + u':' + FromCp1251(Layer.Name) + u',' +
-                   QString::number(Layer.Number));
+    Entries.append(LayerLabel(I));
   }
   for (QComboBox* List : Lists) {
     List->clear();
@@ -160,6 +198,23 @@ void TQuillonMain::FillLayerLists() {
   }
 }
 
+std::vector<TLayerRole> TQuillonMain::ChosenRoles() const {
+  std::vector<TLayerRole> Roles(static_cast<std::size_t>(Board->Layers.Count()), TLayerRole::Other);
+  const auto Take = [&](const QComboBox* List, int Offset, TLayerRole Role) {
+    const int L = List->currentIndex() - Offset;
+    if (L >= 0 && L < static_cast<int>(Roles.size())) Roles[static_cast<std::size_t>(L)] = Role;
+  };
+  // As the conversion: a package role only where no conversion role is, and
+  // among the conversion roles the later wins.
+  const QList<QComboBox*> Package = PackageLists();
+  for (qsizetype R = 0; R < Package.size(); ++R)
+    Take(Package[R], 1, PackageRoles[static_cast<std::size_t>(R)]);
+  const QList<QComboBox*> Conversion = {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB};
+  for (qsizetype R = 0; R < Conversion.size(); ++R)
+    Take(Conversion[R], 0, ConversionRoles[static_cast<std::size_t>(R)]);
+  return Roles;
+}
+
 int TQuillonMain::PackageListIndex(std::size_t R) const {
   // A role is stored as a byte: only the first 256 layers can take one.
   constexpr int MaxLayer = 255;
@@ -177,6 +232,7 @@ int TQuillonMain::PackageListIndex(std::size_t R) const {
 
 void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
   if (Busy()) return;
+  bool Opened = false;
   Guarded([&] {
     // Read first: a file that cannot be read leaves the table and the memo.
     TTextLines Lines =
@@ -190,7 +246,10 @@ void TQuillonMain::PinFileOpenAccept(const QString& FileName) {
     ShowPinGrid();
     PlotDialog.InitialDir = SaveDialog.InitialDir = QFileInfo(FileName).absolutePath();
     emit BoardChanged();
+    Opened = true;
   });
+  // Read at once, as pressing Read: the counts tell whether the layout fits.
+  if (Opened) ReadPinBtnClick();
 }
 
 void TQuillonMain::OEMBtnClick() {
@@ -206,38 +265,6 @@ void TQuillonMain::ShowDescription(bool Oem) {
   TTextLines Converted;
   for (int I = 0; I < DescriptionText.Count(); ++I) Converted.Add(OemToAnsi(DescriptionText[I]));
   PinMemo->setPlainText(PaneText(Converted));
-}
-
-void TQuillonMain::ReadPinBtnClick() {
-  if (Busy()) return;
-  Guarded([&] {
-    Board->Pins.Clear();
-    const QTextCursor Cursor = PinMemo->textCursor();
-    const QString Text = PlainLines(Cursor.hasSelection() ? Cursor.selectedText()
-                                                          : PinMemo->document()->toRawText());
-    Board->Pins.Parse(TTextLines::FromText(ToCp1251(Text)),
-                      static_cast<std::uint8_t>(pinFormatCB->currentIndex()));
-    Board->Pins.SetUnits(static_cast<std::uint8_t>(AUnitCombo->currentIndex()),
-                         static_cast<std::uint8_t>(HUnitCombo->currentIndex()));
-    ShowPinGrid();
-    emit BoardChanged();
-  });
-}
-
-void TQuillonMain::ShowPinGrid() {
-  TGrid Grid;
-  FillGrid(Board->Pins, Grid);
-  const int Fixed = Grid.RowCount > 0 ? Grid.FixedRows : 0;
-  PinsStringGrid->clear();
-  PinsStringGrid->setColumnCount(Grid.ColCount);
-  PinsStringGrid->setRowCount(Grid.RowCount - Fixed);
-  QStringList Header;
-  for (int C = 0; C < Grid.ColCount; ++C)
-    Header.append(Fixed > 0 ? FromCp1251(Grid.Cell(0, C)) : QString());
-  PinsStringGrid->setHorizontalHeaderLabels(Header);
-  for (int R = Fixed; R < Grid.RowCount; ++R)
-    for (int C = 0; C < Grid.ColCount; ++C)
-      PinsStringGrid->setItem(R - Fixed, C, new QTableWidgetItem(FromCp1251(Grid.Cell(R, C))));
 }
 
 bool TQuillonMain::LooksLikeTextFile(const QString& FileName) {

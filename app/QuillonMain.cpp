@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -58,12 +59,23 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   connect(LayersView, &TLayersView::CursorText, CursorLabel, &QLabel::setText);
   connect(this, &TQuillonMain::BoardChanged, LayersView, [this] {
     LayersView->SetBoard(Board.get());
+    LayersView->SetLayerRoles(ChosenRoles());
     LayersView->SetDbuFactor(DbuFactor);
     LayersView->Refresh();
   });
   connect(MPageControl, &QTabWidget::currentChanged, LayersView, [this] {
     if (LayersView->SetDbuFactor(DbuFactor)) LayersView->Refresh();
   });
+  Prompts.SetPlaceText([this](std::int32_t PinRow, int Layer, const TPcbFlash* Flash) {
+    return PinPlaceText(PinRow, Layer, Flash);
+  });
+  // The preview's colours and order follow the roles as they are chosen.
+  for (QComboBox* List :
+       {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB, SilkTopCB, SilkBotCB, OutlineCB})
+    connect(List, &QComboBox::activated, LayersView, [this] {
+      LayersView->SetLayerRoles(ChosenRoles());
+      LayersView->Refresh();
+    });
   CreateActions();
   CreateMenus();
   FitToScreen();
@@ -180,6 +192,7 @@ void TQuillonMain::UpdateSaveActions() {
   const bool CanSave = !Busy() && Board && !Board->Output.Empty();
   FileSaveAs->setEnabled(CanSave);
   FileSave->setEnabled(CanSave);
+  ConvertAction->setEnabled(!Busy() && Board && Board->Layers.Count() > 0);
 }
 
 void TQuillonMain::closeEvent(QCloseEvent* Event) {
@@ -205,7 +218,8 @@ void TQuillonMain::Guarded(const std::function<void()>& Steps) {
 
 void TQuillonMain::UpdateTitle() {
   const QString Name = QFileInfo(PlotDialog.FileName).fileName();
-  setWindowTitle(Name.isEmpty() ? QStringLiteral("Quillon") : Name + QStringLiteral(" - Quillon"));
+  const QString Shown = IncompleteNote.isEmpty() ? Name : tr("%1 (incomplete)").arg(Name);
+  setWindowTitle(Name.isEmpty() ? QStringLiteral("Quillon") : Shown + QStringLiteral(" - Quillon"));
 }
 
 }  // namespace quillon::app

@@ -13,9 +13,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/FileDialogs.h"
 #include "app/GuiPrompts.h"
+#include "app/UndefinedPins.h"
+#include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"
 #include "text/TextLines.h"
 #include "text/Units.h"
@@ -35,6 +38,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolBar;
 class QToolButton;
+class QTreeWidget;
 
 namespace quillon::app {
 
@@ -104,8 +108,9 @@ class TQuillonMain : public QMainWindow {
 
   const QStringList& RecentFiles() const { return Recent; }
 
-  // The plot file's name without folder, with ".scr" (CAM350), ".gbr"
-  // (Gerber) or no extension (Genesis); empty without a plot file.
+  // The plot file's name without folder, with ".csh" (Genesis) or ".scr"
+  // (CAM350; the main file of a Gerber conversion is a CAM350 text macro);
+  // empty without a plot file.
   static QString SuggestedSaveName(const QString& PlotFile, std::uint8_t Format);
   static QString ExeDir();
   // The bundled user guide beside the program (or in the installed doc
@@ -125,6 +130,11 @@ class TQuillonMain : public QMainWindow {
   bool ExcellonDrill = false;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
   TFabNames FabNames = TFabNames::Protel;
+  // The Genesis job chosen in the options; empty: SuggestedJobName().
+  QString GenesisJob;
+  TGenesisMatrix GenesisMatrix = TGenesisMatrix::Document;
+  // The plot's base name as a job name Genesis accepts.
+  QString SuggestedJobName() const;
   // The layer the user last chose by hand for each package role (silkscreen
   // top, silkscreen bottom, outline), by name; an empty name is "none".
   // Unset: the layers' names preselect the role.
@@ -153,6 +163,9 @@ class TQuillonMain : public QMainWindow {
   QComboBox* HUnitCombo;
   QComboBox* AUnitCombo;
   QTableWidget* PinsStringGrid;
+  QPushButton* SkippedLinesBtn;  // lists the description's lines that added no row
+  QLabel* UndefinedPinsLabel;
+  QTreeWidget* UndefinedPinsList;  // the plot's pins the description lacks
   QRadioButton* RadioMM;
   QRadioButton* RadioInch;
   QRadioButton* RadioPINCH;
@@ -232,10 +245,13 @@ class TQuillonMain : public QMainWindow {
   bool ConvertOnWorker(std::uint8_t Format);
   void ShowOutput();
   // The Save As filter; after a fab conversion it also offers the archive.
-  QString SaveFilter(bool FabPackage) const;
+  static QString SaveFilter(std::uint8_t Format, bool FabPackage);
+  static QString SaveTitle(std::uint8_t Format);
   QList<QComboBox*> PackageLists() const { return {SilkTopCB, SilkBotCB, OutlineCB}; }
   // The entry of a package list for role R of the loaded layers.
   int PackageListIndex(std::size_t R) const;
+  // The role of each layer by the lists of the Plt page.
+  std::vector<TLayerRole> ChosenRoles() const;
   void CreateActions();
   void CreateMenus();
   void RebuildToolBar();
@@ -243,8 +259,38 @@ class TQuillonMain : public QMainWindow {
   void RebuildRecentMenu();
   void UpdateTitle();
   void ShowPinGrid();
+  void ShowSkippedLines();
+  // The plot's pins the description lacks, on the Pins page.
+  void ShowUndefinedPins();
+  // Shows pin I of that list on the Layers page.
+  void ShowUndefinedPin(int I);
+  // The lines below the undefined-pin question.
+  QString PinPlaceText(std::int32_t PinRow, int Layer, const TPcbFlash* Flash) const;
   void ShowDescription(bool Oem);
   void ShowLoadedBoard();
+  // A plot that was not taken: Message (none when already told) and a status
+  // line saying that the board shown is still the one before.
+  void RefuseLoad(const QString& FileName, const QString& Message);
+  std::int64_t BoardItemCount() const;
+  // How the window names layer L: "1: COMP", its number in the plot and its name.
+  QString LayerLabel(int L) const;
+  // Forgets the output: it belonged to the board before.
+  void DropOutput();
+  // Once per board, when it is incomplete: says so before Action ("convert",
+  // "save") goes on with what was loaded.
+  void WarnIncomplete(bool& Warned);
+  // What the output note says of the pad and drill roles no layer is chosen
+  // for; empty when each has one.
+  QString UnchosenRolesNote(std::uint8_t Format) const;
+  // Before a save replaces files of its set other than the one named: lists
+  // them and asks; false when the user said No.
+  bool ConfirmReplacing(const std::string& FileName);
+  // The Output page's list: the files a save to SaveTarget() writes.
+  void ShowOutputFiles();
+  QString SaveTarget() const;
+  QString OutputFileRole(const TOutputFile& File) const;
+  // Why the output shown is not whole; empty when it is.
+  QString OutputNote() const;
   // Runs a handler's steps; an error that stops them is shown by the
   // general error report and the window goes on.
   void Guarded(const std::function<void()>& Steps);
@@ -254,6 +300,19 @@ class TQuillonMain : public QMainWindow {
   bool CloseWhenIdle = false;
   std::uint8_t ConvertedFormat = fmtCam350Macro;  // of the output shown
   QString LastSaveName;                           // empty until the output shown was saved
+  QString OutputPlot;  // the plot the output shown was converted from; empty: no output
+  // Set while the board shown came from a plot whose reading stopped early:
+  // the title and status carry it.
+  QString IncompleteNote;
+  QString OutputIncomplete;  // IncompleteNote of the board the output came from
+  QString OutputCutShort;    // where Cancel in the pin question ended the pads writer
+  bool WarnedIncompleteConvert = false;
+  bool WarnedIncompleteSave = false;
+  bool CutShortConfirmed = false;
+  QString OutputRolesNote;   // UnchosenRolesNote() of the output shown  // the user chose to save
+                             // the output cut short
+  QStringList SkippedLines;  // "line N: text" of the description's lines not understood
+  std::vector<TUndefinedPin> UndefinedPins;
   QString LastSaveFolder;
   bool Destroyed = false;
   bool Shown = false;

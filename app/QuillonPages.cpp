@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/Cp1251.h"
@@ -53,7 +54,8 @@ QStringList PinUnitNames() {
 
 QWidget* TQuillonMain::BuildPinsPage() {
   PinMemo = TextPane(false);
-  PinMemo->setPlainText(tr("Load File"));
+  // A hint, not content: Read must not take it for a description.
+  PinMemo->setPlaceholderText(tr("Load File"));
   OEMBtn = new QPushButton(QStringLiteral("OEM"));
   ANSIBtn = new QPushButton(QStringLiteral("ANSI"));
   auto* CodePage = new QButtonGroup(this);
@@ -66,13 +68,42 @@ QWidget* TQuillonMain::BuildPinsPage() {
   pinFormatCB = DropDown({tr("Pin# Hole Aper"), tr("Pin# Aper Hole")});
   HUnitCombo = DropDown(PinUnitNames());
   AUnitCombo = DropDown(PinUnitNames());
+  OEMBtn->setToolTip(tr("Shows the description as DOS (code page 866) text converted."));
+  ANSIBtn->setToolTip(tr("Shows the description as the file holds it (Windows-1251)."));
+  pinFormatCB->setToolTip(tr("The order of the sizes on a description line."));
+  HUnitCombo->setToolTip(tr("The unit of the hole sizes in the description."));
+  AUnitCombo->setToolTip(tr("The unit of the pad (aperture) sizes in the description."));
   ReadPinBtn = new QPushButton(tr("Read"));
+  ReadPinBtn->setToolTip(
+      tr("Reads the pin table from the text (only the selected lines when some are selected)."));
   connect(ReadPinBtn, &QPushButton::clicked, this, [this] { ReadPinBtnClick(); });
 
   PinsStringGrid = new QTableWidget;
   PinsStringGrid->verticalHeader()->hide();
   PinsStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   PinsStringGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  SkippedLinesBtn = new QPushButton(tr("Lines not understood..."));
+  SkippedLinesBtn->setObjectName(QStringLiteral("SkippedLinesBtn"));
+  SkippedLinesBtn->setEnabled(false);
+  connect(SkippedLinesBtn, &QPushButton::clicked, this, [this] { ShowSkippedLines(); });
+  UndefinedPinsLabel = new QLabel;
+  UndefinedPinsLabel->setWordWrap(true);
+  UndefinedPinsList = new QTreeWidget;
+  UndefinedPinsList->setObjectName(QStringLiteral("UndefinedPinsList"));
+  UndefinedPinsList->setRootIsDecorated(false);
+  UndefinedPinsList->setHeaderLabels({tr("Pin#"), tr("Flashes"), tr("Layers")});
+  UndefinedPinsList->setToolTip(
+      tr("Double-click a pin to see its first flash on the Layers page."));
+  connect(UndefinedPinsList, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* Item) {
+    ShowUndefinedPin(UndefinedPinsList->indexOfTopLevelItem(Item));
+  });
+  auto* TablePane = new QWidget;
+  auto* TableLayout = new QVBoxLayout(TablePane);
+  TableLayout->setContentsMargins(0, 0, 0, 0);
+  TableLayout->addWidget(PinsStringGrid, 3);
+  TableLayout->addWidget(SkippedLinesBtn, 0, Qt::AlignLeft);
+  TableLayout->addWidget(UndefinedPinsLabel);
+  TableLayout->addWidget(UndefinedPinsList, 2);
 
   auto* Controls = new QHBoxLayout;
   Controls->addWidget(OEMBtn);
@@ -90,7 +121,7 @@ QWidget* TQuillonMain::BuildPinsPage() {
 
   auto* Split = new QSplitter(Qt::Horizontal);
   Split->addWidget(PinMemo);
-  Split->addWidget(PinsStringGrid);
+  Split->addWidget(TablePane);
   Split->setStretchFactor(0, 3);
   Split->setStretchFactor(1, 2);
 
@@ -142,8 +173,6 @@ QWidget* TQuillonMain::BuildPltPage() {
   AperMskTopCB = new QComboBox;
   AperMskBotCB = new QComboBox;
   DrlCB = new QComboBox;
-  AperMskTopCB->setEnabled(false);
-  AperMskBotCB->setEnabled(false);
   auto* Mapping = new QGroupBox(tr("Pins Mapping"));
   auto* MappingLayout = new QFormLayout(Mapping);
   MappingLayout->addRow(tr("Apertures Top"), AperTopCB);

@@ -118,6 +118,8 @@ int PrepareBoard(const TConvertArgs& Args, TScriptingPcb& Pcb, const char* Comma
   Pcb.ExcellonDrill = Args.Excellon;
   Pcb.X2AsComments = Args.X2AsComments;
   Pcb.GenesisHost = static_cast<TGenesisHost>(Args.GenesisHost);
+  Pcb.GenesisJob = Args.GenesisJob;
+  Pcb.GenesisMatrix = static_cast<TGenesisMatrix>(Args.GenesisMatrix);
   Pcb.InputFiles = {Args.Plot, Args.Pins.File};
   Pcb.LayerFilePrefix = Args.LayerFilePrefix;
   return ExitOk;
@@ -172,6 +174,17 @@ void AddShapingOptions(CLI::App& App, TConvertArgs& Values) {
                   "where the Genesis script runs: windows (default: CR LF, C:/tmp) or unix "
                   "(LF, /tmp)")
       ->transform(CLI::CheckedTransformer(Hosts, CLI::ignore_case));
+  Sub->add_option("--genesis-job", Args->GenesisJob,
+                  "the job the Genesis script creates, replacing a job of that name "
+                  "(default quillon)");
+  const std::map<std::string, int> Matrices{
+      {"document", static_cast<int>(TGenesisMatrix::Document)},
+      {"roles", static_cast<int>(TGenesisMatrix::Roles)}};
+  Sub->add_option("--genesis-matrix", Args->GenesisMatrix,
+                  "how the Genesis matrix types its layers: document (default: every layer "
+                  "misc/document) or roles (copper signal, masks solder_mask, silkscreens "
+                  "silk_screen, drill, outline rout)")
+      ->transform(CLI::CheckedTransformer(Matrices, CLI::ignore_case));
   AddFabOptions(*Sub, Args->Fab);
 }
 

@@ -35,6 +35,8 @@ struct TConvertArgs {
   bool Excellon = false;
   bool X2AsComments = false;
   int GenesisHost = static_cast<int>(TGenesisHost::Windows);
+  std::string GenesisJob = "quillon";
+  int GenesisMatrix = static_cast<int>(TGenesisMatrix::Document);
   TFabArgs Fab;
   bool Json = false;
   bool NoSync = false;  // scratch output: the files are not flushed to disk

@@ -20,6 +20,7 @@
 #include "save/DiskSync.h"
 #include "save/SaveError.h"
 #include "script/ScriptPcb.h"
+#include "script/genesis/GenesisSyntax.h"
 #include "script/save/StreamedSave.h"
 #include "text/AsciiCase.h"
 #include "text/Units.h"
@@ -121,6 +122,9 @@ int ConvertBoard(const TConvertArgs& Args, TBoardOutcome* Outcome) {
 int RunConvert(const TConvertArgs& Args) {
   SetDurableSaves(!Args.NoSync);
   if (const std::string Error = CheckProfileOptions(Args); !Error.empty()) return UsageError(Error);
+  if (!genesis::IsJobName(Args.GenesisJob))
+    return UsageError("--genesis-job \"" + Args.GenesisJob +
+                      "\": a job name is 1 to 64 of a-z, 0-9, _ - + . and does not start with .");
   if (IsBatch(Args.Batch)) {
     if (!Args.Out.empty()) {
       // A stray word after an option lands among the plot files: name it.

@@ -15,12 +15,15 @@ std::string TPinQuestion::Text(std::int32_t PinRow) const {
          ") found in PLT file!\n\rDo you want to add it anyway?";
 }
 
-TPinQuestion::TDecision TPinQuestion::Decide(const TPins& Pins, std::int32_t PinRow) {
+TPinQuestion::TDecision TPinQuestion::Decide(const TPins& Pins, std::int32_t PinRow, int Layer,
+                                             const TPcbFlash* Flash) {
   if (Pins.Exists(PinRow)) return Add;
   TAnswer Answer = TAnswer::Yes;
   if (PinRow != LastAskedPin) {
     LastAskedPin = PinRow;
     if (!AnswerForAll) {
+      if (auto* Place = dynamic_cast<TPinQuestionPlace*>(&Prompts))
+        Place->PinQuestionAt(PinRow, Layer, Flash);
       Answer = Prompts.AskUser(Text(PinRow));
       if (Answer == TAnswer::Cancel) return Stop;
       if (Answer == TAnswer::YesToAll || Answer == TAnswer::NoToAll) {

@@ -19,6 +19,18 @@
 namespace quillon {
 
 class TPins;
+struct TPcbFlash;
+
+// Prompts that also want to know where the flash of a question lies (to show
+// it beside the question) implement this as well; it is told just before
+// each question.
+class TPinQuestionPlace {
+ public:
+  virtual ~TPinQuestionPlace() = default;
+  // Layer is the layer being written (-1 unknown); Flash is null when the
+  // question is not about one flash.
+  virtual void PinQuestionAt(std::int32_t PinRow, int Layer, const TPcbFlash* Flash) = 0;
+};
 
 class TPinQuestion {
  public:
@@ -28,8 +40,10 @@ class TPinQuestion {
   // writers, "Via which" for the Gerber writer.
   TPinQuestion(TUserPrompts& Prompts, std::string Opening);
 
-  // Decision for a flash whose pin row number (its PinNumber - 1) is PinRow.
-  TDecision Decide(const TPins& Pins, std::int32_t PinRow);
+  // Decision for a flash whose pin row number (its PinNumber - 1) is PinRow;
+  // Layer and Flash only tell the prompts where it lies.
+  TDecision Decide(const TPins& Pins, std::int32_t PinRow, int Layer = -1,
+                   const TPcbFlash* Flash = nullptr);
 
   // The question's text for PinRow.
   std::string Text(std::int32_t PinRow) const;

@@ -42,6 +42,12 @@ enum class TGerberProfile : std::uint8_t { Legacy, Fab };
 // would read "then\r" and "C:/tmp/..." wrongly, so it gets LF and /tmp.
 enum class TGenesisHost : std::uint8_t { Windows, Unix };
 
+// How a Genesis script types its matrix layers: every layer a document (the
+// classic script), or by the role chosen for it (copper a signal layer, masks
+// solder mask, silkscreens silk screen, the drill a drill layer, the outline
+// a rout layer; the rest documents).
+enum class TGenesisMatrix : std::uint8_t { Document, Roles };
+
 // How the files of the fab profile are named: by role with the extensions
 // board houses recognise (<base>.GTL, ...), or like the legacy layer files
 // (<index><layer name>.gbr).
@@ -71,6 +77,10 @@ class TScriptingPcb : public TPcb {
   // Fab profile of a Gerber conversion (script/fab/).
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   TGenesisHost GenesisHost = TGenesisHost::Windows;
+  // The job a Genesis script creates (and deletes first when it exists): a
+  // second board converted under its own name keeps the first board's job.
+  std::string GenesisJob = "quillon";
+  TGenesisMatrix GenesisMatrix = TGenesisMatrix::Document;
   // The line end of the main file of the last conversion (OutputFiles gives
   // it with the file): CR LF, except for a Genesis script for a Unix host.
   std::string_view MainLineEnd = "\r\n";

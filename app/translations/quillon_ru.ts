@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>RoleNames</name>
+    <message>
+        <source>pads top</source>
+        <translation>площадки сверху</translation>
+    </message>
+    <message>
+        <source>pads bottom</source>
+        <translation>площадки снизу</translation>
+    </message>
+    <message>
+        <source>mask top</source>
+        <translation>маска сверху</translation>
+    </message>
+    <message>
+        <source>mask bottom</source>
+        <translation>маска снизу</translation>
+    </message>
+    <message>
+        <source>drill</source>
+        <translation>сверловка</translation>
+    </message>
+    <message>
+        <source>silkscreen top</source>
+        <translation>маркировка сверху</translation>
+    </message>
+    <message>
+        <source>silkscreen bottom</source>
+        <translation>маркировка снизу</translation>
+    </message>
+    <message>
+        <source>outline</source>
+        <translation>контур</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>прочее</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -132,6 +171,30 @@ Written by the Quillon developers.</source>
         <source>Fab file names:</source>
         <translation>Имена файлов производства:</translation>
     </message>
+    <message>
+        <source>The job the Genesis script creates; a job of that name is deleted first. Empty: the plot&apos;s name.</source>
+        <translation>Задание, которое создаёт сценарий Genesis; задание с этим именем сначала удаляется. Пусто: имя плот-файла.</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Документы</translation>
+    </message>
+    <message>
+        <source>By role</source>
+        <translation>По назначению</translation>
+    </message>
+    <message>
+        <source>Documents: every matrix layer misc/document. By role: copper signal, masks solder_mask, silkscreens silk_screen, drill, outline rout.</source>
+        <translation>Документы: каждый слой матрицы misc/document. По назначению: медь signal, маски solder_mask, маркировка silk_screen, сверловка drill, контур rout.</translation>
+    </message>
+    <message>
+        <source>Genesis job:</source>
+        <translation>Задание Genesis:</translation>
+    </message>
+    <message>
+        <source>Genesis matrix:</source>
+        <translation>Матрица Genesis:</translation>
+    </message>
 </context>
 <context>
     <name>quillon::app::TLayersView</name>
@@ -155,6 +218,14 @@ Ctrl+0: fit</source>
 Перетаскивание, стрелки: сдвиг
 Ctrl+0: вся плата</translation>
     </message>
+    <message>
+        <source>&lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; undefined pin</source>
+        <translation>&lt;span style=&quot;color:%1&quot;&gt;■&lt;/span&gt; неописанный вывод</translation>
+    </message>
+    <message>
+        <source>A flash whose pin the description lacks: the conversion asks about it.</source>
+        <translation>Засветка вывода, которого нет в описании: преобразование спросит о нём.</translation>
+    </message>
 </context>
 <context>
     <name>quillon::app::TOutputPage</name>
@@ -177,6 +248,22 @@ Ctrl+0: вся плата</translation>
     <message>
         <source>&quot;%1&quot; not found</source>
         <translation>&quot;%1&quot; не найдено</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Строк</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байт</translation>
     </message>
 </context>
 <context>
@@ -270,10 +357,6 @@ Ctrl+0: вся плата</translation>
         <translation>Сохранить сценарий CAM350</translation>
     </message>
     <message>
-        <source>Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|CAM350 v5 Macro, *.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Text Files, *.txt|*.txt|Genesis Script, *csh|*.csh|All Files, *.*|*.*</source>
-        <translation>Выходные файлы, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh|Макрос CAM350 v5, *.scr|*.scr|Gerber RS274X, *.gbr|*.gbr|Текстовые файлы, *.txt|*.txt|Сценарий Genesis, *csh|*.csh|Все файлы, *.*|*.*</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
@@ -292,14 +375,6 @@ Ctrl+0: вся плата</translation>
     <message>
         <source>Tool bar</source>
         <translation>Панель инструментов</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>Строк: %1</translation>
-    </message>
-    <message>
-        <source>Loading stopped</source>
-        <translation>Загрузка остановлена</translation>
     </message>
     <message>
         <source>%1 layers, %2 items</source>
@@ -492,6 +567,246 @@ Ctrl+0: вся плата</translation>
     <message>
         <source>Board Outline</source>
         <translation>Контур платы</translation>
+    </message>
+    <message>
+        <source>Save Genesis script</source>
+        <translation>Сохранить сценарий Genesis</translation>
+    </message>
+    <message>
+        <source>Save CAM350 macro and Gerber files</source>
+        <translation>Сохранить макрос CAM350 и файлы Gerber</translation>
+    </message>
+    <message>
+        <source>Genesis Script, *.csh|*.csh</source>
+        <translation>Сценарий Genesis, *.csh|*.csh</translation>
+    </message>
+    <message>
+        <source>CAM350 v5 Macro, *.scr|*.scr</source>
+        <translation>Макрос CAM350 v5, *.scr|*.scr</translation>
+    </message>
+    <message>
+        <source>Out files, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh</source>
+        <translation>Выходные файлы, *.scr; *.gbr; *.txt; *.csh|*.scr;*.gbr;*.txt;*.csh</translation>
+    </message>
+    <message>
+        <source>Text Files, *.txt|*.txt</source>
+        <translation>Текстовые файлы, *.txt|*.txt</translation>
+    </message>
+    <message>
+        <source>All Files, *.*|*.*</source>
+        <translation>Все файлы, *.*|*.*</translation>
+    </message>
+    <message>
+        <source>%1 was not read to its end (%2): the output lacks what follows.</source>
+        <translation>%1 прочитан не до конца (%2): в результате нет того, что идёт дальше.</translation>
+    </message>
+    <message>
+        <source>No layer is chosen for %1 (Plt page): layer %2 was taken.</source>
+        <translation>Не выбран слой для: %1 (страница «Плот»); взят слой %2.</translation>
+    </message>
+    <message>
+        <source>Conversion stopped</source>
+        <translation>Преобразование остановлено</translation>
+    </message>
+    <message>
+        <source>pads cut short on layer %1 by Cancel</source>
+        <translation>площадки оборваны на слое %1 кнопкой «Отмена»</translation>
+    </message>
+    <message>
+        <source>%1 lines from %2</source>
+        <translation>Строк: %1, из %2</translation>
+    </message>
+    <message>
+        <source>This output is not whole: %1. Save it anyway?</source>
+        <translation>Результат неполон: %1. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Не сохранено</translation>
+    </message>
+    <message>
+        <source>%1 was not saved</source>
+        <translation>%1 не сохранён</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a plot file.</source>
+        <translation>%1 — папка, а не плот-файл.</translation>
+    </message>
+    <message>
+        <source>%1 is empty: a plot file holds at least its header.</source>
+        <translation>%1 пуст: в плот-файле должен быть хотя бы заголовок.</translation>
+    </message>
+    <message>
+        <source>%1: no layer could be read (%2 at byte %3).</source>
+        <translation>%1: не прочитано ни одного слоя (%2 на байте %3).</translation>
+    </message>
+    <message>
+        <source>incomplete: reading stopped at byte %1</source>
+        <translation>неполный: чтение остановилось на байте %1</translation>
+    </message>
+    <message>
+        <source>%1 is incomplete: %2 at byte %3. %4 layers and %5 items were loaded; what follows is missing.</source>
+        <translation>%1 неполон: %2 на байте %3. Загружено слоёв: %4, объектов: %5; остального нет.</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded; the board shown is unchanged</source>
+        <translation>%1 не загружен; показанная плата не изменилась</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded</source>
+        <translation>%1 не загружен</translation>
+    </message>
+    <message>
+        <source>%1 (incomplete)</source>
+        <translation>%1 (неполный)</translation>
+    </message>
+    <message>
+        <source>Genesis script</source>
+        <translation>сценарий Genesis</translation>
+    </message>
+    <message>
+        <source>CAM350 text macro</source>
+        <translation>текстовый макрос CAM350</translation>
+    </message>
+    <message>
+        <source>CAM350 macro</source>
+        <translation>макрос CAM350</translation>
+    </message>
+    <message>
+        <source>job file</source>
+        <translation>файл задания</translation>
+    </message>
+    <message>
+        <source>From %1, which is %2.</source>
+        <translation>Из %1, который %2.</translation>
+    </message>
+    <message>
+        <source>The output is not whole: %1.</source>
+        <translation>Результат неполон: %1.</translation>
+    </message>
+    <message>
+        <source>Saving %1 also replaces these files of an earlier save in %2:
+
+%3
+
+Replace them?</source>
+        <translation>Сохранение %1 заменит и эти файлы прежнего сохранения в %2:
+
+%3
+
+Заменить их?</translation>
+    </message>
+    <message>
+        <source>Lines not understood...</source>
+        <translation>Непонятые строки...</translation>
+    </message>
+    <message>
+        <source>Pin#</source>
+        <translation>Вывод#</translation>
+    </message>
+    <message>
+        <source>Flashes</source>
+        <translation>Засветок</translation>
+    </message>
+    <message>
+        <source>Double-click a pin to see its first flash on the Layers page.</source>
+        <translation>Двойной щелчок по выводу показывает его первую засветку на странице «Слои».</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Отв</translation>
+    </message>
+    <message>
+        <source>Aper</source>
+        <translation>Апер</translation>
+    </message>
+    <message>
+        <source>Aper Type</source>
+        <translation>Тип апертуры</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Круг</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Квадрат</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 rows read, %2 lines not understood</source>
+        <translation>Прочитано строк таблицы: %1, непонятых строк: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... и ещё %1</translation>
+    </message>
+    <message>
+        <source>Lines that describe no pin:</source>
+        <translation>Строки, не описывающие ни одного вывода:</translation>
+    </message>
+    <message>
+        <source>The hole is not smaller than the pad.</source>
+        <translation>Отверстие не меньше площадки.</translation>
+    </message>
+    <message>
+        <source>Every pin the plot uses is described.</source>
+        <translation>Все выводы плот-файла описаны.</translation>
+    </message>
+    <message>
+        <source>%1 pins the plot uses are not described (%2 flashes); the conversion will ask about them:</source>
+        <translation>Не описано выводов плот-файла: %1 (засветок: %2); преобразование спросит о них:</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Слой %1</translation>
+    </message>
+    <message>
+        <source>Flash at X %1, Y %2 mm</source>
+        <translation>Засветка в X %1, Y %2 мм</translation>
+    </message>
+    <message>
+        <source>%1 flashes use this pin</source>
+        <translation>Засветок этого вывода: %1</translation>
+    </message>
+    <message>
+        <source>No file manager could open %1</source>
+        <translation>Ни один файловый менеджер не смог открыть %1</translation>
+    </message>
+    <message>
+        <source>Shows the description as DOS (code page 866) text converted.</source>
+        <translation>Показывает описание, преобразованное из текста DOS (кодовая страница 866).</translation>
+    </message>
+    <message>
+        <source>Shows the description as the file holds it (Windows-1251).</source>
+        <translation>Показывает описание так, как оно записано в файле (Windows-1251).</translation>
+    </message>
+    <message>
+        <source>The order of the sizes on a description line.</source>
+        <translation>Порядок размеров в строке описания.</translation>
+    </message>
+    <message>
+        <source>The unit of the hole sizes in the description.</source>
+        <translation>Единица размеров отверстий в описании.</translation>
+    </message>
+    <message>
+        <source>The unit of the pad (aperture) sizes in the description.</source>
+        <translation>Единица размеров площадок (апертур) в описании.</translation>
+    </message>
+    <message>
+        <source>Reads the pin table from the text (only the selected lines when some are selected).</source>
+        <translation>Читает таблицу выводов из текста (только выделенные строки, если они выделены).</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,8 @@ void TScriptingPcb::MakeCam350Pads() {
     // Pads stay on the layer they were read from.
     cam350::WriteSetLayer(Output, LayerIndex);
     for (const TPcbFlash& Flash : Layer.Flashes) {
-      const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRowOf(Flash.PinNumber));
+      const TPinQuestion::TDecision Decision =
+          Question.Decide(Pins, PinRowOf(Flash.PinNumber), LayerIndex, &Flash);
       // Cancel ends the writer here: no view command for this layer, no pads
       // on later layers.
       if (Decision == TPinQuestion::Stop) return;

@@ -155,7 +155,7 @@ void TFabGerberWriter::WriteFlashes(std::vector<TDrillHole>& Holes) {
   TPinQuestion Question(Board.Prompts(), "Via which");
   for (const TPcbFlash& Flash : DrillLayer.Flashes) {
     const std::int32_t PinRow = PinRowOf(Flash.PinNumber);
-    const TPinQuestion::TDecision Decision = Question.Decide(Board.Pins, PinRow);
+    const TPinQuestion::TDecision Decision = Question.Decide(Board.Pins, PinRow, L, &Flash);
     if (Decision == TPinQuestion::Stop) return;
     if (Decision == TPinQuestion::Skip || Board.Pins.High() < 0) continue;
     TPinRecord Row;

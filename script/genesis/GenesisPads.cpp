@@ -37,14 +37,15 @@ struct TPadsRun {
 
   // Pads of one layer's flashes, each landing on both the top and the bottom
   // layer. False when the user cancelled.
-  bool WriteTopBottom(const TPcbFlashes& Flashes) {
+  bool WriteTopBottom(const TPcbFlashes& Flashes, int Layer) {
     Out.Add("echo Adding pads to top and bottom layers");
     DisplayLayer(Out, Top, 1);
     WorkLayer(Out, Top);
     DisplayLayer(Out, Bottom, 2);
     LineBuilder(Out) << "COM affected_layer,name=" << Bottom << ",mode=single,affected=yes";
     for (const TPcbFlash& Flash : Flashes) {
-      const TPinQuestion::TDecision Decision = Question.Decide(Pins, PinRowOf(Flash.PinNumber));
+      const TPinQuestion::TDecision Decision =
+          Question.Decide(Pins, PinRowOf(Flash.PinNumber), Layer, &Flash);
       if (Decision == TPinQuestion::Stop) return false;
       if (Decision == TPinQuestion::Skip) continue;
       Pins.FindByPin(PinRowOf(Flash.PinNumber), Row);
@@ -87,10 +88,11 @@ void TScriptingPcb::MakeGenesisPads(std::uint8_t TopLayer, std::uint8_t BottomLa
                PadLayerName(Layers, DrillLayerIndex),
                TPinQuestion(Prompts(), "Via with"),
                TPinRecord{}};
-  for (const TLayer& Layer : Layers) {
+  for (int L = 0; L < Layers.Count(); ++L) {
+    const TLayer& Layer = Layers.Items(L);
     if (Layer.Flashes.Empty()) continue;
     // Cancel ends the writer at once: no drill block, no later layer.
-    if (!Run.WriteTopBottom(Layer.Flashes)) return;
+    if (!Run.WriteTopBottom(Layer.Flashes, L)) return;
     Run.WriteDrill(Layer.Flashes);
     ZoomHome(Output, AddViewCommands);
   }

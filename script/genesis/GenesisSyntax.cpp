@@ -31,6 +31,53 @@ bool IsPlainByte(unsigned char C) {
 
 }  // namespace
 
+std::string_view MatrixType(TLayerRole Role) {
+  switch (Role) {
+    case TLayerRole::PadTop:
+    case TLayerRole::PadBottom:
+      return "board,type=signal";
+    case TLayerRole::MaskTop:
+    case TLayerRole::MaskBottom:
+      return "board,type=solder_mask";
+    case TLayerRole::SilkTop:
+    case TLayerRole::SilkBottom:
+      return "board,type=silk_screen";
+    case TLayerRole::Drill:
+      return "board,type=drill";
+    case TLayerRole::Outline:
+      return "board,type=rout";
+    case TLayerRole::Other:
+      break;
+  }
+  return "misc,type=document";
+}
+
+namespace {
+
+constexpr std::size_t JobNameMax = 64;
+
+bool IsJobByte(char C) {
+  return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '_' || C == '-' || C == '+' ||
+         C == '.';
+}
+
+}  // namespace
+
+bool IsJobName(std::string_view Name) {
+  if (Name.empty() || Name.size() > JobNameMax || Name.front() == '.') return false;
+  for (const char C : Name)
+    if (!IsJobByte(C)) return false;
+  return true;
+}
+
+std::string JobNameOf(std::string_view Text) {
+  std::string Name = LowerAscii(Text.substr(0, JobNameMax));
+  for (char& C : Name)
+    if (!IsJobByte(C)) C = '_';
+  while (!Name.empty() && Name.front() == '.') Name.erase(0, 1);
+  return Name.empty() ? std::string("quillon") : Name;
+}
+
 std::string LayerName(std::string_view Name) {
   std::string Word;
   AppendShellWord(Word, LowerAscii(Name));

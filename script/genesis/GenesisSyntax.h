@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "script/LayerRoles.h"
 #include "text/CoordText.h"
 #include "text/TextLines.h"
 
@@ -18,6 +19,18 @@ namespace quillon::genesis {
 // other byte unchanged (Genesis layer names are lower case; the plot's 8-bit
 // letters are not ours to case-fold), written as a ShellWord.
 std::string LayerName(std::string_view Name);
+
+// The context and type of a matrix layer of Role, as the matrix line writes
+// them: "board,type=signal", ..., "misc,type=document" for Other.
+std::string_view MatrixType(TLayerRole Role);
+
+// Whether Name can name a job: 1 to 64 of a-z, 0-9, "_", "-", "+" and ".",
+// not starting with "." (it also stands bare in csh lines).
+bool IsJobName(std::string_view Name);
+// A job name made from Text (a plot's base name): A-Z lower-cased, every other
+// byte that a job name cannot hold an "_", cut to 64; "quillon" when nothing
+// is left.
+std::string JobNameOf(std::string_view Text);
 
 // A value as it must stand in a csh command line so that the command
 // receives exactly Value. Ordinary values (letters, digits, single blanks,
@@ -58,8 +71,7 @@ inline TPoint EndXY(double X, double Y) { return {X, Y, "e"}; }
 inline TPoint CenterXY(double X, double Y) { return {X, Y, "c"}; }
 
 inline LineBuilder& operator<<(LineBuilder& L, const TPoint& P) {
-  return L << 'x' << P.Suffix << '=' << F42Coord{P.X} << ",y" << P.Suffix << '='
-           << F42Coord{P.Y};
+  return L << 'x' << P.Suffix << '=' << F42Coord{P.X} << ",y" << P.Suffix << '=' << F42Coord{P.Y};
 }
 inline LineBuilder& operator<<(LineBuilder&& L, const TPoint& P) { return L << P; }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <vector>
 
-#include "script/gerber/GerberSyntax.h"
 #include "script/LayerRoles.h"
 #include "script/PinQuestion.h"
 #include "script/ScriptPcb.h"
+#include "script/gerber/GerberSyntax.h"
 
 namespace quillon {
 
@@ -67,7 +67,7 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
     // The same questions as the loop below would ask, and nothing written.
     for (const std::int32_t PinRow : *UndefinedPinRuns) {
       if (Question.AnswersForAll()) break;
-      if (Question.Decide(Pins, PinRow) == TPinQuestion::Stop) break;
+      if (Question.Decide(Pins, PinRow, L) == TPinQuestion::Stop) break;
     }
     return;
   }
@@ -77,7 +77,7 @@ void TScriptingPcb::WriteGerberFlashes(int L) {
     const TRowDCodes::TRow& Row = DCodes.Of(PinRowOf(Flash.PinNumber));
     // A defined row is flashed without a question.
     if (!Row.Defined) {
-      const TPinQuestion::TDecision Decision = Question.Decide(Pins, Row.PinRow);
+      const TPinQuestion::TDecision Decision = Question.Decide(Pins, Row.PinRow, L, &Flash);
       if (Decision == TPinQuestion::Stop) return;
       if (Decision == TPinQuestion::Skip) continue;
     }

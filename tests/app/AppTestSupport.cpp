@@ -46,6 +46,7 @@ TBoxRecorder::TBoxRecorder() {
     TBox Seen;
     Seen.Icon = Box.icon();
     Seen.Text = Box.text();
+    Seen.Details = Box.informativeText();
     for (QAbstractButton* Button : Box.buttons()) Seen.Buttons.append(Button->text().remove(u'&'));
     Boxes.push_back(Seen);
     if (Box.buttons().isEmpty()) return nullptr;

@@ -33,6 +33,7 @@ class TBoxRecorder {
   struct TBox {
     int Icon = 0;
     QString Text;
+    QString Details;  // the informative text below
     QStringList Buttons;
   };
 

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -110,7 +111,8 @@ TEST_F(ConvertTest, ConvertStoresTheChoicesAndShowsTheOutput) {
   EXPECT_FALSE(Window->Board->AddViewCommands);
   EXPECT_DOUBLE_EQ(Window->Board->Scale, 0.0254);
   EXPECT_EQ(Window->MemoLog->Text(), MemoOfOutput());
-  EXPECT_EQ(Window->StatusText->text(), QString::number(Window->Board->Output.Count()) + " lines");
+  EXPECT_EQ(Window->StatusText->text(), QString::number(Window->Board->Output.Count()) +
+                                            " lines from " + QFileInfo(Plot).fileName());
 }
 
 TEST_F(ConvertTest, AnUnselectedListKeepsTheEarlierConversionsValue) {
@@ -135,20 +137,20 @@ TEST_F(ConvertTest, SuggestedSaveNameFollowsTheFormat) {
   EXPECT_EQ(Window->SaveDialog.InitialDir, Folder);
   Window->FormatActExecute(2);
   Window->ConvertActionExecute();
-  EXPECT_EQ(Window->SaveDialog.FileName, "my.board.gbr");
+  EXPECT_EQ(Window->SaveDialog.FileName, "my.board.scr");  // the main file is a macro
   Window->FormatActExecute(3);
   Window->ConvertActionExecute();
-  EXPECT_EQ(Window->SaveDialog.FileName, "my.board");
+  EXPECT_EQ(Window->SaveDialog.FileName, "my.board.csh");
   EXPECT_EQ(TQuillonMain::SuggestedSaveName("/x/noext", 0), "noext.scr");
   EXPECT_EQ(TQuillonMain::SuggestedSaveName("", 0), "");
 }
 
-TEST_F(ConvertTest, ConvertingWithoutAPlotFileConvertsAnEmptyBoard) {
+TEST_F(ConvertTest, ConvertingWithoutAPlotFileDoesNothing) {
   Window->SaveDialog.InitialDir = "/kept";
   Window->ConvertActionExecute();
   EXPECT_TRUE(Boxes->Boxes.empty());
-  EXPECT_EQ(Window->Board->Layers.Count(), 0);
-  EXPECT_EQ(Window->Board->Title, "Plt FileName: ");
+  EXPECT_TRUE(Window->Board->Output.Empty());
+  EXPECT_FALSE(Window->ConvertAction->isEnabled());
   EXPECT_EQ(Window->SaveDialog.FileName, "");
   EXPECT_EQ(Window->SaveDialog.InitialDir, "/kept");
 }
@@ -188,6 +190,7 @@ TEST_F(ConvertTest, SaveAsWritesTheOutput) {
 }
 
 TEST_F(ConvertTest, ASaveThatFailsIsReported) {
+  OpenPlot("f.plt", PlotBytes({{"COMP", 1}}));
   Window->ConvertActionExecute();
   Window->FileSaveAsAccept(QString::fromStdString(Tmp.File("no/such/folder/out.scr")));
   EXPECT_EQ(Boxes->Boxes.size(), 1u);

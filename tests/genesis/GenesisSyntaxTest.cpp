@@ -32,5 +32,27 @@ TEST(GenesisSyntax, SymbolsInWholeMicrometres) {
   EXPECT_EQ(Piece(PadSymbol(shapeNone, 1)), "bfr1001000");
 }
 
+TEST(GenesisSyntax, JobNamesHoldOnlyWhatGenesisAndCshReadAlike) {
+  EXPECT_TRUE(IsJobName("quillon"));
+  EXPECT_TRUE(IsJobName("demo_2.b-c+d"));
+  for (const char* Bad : {"", "Demo", "a b", "a;b", ".x", "$gJob"}) EXPECT_FALSE(IsJobName(Bad));
+  EXPECT_FALSE(IsJobName(std::string(65, 'a')));
+  EXPECT_EQ(JobNameOf("My Board #2"), "my_board__2");
+  EXPECT_EQ(JobNameOf("..demo"), "demo");
+  EXPECT_EQ(JobNameOf(""), "quillon");
+  EXPECT_EQ(JobNameOf("\xCF\xEB"), "__");
+  EXPECT_TRUE(IsJobName(JobNameOf(std::string(80, 'Z'))));
+}
+
+TEST(GenesisSyntax, MatrixTypesFollowTheRoles) {
+  EXPECT_EQ(MatrixType(TLayerRole::PadTop), "board,type=signal");
+  EXPECT_EQ(MatrixType(TLayerRole::PadBottom), "board,type=signal");
+  EXPECT_EQ(MatrixType(TLayerRole::MaskBottom), "board,type=solder_mask");
+  EXPECT_EQ(MatrixType(TLayerRole::SilkTop), "board,type=silk_screen");
+  EXPECT_EQ(MatrixType(TLayerRole::Drill), "board,type=drill");
+  EXPECT_EQ(MatrixType(TLayerRole::Outline), "board,type=rout");
+  EXPECT_EQ(MatrixType(TLayerRole::Other), "misc,type=document");
+}
+
 }  // namespace
 }  // namespace quillon::genesis

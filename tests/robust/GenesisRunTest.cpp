@@ -87,5 +87,29 @@ TEST_F(GenesisRun, EveryTextAndLayerNameArrivesUnchanged) {
   EXPECT_FALSE(fs::exists(Dir.File("pwned")));
 }
 
+TEST_F(GenesisRun, AJobOfItsOwnNameAndAMatrixTypedByRole) {
+  const std::string Log = Run(SourcePath("examples/demo.plt"),
+                              {"--pins", SourcePath("examples/demo-pins.txt"), "--answers", "yes",
+                               "--genesis-job", "demo_2", "--genesis-matrix", "roles"});
+  // Only this job is deleted and created: another board's job stays.
+  EXPECT_NE(Log.find("create_entity,job=,is_fw=no,type=job,name=demo_2,"), std::string::npos);
+  EXPECT_EQ(Log.find("=quillon"), std::string::npos);
+  for (const char* Type : {"context=board,type=signal", "context=board,type=drill"})
+    EXPECT_NE(Log.find(Type), std::string::npos) << Type;
+  const std::string Last = "matrix_page_close,job=demo_2,matrix=matrix\n";
+  ASSERT_GE(Log.size(), Last.size());
+  EXPECT_EQ(Log.substr(Log.size() - Last.size()), Last);
+}
+
+TEST_F(GenesisRun, AJobNameThatCshOrGenesisWouldMisreadIsRefused) {
+  for (const char* Bad : {"a;b", "Demo", ".x", ""}) {
+    const ChildResult R = RunCliChild({"convert", SourcePath("examples/demo.plt"), "--format",
+                                       "genesis", "--genesis-job", Bad, "-o", Dir.File("x.csh")});
+    EXPECT_NE(R.ExitCode, 0) << Bad;
+    EXPECT_NE(R.Err.find("--genesis-job"), std::string::npos) << R.Err;
+    EXPECT_FALSE(fs::exists(Dir.File("x.csh")));
+  }
+}
+
 }  // namespace
 }  // namespace quillon::test
