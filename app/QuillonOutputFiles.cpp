@@ -41,6 +41,8 @@ QString TQuillonMain::OutputFileRole(const TOutputFile& File) const {
       return Latin(fab::FileFunction(TLayerRole::Outline));
     case TOutputRole::Job:
       return tr("job file");
+    case TOutputRole::Zip:
+      return tr("zip archive");
   }
   return QString();
 }

@@ -808,5 +808,9 @@ Replace them?</source>
         <source>Reads the pin table from the text (only the selected lines when some are selected).</source>
         <translation>Читает таблицу выводов из текста (только выделенные строки, если они выделены).</translation>
     </message>
+    <message>
+        <source>zip archive</source>
+        <translation>zip-архив</translation>
+    </message>
 </context>
 </TS>
