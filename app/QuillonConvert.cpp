@@ -378,6 +378,7 @@ void TQuillonMain::FileSaveAsAccept(const QString& FileName) {
     LastSaveName = FileName;
     LastSaveFolder = QFileInfo(FileName).absolutePath();
     if (!Archive) ShowOutputFiles();
+    if (!Archive) Board->PrepareSave(Name);
     const auto Count = Archive ? 1 : static_cast<int>(Board->OutputFiles(Name).size());
     StatusText->setText(
         Count == 1 ? tr("Saved %1 in %2").arg(QFileInfo(FileName).fileName(), LastSaveFolder)

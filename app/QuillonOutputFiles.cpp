@@ -55,11 +55,13 @@ QString TQuillonMain::SaveTarget() const {
 
 void TQuillonMain::ShowOutputFiles() {
   std::vector<TOutputFileRow> Rows;
-  if (!Board->Output.Empty())
-    for (const TOutputFile& File :
-         Board->OutputFiles(QFile::encodeName(SaveTarget()).toStdString()))
+  if (!Board->Output.Empty()) {
+    const std::string Target = QFile::encodeName(SaveTarget()).toStdString();
+    Board->PrepareSave(Target);  // the job file names the files of this save
+    for (const TOutputFile& File : Board->OutputFiles(Target))
       Rows.push_back({QFileInfo(QFile::decodeName(File.Path.c_str())).fileName(),
                       OutputFileRole(File), File.Lines, FileBytes(File)});
+  }
   OutputSheet->SetFiles(std::move(Rows));
   OutputSheet->SetNote(OutputNote());
 }
@@ -78,6 +80,7 @@ QString TQuillonMain::OutputNote() const {
 
 bool TQuillonMain::ConfirmReplacing(const std::string& FileName) {
   QStringList Existing;
+  Board->PrepareSave(FileName);
   for (const TOutputFile& File : Board->OutputFiles(FileName)) {
     const QString Path = QFile::decodeName(File.Path.c_str());
     if (File.Path != FileName && QFileInfo::exists(Path))

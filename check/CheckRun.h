@@ -28,7 +28,7 @@ struct TCheckOptions {
   std::string PictureFolder;          // where difference pictures go; none when empty
   std::uint8_t Items = coAll;         // the item switches of the conversion
   // Whether the fab profile's layer files draw the layers' texts.
-  bool FabFilesCarryTexts = false;
+  bool FabFilesCarryTexts = true;
   std::string Reader = GerbvProgram;
 };
 

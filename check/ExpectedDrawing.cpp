@@ -45,7 +45,17 @@ class TExpectedSink : public TPrimitiveSink {
     for (const TCircleMm& C : R.Voids) P.Circle(C.Center, C.Radius);
     P.SetValue(255);
   }
-  void TextBox(const TTextBox& T) override { P.Polygon(T.Corners); }
+  // The strokes the fab writer draws: the same polylines, the same pen.
+  void TextBox(const TTextBox& T) override {
+    std::size_t Begin = 0;
+    for (const std::uint32_t End : T.StrokeEnds) {
+      if (End < Begin || End > T.Points.size()) break;
+      if (End == Begin + 1) P.Segment(T.Points[Begin], T.Points[Begin], T.Width);
+      for (std::size_t K = Begin + 1; K < End; ++K)
+        P.Segment(T.Points[K - 1], T.Points[K], T.Width);
+      Begin = End;
+    }
+  }
   void Pad(const TPad& Pad) override {
     if (Role == TLayerRole::Drill) {
       P.Circle(Pad.Center, Pad.Hole / 2);

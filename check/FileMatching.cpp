@@ -33,7 +33,7 @@ bool Drawn(const TOutputFile& F) {
 
 }  // namespace
 
-TFileMatch MatchOutputFiles(const TScriptingPcb& Board, const std::vector<std::string>& Given) {
+TFileMatch MatchOutputFiles(TScriptingPcb& Board, const std::vector<std::string>& Given) {
   const bool Folder = Given.size() == 1 && fs::is_directory(Given.front());
   std::set<std::string> Present;
   if (Folder) {
@@ -47,6 +47,7 @@ TFileMatch MatchOutputFiles(const TScriptingPcb& Board, const std::vector<std::s
   int BestScore = -1;
   for (const std::string& P : Present)
     for (const std::string& Main : MainNamesFor(P)) {
+      Board.PrepareSave(Main);  // the job file names the files of that save
       std::vector<TOutputFile> Files = Board.OutputFiles(Main);
       int Score = 0;
       for (TOutputFile& F : Files) {

@@ -18,6 +18,6 @@ struct TFileMatch {
 
 // Given lists files, or one folder (then every file the save writes is
 // checked, and those not there are missing).
-TFileMatch MatchOutputFiles(const TScriptingPcb& Board, const std::vector<std::string>& Given);
+TFileMatch MatchOutputFiles(TScriptingPcb& Board, const std::vector<std::string>& Given);
 
 }  // namespace quillon::check
