@@ -81,7 +81,8 @@ if(QUILLON_HELP2MAN)
       "quillon-cli-info|quillon-cli|info --help|show what a plot file holds"
       "quillon-cli-pins|quillon-cli|pins --help|read a pin description file"
       "quillon-cli-convert|quillon-cli|convert --help|convert a plot file into a CAM350 macro, Genesis script or Gerber files"
-      "quillon-cli-preview|quillon-cli|preview --help|draw a plot file as an SVG or PNG picture")
+      "quillon-cli-preview|quillon-cli|preview --help|draw a plot file as an SVG or PNG picture"
+      "quillon-cli-check|quillon-cli|check --help|check that written files draw the board of a plot file")
   if(TARGET quillon)
     list(APPEND Pages "quillon|quillon|--help|the desktop window that converts plot files")
   endif()

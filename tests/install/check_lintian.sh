@@ -7,14 +7,9 @@
 set -eu
 build=$1 src=$2 scratch=$3
 . "$src/tests/install/installed_files.sh"
-rm -rf "$scratch"
-mkdir -p "$scratch/out"
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
-  fail "cpack failed: $(tail -n 20 "$scratch/cpack.log")"
-deb=$(ls "$scratch"/out/quillon_*.deb)
+build_package "$build" "$scratch"
 
 # Every override states why, on the comment lines just above it.
-dpkg-deb -x "$deb" "$scratch/root"
 overrides=$scratch/root/usr/share/lintian/overrides/quillon
 if [ -f "$overrides" ]; then
   awk '/^#/ { reason = 1; next } /^[ \t]*$/ { reason = 0; next }

@@ -6,12 +6,7 @@
 set -eu
 build=$1 src=$2 scratch=$3
 . "$src/tests/install/installed_files.sh"
-rm -rf "$scratch"
-mkdir -p "$scratch/out"
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
-  fail "cpack failed: $(tail -n 20 "$scratch/cpack.log")"
-deb=$(ls "$scratch"/out/quillon_*.deb)
-dpkg-deb -x "$deb" "$scratch/root"
+build_package "$build" "$scratch"
 check_installed_tree "$scratch/root/usr"
 check_installed_programs "$scratch/root/usr" "$src" "$scratch" "$build"
 

@@ -1,10 +1,23 @@
 # SPDX-License-Identifier: MIT
-# Shared by check_install.sh and check_package.sh: what an installed tree
-# holds and that its programs run. Sourced; defines functions only.
+# Shared by check_install.sh, check_package.sh and check_lintian.sh: what
+# an installed tree holds and that its programs run. Sourced; defines
+# functions only.
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# build_package BUILD_DIR SCRATCH_DIR: builds the Debian package into a fresh
+# SCRATCH_DIR/out, unpacks it into SCRATCH_DIR/root (as dpkg would, without
+# installing it) and sets deb to the package's path.
+build_package() {
+  rm -rf "$2"
+  mkdir -p "$2/out"
+  cpack --config "$1/CPackConfig.cmake" -B "$2/out" >"$2/cpack.log" 2>&1 ||
+    fail "cpack failed: $(tail -n 20 "$2/cpack.log")"
+  deb=$(ls "$2"/out/quillon_*.deb)
+  dpkg-deb -x "$deb" "$2/root"
 }
 
 # check_installed_tree PREFIX
@@ -22,7 +35,8 @@ check_installed_tree() {
       share/quillon/translations/quillon_ru.qm \
       share/man/man1/quillon-cli.1.gz share/man/man1/quillon-cli-info.1.gz \
       share/man/man1/quillon-cli-convert.1.gz share/man/man1/quillon-cli-pins.1.gz \
-      share/man/man1/quillon-cli-preview.1.gz share/man/man1/quillon.1.gz; do
+      share/man/man1/quillon-cli-preview.1.gz share/man/man1/quillon-cli-check.1.gz \
+      share/man/man1/quillon.1.gz; do
     [ -s "$1/$f" ] || fail "$f is not installed"
   done
   [ -x "$1/bin/quillon" ] && [ -x "$1/bin/quillon-cli" ] || fail "the programs are not executable"
