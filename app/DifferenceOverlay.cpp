@@ -22,8 +22,7 @@ constexpr double FrameMarginPx = 4;
 
 }  // namespace
 
-TDifferenceOverlay::TDifferenceOverlay(TLayersView* Owner)
-    : QWidget(Owner->View()), Layers(Owner) {
+TDifferenceOverlay::TDifferenceOverlay(TLayersView* Owner) : QWidget(Owner->View()), Layers(Owner) {
   setObjectName(QStringLiteral("DifferenceOverlay"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -74,8 +73,9 @@ TCheckDifferenceBar::TCheckDifferenceBar(TLayersView* Owner, QWidget* Parent)
   FileList = new QComboBox;
   FileList->setObjectName(QStringLiteral("CheckDifferenceFile"));
   FileList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  Legend = new QLabel(tr("<span style=\"color:#e60000\">\u25A0</span> only in the plot  "
-                         "<span style=\"color:#0040ff\">\u25A0</span> only in the file"));
+  Legend =
+      new QLabel(tr("<span style=\"color:#e60000\">\u25A0</span> only in the plot  "
+                    "<span style=\"color:#0040ff\">\u25A0</span> only in the file"));
   Over = new TDifferenceOverlay(Owner);
   auto* Row = new QHBoxLayout(this);
   Row->setContentsMargins(0, 0, 0, 0);
@@ -109,8 +109,8 @@ void TCheckDifferenceBar::SetOutcome(const TCheckOutcome* Outcome) {
 
 void TCheckDifferenceBar::Update() {
   const int I = FileList->currentIndex();
-  const bool On = Show->isChecked() && Current && I >= 0 &&
-                  I < static_cast<int>(Current->Pictures.size());
+  const bool On =
+      Show->isChecked() && Current && I >= 0 && I < static_cast<int>(Current->Pictures.size());
   FileList->setEnabled(Show->isEnabled());
   FileList->setVisible(FileList->count() > 0);
   Legend->setVisible(On);

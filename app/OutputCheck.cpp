@@ -82,8 +82,8 @@ QImage OverlayOf(const QImage& Difference) {
   return Overlay;
 }
 
-TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> Files,
-                          bool InMemory, check::TCheckOptions Options) {
+TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> Files, bool InMemory,
+                          check::TCheckOptions Options) {
   const TTemporaryFolder Work("quillon-check");
   if (InMemory) WriteCopies(Files, Work);
   Options.PictureFolder = Work.Path();
@@ -108,12 +108,18 @@ TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> F
 
 QString TCheckTexts::StatusName(TFileStatus Status) {
   switch (Status) {
-    case TFileStatus::Passed: return tr("matches");
-    case TFileStatus::Differs: return tr("differs");
-    case TFileStatus::Unreadable: return tr("unreadable");
-    case TFileStatus::Missing: return tr("missing");
-    case TFileStatus::TimedOut: return tr("timed out");
-    case TFileStatus::Cancelled: return tr("not checked");
+    case TFileStatus::Passed:
+      return tr("matches");
+    case TFileStatus::Differs:
+      return tr("differs");
+    case TFileStatus::Unreadable:
+      return tr("unreadable");
+    case TFileStatus::Missing:
+      return tr("missing");
+    case TFileStatus::TimedOut:
+      return tr("timed out");
+    case TFileStatus::Cancelled:
+      return tr("not checked");
   }
   return QString();
 }
@@ -135,9 +141,9 @@ QString TCheckTexts::Summary(const TCheckOutcome& Outcome) {
   const int Total = static_cast<int>(Files.size());
   QString Text;
   if (Failed.isEmpty())
-    Text = Checked == Total ? tr("Check: %n files match", nullptr, Total)
-                            : tr("Check: %n of %1 files checked, all match", nullptr, Checked)
-                                  .arg(Total);
+    Text = Checked == Total
+               ? tr("Check: %n files match", nullptr, Total)
+               : tr("Check: %n of %1 files checked, all match", nullptr, Checked).arg(Total);
   else
     Text = tr("Check: %n of %1 files differ: %2", nullptr, static_cast<int>(Failed.size()))
                .arg(Total)
@@ -167,7 +173,8 @@ void ShowCheckColumns(QTreeWidget* List, const std::vector<TOutputFile>& Files,
   Header->setText(First + 1, TCheckTexts::tr("Difference, mm²"));
   Header->setText(First + 2, TCheckTexts::tr("Read by"));
   const QLocale Locale;
-  for (int Row = 0; Row < List->topLevelItemCount() && Row < static_cast<int>(Files.size()); ++Row) {
+  for (int Row = 0; Row < List->topLevelItemCount() && Row < static_cast<int>(Files.size());
+       ++Row) {
     const TOutputFile& File = Files[static_cast<std::size_t>(Row)];
     QTreeWidgetItem* Item = List->topLevelItem(Row);
     const auto Found = std::find_if(

@@ -23,16 +23,16 @@ namespace quillon::app {
 // One difference picture, made fit to lay over the board: what only the plot
 // draws in red, what only the file draws in blue, the rest transparent.
 struct TDifferencePicture {
-  std::size_t File = 0;   // its entry in the result's Files
-  QString Name;           // the file's name without folder
+  std::size_t File = 0;  // its entry in the result's Files
+  QString Name;          // the file's name without folder
   QImage Image;
-  preview::TBoxMm Area;   // what Image covers, in the board's millimetres at Scale
+  preview::TBoxMm Area;                // what Image covers, in the board's millimetres at Scale
   std::vector<preview::TBoxMm> Boxes;  // where the differences are, largest first
 };
 
 struct TCheckOutcome {
   check::TCheckResult Result;  // its Picture fields are cleared: the pictures are below
-  double Scale = 0;  // millimetres per database unit of the board checked
+  double Scale = 0;            // millimetres per database unit of the board checked
   std::vector<TDifferencePicture> Pictures;
 };
 
@@ -41,8 +41,8 @@ struct TCheckOutcome {
 // to a private temporary folder under their own names. Options.Progress is
 // the check's own callback. The pictures are loaded before the temporary
 // folder goes.
-TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> Files,
-                          bool InMemory, check::TCheckOptions Options);
+TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> Files, bool InMemory,
+                          check::TCheckOptions Options);
 
 // The largest side of a difference picture: differences smaller than one of
 // its pixels still colour the pixel.

@@ -60,8 +60,8 @@ void TQuillonMain::CheckActExecute() {
       return !Runner->CancelRequested();
     };
     auto Outcome = std::make_unique<TCheckOutcome>();
-    StatusText->setText(TCheckTexts::Progress(0, static_cast<int>(std::count_if(
-                                                     Files.begin(), Files.end(), ReadBackByReader))));
+    StatusText->setText(TCheckTexts::Progress(
+        0, static_cast<int>(std::count_if(Files.begin(), Files.end(), ReadBackByReader))));
     try {
       Runner->Run([&] { *Outcome = CheckOutput(*Board, Files, InMemory, Options); });
     } catch (...) {

@@ -243,5 +243,36 @@ TEST_F(CheckWindowTest, AMissingReaderIsToldAndCheckStaysUsable) {
   EXPECT_GT(FileList()->topLevelItemCount(), 0);  // the file list is shown again
 }
 
+// A difference picture larger than the overlay keeps every coloured pixel:
+// a speck at 1000 dpi still colours its pixel of the smaller picture.
+TEST(CheckOverlay, KeepsEverySpeckAndDropsWhatBothSidesDraw) {
+  QImage Difference(3 * app::MaxPictureSide + 1, 6, QImage::Format_RGB32);
+  Difference.fill(qRgb(255, 255, 255));
+  Difference.setPixel(0, 0, qRgb(160, 160, 160));                    // both draw it
+  Difference.setPixel(3 * app::MaxPictureSide, 5, qRgb(220, 0, 0));  // only the plot
+  Difference.setPixel(5, 1, qRgb(0, 0, 230));                        // only the file
+  Difference.setPixel(9, 4, qRgb(220, 0, 0));
+  Difference.setPixel(10, 5, qRgb(0, 0, 230));  // both kinds in one pixel
+  const QImage Overlay = app::OverlayOf(Difference);
+  // Four source pixels a side become one: the largest side stays within the limit.
+  ASSERT_EQ(Overlay.width(), (3 * app::MaxPictureSide + 4) / 4);
+  ASSERT_LE(Overlay.width(), app::MaxPictureSide);
+  ASSERT_EQ(Overlay.height(), 2);
+  EXPECT_EQ(qAlpha(Overlay.pixel(0, 0)), 0);
+  const QRgb Red = Overlay.pixel(3 * app::MaxPictureSide / 4, 1);
+  EXPECT_GT(qRed(Red), 200);
+  EXPECT_EQ(qBlue(Red), 0);
+  const QRgb Blue = Overlay.pixel(1, 0);
+  EXPECT_GT(qBlue(Blue), 200);
+  EXPECT_EQ(qRed(Blue), 0);
+  const QRgb Both = Overlay.pixel(2, 1);
+  EXPECT_GT(qRed(Both), 150);
+  EXPECT_GT(qBlue(Both), 150);
+  int Coloured = 0;
+  for (int Y = 0; Y < Overlay.height(); ++Y)
+    for (int X = 0; X < Overlay.width(); ++X) Coloured += qAlpha(Overlay.pixel(X, Y)) != 0;
+  EXPECT_EQ(Coloured, 3);
+}
+
 }  // namespace
 }  // namespace quillon::test
