@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <algorithm>
 
 #include "app/DifferenceOverlay.h"
@@ -31,20 +30,16 @@ bool ReadBackByReader(const TOutputFile& File) {
 void TQuillonMain::CheckActExecute() {
   if (Busy() || Board->Output.Empty()) return;
   // The files as the last save wrote them, unless they are only in memory
-  // or only inside the archive.
+  // or only inside the archive. The names are those the Output page lists
+  // (an archive's entries are named after it too), so the job file made
+  // for them stays as it is and the page goes on showing its lines.
   const bool Archive = !LastSaveName.isEmpty() && Board->FabPackageMade && IsZipName(LastSaveName);
   const bool InMemory = LastSaveName.isEmpty() || Archive;
-  std::string Main = QFile::encodeName(InMemory ? SaveTarget() : LastSaveName).toStdString();
-  if (Archive) Main = StemOf(Main) + ".gbr";  // as the archive's entries are named
+  const std::string Main = QFile::encodeName(SaveTarget()).toStdString();
   MPageControl->setCurrentWidget(OutputSheet);
-  const int ShownRow = OutputSheet->FileList()->currentIndex().row();
-  // The job file may be made again for these names: the view lets go of it.
-  OutputSheet->SetFiles({});
-  std::vector<TOutputFile> Files;
-  bool Checked = false;
   Guarded([&] {
     Board->PrepareSave(Main);
-    Files = Board->OutputFiles(Main);
+    const std::vector<TOutputFile> Files = Board->OutputFiles(Main);
     if (std::any_of(Files.begin(), Files.end(), ReadBackByReader) &&
         !check::ReaderAvailable(CheckOptions.Reader)) {
       StatusText->setText(TCheckTexts::ReaderMissing());
@@ -71,11 +66,9 @@ void TQuillonMain::CheckActExecute() {
     ForgetCheck();
     CheckOutcome = std::move(Outcome);
     DifferenceBar->SetOutcome(CheckOutcome.get());
-    Checked = true;
+    ShowCheckColumns(OutputSheet->FileList(), Files, CheckOutcome.get());
+    StatusText->setText(TCheckTexts::Summary(*CheckOutcome));
   });
-  ShowOutputFiles();
-  OutputSheet->ShowFile(std::max(0, ShownRow));
-  if (Checked) StatusText->setText(TCheckTexts::Summary(*CheckOutcome));
 }
 
 void TQuillonMain::ForgetCheck() {

@@ -115,6 +115,19 @@ TEST_F(CheckWindowTest, TheDemosPackageInMemoryMatchesFileByFile) {
   EXPECT_EQ(Matching, static_cast<int>(Result.Files.size()));
   // No file differs: nothing to lay over the board.
   EXPECT_FALSE(Window->DifferenceBar->ShowBox()->isEnabled());
+
+  // Saved as one archive, the files are still checked from memory, under
+  // the names of the archive's entries.
+  const std::filesystem::path Zip = Tmp.Path() / "out" / "board.zip";
+  std::filesystem::create_directories(Zip.parent_path());
+  Window->FileSaveAsAccept(QString::fromStdString(Zip.string()));
+  ASSERT_TRUE(std::filesystem::exists(Zip));
+  Window->CheckActExecute();
+  ASSERT_NE(Window->LastCheck(), nullptr);
+  EXPECT_TRUE(Window->LastCheck()->Result.Passed());
+  EXPECT_EQ(CheckOf("demo.GTL"), "matches");  // the list stays as before an archive save
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Zip.parent_path()), {}), 1);
+  EXPECT_TRUE(ScratchEmpty());
 }
 
 TEST_F(CheckWindowTest, AFileChangedOnDiskSinceTheSaveIsNamedAndShownOverTheBoard) {
