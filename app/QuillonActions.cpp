@@ -56,6 +56,10 @@ void TQuillonMain::CreateActions() {
   ConvertAction = NewAction(this, "ConvertAction", tr("&Convert"));
   ConvertAction->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
   ConvertAction->setShortcut(QKeySequence(Qt::Key_F5));
+  CheckAct = NewAction(this, "CheckAct", tr("&Check"));
+  CheckAct->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  CheckAct->setToolTip(
+      tr("Read the Gerber and drill files back and compare them with the plot, layer by layer"));
 
   CAM350ScrAct = CheckEntry(this, "CAM350ScrAct", tr("&CAM350 Script"));
   GerberAct = CheckEntry(this, "GerberAct", tr("&Gerber RS274X"));
@@ -108,6 +112,7 @@ void TQuillonMain::CreateActions() {
           });
   connect(FileExit, &QAction::triggered, this, &QWidget::close);
   connect(ConvertAction, &QAction::triggered, this, [this] { ConvertActionExecute(); });
+  connect(CheckAct, &QAction::triggered, this, [this] { CheckActExecute(); });
   connect(OptShowAct, &QAction::triggered, this, [this] { OptShowActExecute(); });
   connect(CustomizeActionBars, &QAction::triggered, this, [this] { CustomizeActionBarsExecute(); });
   connect(HomePageAct, &QAction::triggered, this, [this] { HomePageExecute(); });
@@ -159,6 +164,8 @@ void TQuillonMain::CreateMenus() {
   ConvertMenu->addAction(AddViewCommands);
   ConvertMenu->addSeparator();
   ConvertMenu->addActions({MakePadsAct, MakeLinesAct, MakeArcsAct, MakeTextAct, MakePolyAct});
+  OutputMenu = menuBar()->addMenu(tr("&Output"));
+  OutputMenu->addAction(CheckAct);
   // Not in a menu: the key works from every page.
   addAction(FindAct);
 
@@ -174,7 +181,7 @@ void TQuillonMain::CreateMenus() {
   ToolBar->setMovable(false);
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   OpenFolderButton->setDefaultAction(OpenFolderAct);
-  ToolBarOrder = {PinFileOpen, FileOpen, ConvertAction, FileSaveAs, FileExit};
+  ToolBarOrder = {PinFileOpen, FileOpen, ConvertAction, FileSaveAs, CheckAct, FileExit};
   ToolBarShown = QList<bool>(ToolBarOrder.size(), true);
   RebuildToolBar();
 }

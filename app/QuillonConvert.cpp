@@ -194,6 +194,7 @@ void TQuillonMain::MakeActExecute(QAction* Entry) {
 }
 
 void TQuillonMain::DropOutput() {
+  ForgetCheck();
   OutputSheet->SetFiles({});
   TConversionState::Take(*Board);
   OutputPlot.clear();
@@ -264,6 +265,7 @@ void TQuillonMain::ConvertActionExecute() {
     StatusText->setText(tr("Conversion stopped"));
   if (Converted) {
     ConvertedFormat = Format;
+    ConvertedItems = ConvertingItems;
     OutputPlot = PlotDialog.FileName;
     OutputIncomplete = IncompleteNote;
     OutputCutShort.clear();
@@ -295,6 +297,7 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
   if (MakeArcsAct->isChecked()) Options |= coArcs;
   if (MakeTextAct->isChecked()) Options |= coText;
   if (MakePolyAct->isChecked()) Options |= coPolygons;
+  ConvertingItems = Options;
   Board->AddViewCommands = AddViewCommands->isChecked();
   Board->GerberProfile = GerberProfile;
   Board->ExcellonDrill = ExcellonDrill;
@@ -313,6 +316,7 @@ bool TQuillonMain::ConvertOnWorker(std::uint8_t Format) {
 }
 
 void TQuillonMain::ShowOutput() {
+  ForgetCheck();  // of the output before
   QString Status =
       tr("%1 lines from %2").arg(Board->Output.Count()).arg(QFileInfo(OutputPlot).fileName());
   if (!OutputCutShort.isEmpty()) Status += QStringLiteral(" \u2014 ") + OutputCutShort;

@@ -23,6 +23,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Cp1251.h"
+#include "app/DifferenceOverlay.h"
 #include "app/LayersView.h"
 #include "app/OptFormUnit.h"
 #include "app/OutputView.h"
@@ -55,6 +56,8 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   // The board preview follows the board, and the units when its page shows.
   LayersView = new TLayersView;
   LayersSheet->layout()->addWidget(LayersView);
+  DifferenceBar = new TCheckDifferenceBar(LayersView);
+  LayersSheet->layout()->addWidget(DifferenceBar);
   connect(LayersView, &TLayersView::StatusText, StatusText, &QLabel::setText);
   connect(LayersView, &TLayersView::CursorText, CursorLabel, &QLabel::setText);
   connect(this, &TQuillonMain::BoardChanged, LayersView, [this] {
@@ -192,6 +195,7 @@ void TQuillonMain::UpdateSaveActions() {
   const bool CanSave = !Busy() && Board && !Board->Output.Empty();
   FileSaveAs->setEnabled(CanSave);
   FileSave->setEnabled(CanSave);
+  CheckAct->setEnabled(CanSave);
   ConvertAction->setEnabled(!Busy() && Board && Board->Layers.Count() > 0);
 }
 

@@ -18,6 +18,7 @@
 #include "app/FileDialogs.h"
 #include "app/GuiPrompts.h"
 #include "app/UndefinedPins.h"
+#include "check/CheckRun.h"
 #include "script/LayerRoles.h"
 #include "script/ScriptPcb.h"
 #include "text/TextLines.h"
@@ -43,6 +44,8 @@ class QTreeWidget;
 namespace quillon::app {
 
 class TAboutBox;
+class TCheckDifferenceBar;
+struct TCheckOutcome;
 class TLayersView;
 class TOptDlg;
 class TOutputPage;
@@ -78,6 +81,16 @@ class TQuillonMain : public QMainWindow {
   void AboutActExecute();
   void CustomizeActionBarsExecute();
   void HomePageExecute();
+  // Output > Check: reads the output's files back and compares them with
+  // the plot (QuillonCheck.cpp).
+  void CheckActExecute();
+  // The last check of the output shown; null before one or once the output
+  // changed.
+  const TCheckOutcome* LastCheck() const { return CheckOutcome.get(); }
+  // What the check runs with; the window sets the item switches and progress.
+  check::TCheckOptions CheckOptions;
+  // Told on the worker as each file is done, before Cancel is looked at.
+  std::function<void(int Done, int Total)> CheckProgressHook;
 
   // The settings file (Settings.cpp).
   void LoadSettings(const QString& FileName);
@@ -155,6 +168,7 @@ class TQuillonMain : public QMainWindow {
   QWidget* LayersSheet;
   TLayersView* LayersView;
   TOutputPage* OutputSheet;
+  TCheckDifferenceBar* DifferenceBar;  // on the Layers page
   QPlainTextEdit* PinMemo;
   QPushButton* OEMBtn;
   QPushButton* ANSIBtn;
@@ -199,6 +213,7 @@ class TQuillonMain : public QMainWindow {
   QAction* OpenFolderAct;
   QAction* FileExit;
   QAction* ConvertAction;
+  QAction* CheckAct;
   QAction* CAM350ScrAct;
   QAction* GerberAct;
   QAction* GenesisAct;
@@ -215,6 +230,7 @@ class TQuillonMain : public QMainWindow {
   QMenu* FileMenu;
   QMenu* ConvertMenu;
   QMenu* FormatMenu;
+  QMenu* OutputMenu;
   QMenu* ToolsMenu;
   QMenu* HelpMenu;
   QToolBar* ToolBar;
@@ -276,6 +292,8 @@ class TQuillonMain : public QMainWindow {
   QString LayerLabel(int L) const;
   // Forgets the output: it belonged to the board before.
   void DropOutput();
+  // Forgets the last check: it belonged to the output before.
+  void ForgetCheck();
   // Once per board, when it is incomplete: says so before Action ("convert",
   // "save") goes on with what was loaded.
   void WarnIncomplete(bool& Warned);
@@ -299,6 +317,9 @@ class TQuillonMain : public QMainWindow {
   TWorkRunner* Runner;
   bool CloseWhenIdle = false;
   std::uint8_t ConvertedFormat = fmtCam350Macro;  // of the output shown
+  std::uint8_t ConvertedItems = coAll;            // its item switches
+  std::uint8_t ConvertingItems = coAll;           // those of the conversion running
+  std::unique_ptr<TCheckOutcome> CheckOutcome;
   QString LastSaveName;                           // empty until the output shown was saved
   QString OutputPlot;  // the plot the output shown was converted from; empty: no output
   // Set while the board shown came from a plot whose reading stopped early:

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "app/Cp1251.h"
+#include "app/OutputCheck.h"
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/RoleNames.h"
@@ -55,14 +56,17 @@ QString TQuillonMain::SaveTarget() const {
 
 void TQuillonMain::ShowOutputFiles() {
   std::vector<TOutputFileRow> Rows;
+  std::vector<TOutputFile> Files;
   if (!Board->Output.Empty()) {
     const std::string Target = QFile::encodeName(SaveTarget()).toStdString();
     Board->PrepareSave(Target);  // the job file names the files of this save
-    for (const TOutputFile& File : Board->OutputFiles(Target))
+    Files = Board->OutputFiles(Target);
+    for (const TOutputFile& File : Files)
       Rows.push_back({QFileInfo(QFile::decodeName(File.Path.c_str())).fileName(),
                       OutputFileRole(File), File.Lines, FileBytes(File)});
   }
   OutputSheet->SetFiles(std::move(Rows));
+  ShowCheckColumns(OutputSheet->FileList(), Files, CheckOutcome.get());
   OutputSheet->SetNote(OutputNote());
 }
 

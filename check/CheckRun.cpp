@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <thread>
 
 #include "check/Compare.h"
@@ -27,6 +28,7 @@ const char* FileStatusName(TFileStatus Status) {
     case TFileStatus::Unreadable: return "unreadable";
     case TFileStatus::Missing: return "missing";
     case TFileStatus::TimedOut: return "timed out";
+    case TFileStatus::Cancelled: return "cancelled";
   }
   return "passed";
 }
@@ -140,6 +142,17 @@ TFileResult CheckOne(const TRunContext& C, const TFileJob& Job) {
   return R;
 }
 
+TFileResult NotChecked(const TFileJob& Job, TFileStatus Status, std::string Message) {
+  TFileResult R;
+  R.Path = Job.File->Path;
+  R.Role = OutputRoleName(Job.File->Role);
+  R.Layer = Job.File->Layer;
+  R.Reader = "gerbv";
+  R.Status = Status;
+  R.Message = std::move(Message);
+  return R;
+}
+
 std::string MakeWorkFolder() {
   const char* Tmp = std::getenv("TMPDIR");
   std::string Template = std::string(Tmp && *Tmp ? Tmp : "/tmp") + "/quillon-check-XXXXXX";
@@ -188,19 +201,26 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   Result.ToleranceMm = C.TolerancePx / C.View.PxPerMm;
 
   const std::vector<TFileJob> Jobs = JobsOf(Board, Files, Options);
-  Result.Files.resize(Jobs.size());
+  // Every file stays cancelled until a worker has checked it.
+  Result.Files.reserve(Jobs.size());
+  for (const TFileJob& Job : Jobs)
+    Result.Files.push_back(NotChecked(Job, TFileStatus::Cancelled, "not checked: cancelled"));
   std::atomic<std::size_t> Next{0};
+  std::atomic<bool> Stop{false};
+  std::mutex Told;  // the progress callback is called one at a time
+  int Done = 0;
   auto Worker = [&] {
-    for (std::size_t I = Next++; I < Jobs.size(); I = Next++) {
+    for (std::size_t I = Next++; I < Jobs.size() && !Stop; I = Next++) {
       try {
         Result.Files[I] = CheckOne(C, Jobs[I]);
       } catch (const std::exception& E) {
         // Out of memory for one picture: the other files are still checked.
-        Result.Files[I].Path = Jobs[I].File->Path;
-        Result.Files[I].Role = OutputRoleName(Jobs[I].File->Role);
-        Result.Files[I].Status = TFileStatus::Unreadable;
-        Result.Files[I].Message = std::string("not compared: ") + E.what();
+        Result.Files[I] = NotChecked(Jobs[I], TFileStatus::Unreadable,
+                                     std::string("not compared: ") + E.what());
       }
+      if (!Options.Progress) continue;
+      const std::lock_guard Lock(Told);
+      if (!Options.Progress(++Done, static_cast<int>(Jobs.size()))) Stop = true;
     }
   };
   const unsigned Wanted = Options.Jobs > 0 ? static_cast<unsigned>(Options.Jobs)
@@ -211,6 +231,7 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   Worker();
   for (std::thread& T : Threads) T.join();
   rmdir(C.Work.c_str());
+  Result.CutShort = Stop;
   return Result;
 }
 

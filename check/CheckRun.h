@@ -6,6 +6,7 @@
 // checked side by side.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,9 +31,13 @@ struct TCheckOptions {
   // Whether the fab profile's layer files draw the layers' texts.
   bool FabFilesCarryTexts = true;
   std::string Reader = GerbvProgram;
+  // Told after each file is done, one call at a time, from any thread;
+  // returning false stops the check: the files not started yet are reported
+  // cancelled and the result is cut short. Files being read are finished.
+  std::function<bool(int Done, int Total)> Progress;
 };
 
-enum class TFileStatus : std::uint8_t { Passed, Differs, Unreadable, Missing, TimedOut };
+enum class TFileStatus : std::uint8_t { Passed, Differs, Unreadable, Missing, TimedOut, Cancelled };
 const char* FileStatusName(TFileStatus Status);  // "passed", "differs", ...
 
 struct TFileResult {
@@ -54,6 +59,7 @@ struct TCheckResult {
   preview::TBoxMm Window;
   std::vector<std::string> Notes;
   std::vector<TFileResult> Files;
+  bool CutShort = false;  // stopped by the progress callback before every file was checked
   bool Passed() const;
 };
 

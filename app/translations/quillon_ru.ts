@@ -68,6 +68,89 @@ Written by the Quillon developers.</source>
     </message>
 </context>
 <context>
+    <name>TCheckTexts</name>
+    <message>
+        <source>matches</source>
+        <translation>совпадает</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>отличается</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>не читается</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>время вышло</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>не проверен</translation>
+    </message>
+    <message>
+        <source>Check: this output has no Gerber or drill file to check</source>
+        <translation>Проверка: в этом результате нет файлов Gerber или сверловки для проверки</translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n files match</source>
+        <translation>
+            <numerusform>Проверка: %n файл совпадает</numerusform>
+            <numerusform>Проверка: %n файла совпадают</numerusform>
+            <numerusform>Проверка: %n файлов совпадают</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n of %1 files checked, all match</source>
+        <translation>
+            <numerusform>Проверка: проверен %n файл из %1, все совпадают</numerusform>
+            <numerusform>Проверка: проверено %n файла из %1, все совпадают</numerusform>
+            <numerusform>Проверка: проверено %n файлов из %1, все совпадают</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Check: %n of %1 files differ: %2</source>
+        <translation>
+            <numerusform>Проверка: отличается %n из %1 файлов: %2</numerusform>
+            <numerusform>Проверка: отличаются %n из %1 файлов: %2</numerusform>
+            <numerusform>Проверка: отличаются %n из %1 файлов: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (cut short by Cancel)</source>
+        <translation> (прервана кнопкой «Отмена»)</translation>
+    </message>
+    <message>
+        <source>gerbv, the reader the check needs, is not installed (Debian package gerbv)</source>
+        <translation>gerbv, программа чтения, нужная для проверки, не установлена (пакет Debian gerbv)</translation>
+    </message>
+    <message>
+        <source>Checking: %1 of %2 files read back</source>
+        <translation>Проверка: прочитано файлов: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Difference, mm²</source>
+        <translation>Различие, мм²</translation>
+    </message>
+    <message>
+        <source>Read by</source>
+        <translation>Чем прочитан</translation>
+    </message>
+    <message>
+        <source>Check stopped</source>
+        <translation>Проверка остановлена</translation>
+    </message>
+</context>
+<context>
     <name>TCustomizeDialog</name>
     <message>
         <source>Customize</source>
@@ -194,6 +277,21 @@ Written by the Quillon developers.</source>
     <message>
         <source>Genesis matrix:</source>
         <translation>Матрица Genesis:</translation>
+    </message>
+</context>
+<context>
+    <name>quillon::app::TCheckDifferenceBar</name>
+    <message>
+        <source>Show check differences</source>
+        <translation>Показать различия проверки</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;color:#e60000&quot;&gt;■&lt;/span&gt; only in the plot  &lt;span style=&quot;color:#0040ff&quot;&gt;■&lt;/span&gt; only in the file</source>
+        <translation>&lt;span style=&quot;color:#e60000&quot;&gt;■&lt;/span&gt; только в плот-файле  &lt;span style=&quot;color:#0040ff&quot;&gt;■&lt;/span&gt; только в файле</translation>
+    </message>
+    <message>
+        <source>Output ▸ Check makes a picture of each file that differs</source>
+        <translation>Результат ▸ Проверить рисует картинку каждого отличающегося файла</translation>
     </message>
 </context>
 <context>
@@ -811,6 +909,18 @@ Replace them?</source>
     <message>
         <source>zip archive</source>
         <translation>zip-архив</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Проверить</translation>
+    </message>
+    <message>
+        <source>Read the Gerber and drill files back and compare them with the plot, layer by layer</source>
+        <translation>Прочитать файлы Gerber и сверловки обратно и сравнить их с плот-файлом, слой за слоем</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Результат</translation>
     </message>
 </context>
 </TS>

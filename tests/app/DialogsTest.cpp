@@ -111,7 +111,7 @@ TEST_F(WindowTest, AboutBoxShowsNameAndHexadecimalVersion) {
 TEST_F(WindowTest, CustomizeShowsAndHidesToolBarButtonsAndRemembersThem) {
   OnNextModal([](QWidget* Modal) {
     auto* Dialog = static_cast<app::TCustomizeDialog*>(Modal);
-    ASSERT_EQ(Dialog->Boxes.size(), 5);
+    ASSERT_EQ(Dialog->Boxes.size(), 6);
     EXPECT_EQ(Dialog->Boxes[2]->text(), "Convert");
     Dialog->Boxes[0]->setChecked(false);  // Open description
     Dialog->accept();
@@ -126,7 +126,8 @@ TEST_F(WindowTest, CustomizeShowsAndHidesToolBarButtonsAndRemembersThem) {
   QStringList Tools;
   for (const QAction* A : Window->ToolBar->actions()) Tools.append(A->objectName());
   EXPECT_EQ(Tools,
-            QStringList({"PinFileOpen", "FileOpen", "ConvertAction", "FileSaveAs", "FileExit"}));
+            QStringList({"PinFileOpen", "FileOpen", "ConvertAction", "FileSaveAs", "CheckAct",
+                         "FileExit"}));
 }
 
 TEST(UserGuide, IsFoundBesideTheProgramOrInTheDocFolder) {

@@ -58,7 +58,8 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
   EXPECT_EQ(Window->HUnitCombo->currentIndex(), 0);
   EXPECT_EQ(Window->AUnitCombo->currentIndex(), 0);
   EXPECT_TRUE(Window->MemoLog->Text().isEmpty());
-  EXPECT_EQ(Window->LayersPage()->layout()->count(), 1);  // the board preview
+  // The board preview and the check's differences below it.
+  EXPECT_EQ(Window->LayersPage()->layout()->count(), 2);
 }
 
 TEST_F(WindowTest, PltControlsStartAsDescribed) {
@@ -83,7 +84,7 @@ TEST_F(WindowTest, PltControlsStartAsDescribed) {
 TEST_F(WindowTest, MenusHoldTheirEntriesInOrder) {
   QStringList Titles;
   for (const QAction* A : Window->menuBar()->actions()) Titles.append(A->text());
-  EXPECT_EQ(Titles, QStringList({"&File", "&Convert", "&Tools", "&Help"}));
+  EXPECT_EQ(Titles, QStringList({"&File", "&Convert", "&Output", "&Tools", "&Help"}));
   EXPECT_EQ(MenuEntries(Window->FileMenu), QStringList({"&Open...", "O&pen description...", "&Save",
                                                         "Save &As...", "-", "E&xit"}));
   EXPECT_EQ(MenuEntries(Window->ConvertMenu),
@@ -91,12 +92,14 @@ TEST_F(WindowTest, MenusHoldTheirEntriesInOrder) {
                          "&Lines", "&Arcs", "&Text", "P&olygons"}));
   EXPECT_EQ(MenuEntries(Window->FormatMenu),
             QStringList({"&CAM350 Script", "&Gerber RS274X", "Genesis Script"}));
+  EXPECT_EQ(MenuEntries(Window->OutputMenu), QStringList({"&Check"}));
   EXPECT_EQ(MenuEntries(Window->ToolsMenu), QStringList({"&Options...", "&Customize"}));
   EXPECT_EQ(MenuEntries(Window->HelpMenu), QStringList({"&Home Page", "-", "&About..."}));
   QStringList Tools;
   for (const QAction* A : Window->ToolBar->actions()) Tools.append(A->text());
   EXPECT_EQ(Tools,
-            QStringList({"O&pen description...", "&Open...", "&Convert", "Save &As...", "E&xit"}));
+            QStringList({"O&pen description...", "&Open...", "&Convert", "Save &As...", "&Check",
+                         "E&xit"}));
 }
 
 TEST_F(WindowTest, ActionsCarryShortcutsChecksAndTags) {

@@ -68,6 +68,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "FileOpen=1\n"
             "ConvertAction=1\n"
             "FileSaveAs=1\n"
+            "CheckAct=1\n"
             "FileExit=0\n"
             "\n"
             "[Recent]\n"
@@ -86,7 +87,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
   for (const app::TFileDialog* D : {&Window->PlotDialog, &Window->PinDialog, &Window->SaveDialog})
     EXPECT_EQ(D->InitialDir, "/some/where");
   EXPECT_FALSE(Window->ToolBar->actions().contains(Window->FileExit));
-  EXPECT_EQ(Window->ToolBar->actions().size(), 4);
+  EXPECT_EQ(Window->ToolBar->actions().size(), 5);
 }
 
 struct FormatCase {

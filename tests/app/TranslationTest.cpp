@@ -59,7 +59,7 @@ class RussianWindowTest : public WindowTest {
 TEST_F(RussianWindowTest, MenusAndPinsPageSpeakRussian) {
   QStringList Titles;
   for (const QAction* A : Window->menuBar()->actions()) Titles.append(A->text());
-  EXPECT_EQ(Titles, QStringList({"&Файл", "&Преобразовать", "С&ервис", "&Справка"}));
+  EXPECT_EQ(Titles, QStringList({"&Файл", "&Преобразовать", "&Результат", "С&ервис", "&Справка"}));
 
   QStringList Pages;
   for (int I = 0; I < Window->MPageControl->count(); ++I)

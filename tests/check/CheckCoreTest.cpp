@@ -13,6 +13,8 @@
 #include "check/GerbvReader.h"
 #include "check/Png.h"
 #include "check/RasterPainter.h"
+#include "script/ScriptPcb.h"
+#include "support/TestFiles.h"
 
 namespace quillon::check {
 namespace {
@@ -95,6 +97,59 @@ TEST(CheckRun, LowersTheResolutionOfAHugeBoard) {
   EXPECT_LT(Dpi, 1000);
   const double Px = 2000 / 25.4 * Dpi + 2;
   EXPECT_LE(Px * Px * 4, double(MaxPictureBytes));
+}
+
+// The demo's fab package in memory, its files named in a folder where none
+// of them is: each file is quickly found missing, without the reader.
+std::vector<TOutputFile> DemoFilesNotOnDisk(TScriptingPcb& Board) {
+  EXPECT_TRUE(Board.LoadFromFile(test::SourcePath("examples/demo.plt")));
+  Board.GerberProfile = TGerberProfile::Fab;
+  Board.ExcellonDrill = true;
+  Board.Convert(coAll, fmtGerber, DefaultDbuFactor);
+  const std::string Main = "/nonexistent/quillon/demo.scr";
+  Board.PrepareSave(Main);
+  return Board.OutputFiles(Main);
+}
+
+TEST(CheckRun, TellsEachFileDoneAndStopsWhenToldSo) {
+  TScriptingPcb Board;
+  const std::vector<TOutputFile> Files = DemoFilesNotOnDisk(Board);
+  TCheckOptions Options;
+  Options.Jobs = 1;
+  std::vector<std::pair<int, int>> Told;
+  Options.Progress = [&](int Done, int Total) {
+    Told.emplace_back(Done, Total);
+    return true;
+  };
+  const TCheckResult Whole = CheckOutputFiles(Board, Files, Options);
+  const int Total = static_cast<int>(Whole.Files.size());
+  ASSERT_GE(Total, 4);
+  ASSERT_EQ(Told.size(), Whole.Files.size());
+  for (int I = 0; I < Total; ++I) EXPECT_EQ(Told[I], std::make_pair(I + 1, Total));
+  EXPECT_FALSE(Whole.CutShort);
+  for (const TFileResult& F : Whole.Files) EXPECT_EQ(F.Status, TFileStatus::Missing) << F.Path;
+
+  // Stopped after the second file: the others were never started.
+  Options.Progress = [](int Done, int) { return Done < 2; };
+  const TCheckResult Cut = CheckOutputFiles(Board, Files, Options);
+  EXPECT_TRUE(Cut.CutShort);
+  EXPECT_FALSE(Cut.Passed());
+  ASSERT_EQ(Cut.Files.size(), Whole.Files.size());
+  for (int I = 0; I < Total; ++I) {
+    const TFileResult& F = Cut.Files[static_cast<std::size_t>(I)];
+    EXPECT_EQ(F.Path, Whole.Files[static_cast<std::size_t>(I)].Path);
+    EXPECT_EQ(F.Layer, Whole.Files[static_cast<std::size_t>(I)].Layer);
+    EXPECT_EQ(F.Status, I < 2 ? TFileStatus::Missing : TFileStatus::Cancelled) << F.Path;
+  }
+  EXPECT_STREQ(FileStatusName(TFileStatus::Cancelled), "cancelled");
+
+  // Side by side, a stop still leaves every file either checked or cancelled.
+  Options.Jobs = 3;
+  Options.Progress = [](int Done, int) { return Done < 1; };
+  const TCheckResult Parallel = CheckOutputFiles(Board, Files, Options);
+  EXPECT_TRUE(Parallel.CutShort);
+  for (const TFileResult& F : Parallel.Files)
+    EXPECT_TRUE(F.Status == TFileStatus::Missing || F.Status == TFileStatus::Cancelled) << F.Path;
 }
 
 // The reader's picture of a known square lies on the pixels this side draws.
