@@ -141,9 +141,11 @@ QString TCheckTexts::Summary(const TCheckOutcome& Outcome) {
   const int Total = static_cast<int>(Files.size());
   QString Text;
   if (Failed.isEmpty())
-    Text = Checked == Total
-               ? tr("Check: %n files match", nullptr, Total)
-               : tr("Check: %n of %1 files checked, all match", nullptr, Checked).arg(Total);
+    // English has no plural table here: one file gets its own sentence.
+    Text = Checked != Total ? tr("Check: %n of %1 files checked, all match", nullptr, Checked)
+                                  .arg(Total)
+           : Total == 1     ? tr("Check: the file matches")
+                            : tr("Check: %n files match", nullptr, Total);
   else
     Text = tr("Check: %n of %1 files differ: %2", nullptr, static_cast<int>(Failed.size()))
                .arg(Total)

@@ -97,6 +97,10 @@ Written by the Quillon developers.</source>
         <source>Check: this output has no Gerber or drill file to check</source>
         <translation>Проверка: в этом результате нет файлов Gerber или сверловки для проверки</translation>
     </message>
+    <message>
+        <source>Check: the file matches</source>
+        <translation>Проверка: файл совпадает</translation>
+    </message>
     <message numerus="yes">
         <source>Check: %n files match</source>
         <translation>

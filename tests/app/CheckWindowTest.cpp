@@ -287,5 +287,30 @@ TEST(CheckOverlay, KeepsEverySpeckAndDropsWhatBothSidesDraw) {
   EXPECT_EQ(Coloured, 3);
 }
 
+// The status line's sentence for one file, several, some differing, and a
+// check cut short.
+TEST(CheckSummaryTest, CountsFilesInTheSentence) {
+  app::TCheckOutcome Outcome;
+  auto Add = [&](const char* Path, TFileStatus Status) {
+    check::TFileResult F;
+    F.Path = Path;
+    F.Status = Status;
+    Outcome.Result.Files.push_back(F);
+  };
+  Add("/x/demo.GTL", TFileStatus::Passed);
+  EXPECT_EQ(app::TCheckTexts::Summary(Outcome), QStringLiteral("Check: the file matches"));
+  Add("/x/demo.GBL", TFileStatus::Passed);
+  EXPECT_EQ(app::TCheckTexts::Summary(Outcome), QStringLiteral("Check: 2 files match"));
+  Add("/x/demo.GTO", TFileStatus::Differs);
+  Add("/x/demo.GKO", TFileStatus::Missing);
+  EXPECT_EQ(app::TCheckTexts::Summary(Outcome),
+            QStringLiteral("Check: 2 of 4 files differ: demo.GTO, demo.GKO (missing)"));
+  Outcome.Result.Files.resize(2);
+  Add("/x/demo.drl", TFileStatus::Cancelled);
+  Outcome.Result.CutShort = true;
+  EXPECT_EQ(app::TCheckTexts::Summary(Outcome),
+            QStringLiteral("Check: 2 of 3 files checked, all match (cut short by Cancel)"));
+}
+
 }  // namespace
 }  // namespace quillon::test
