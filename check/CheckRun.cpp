@@ -15,6 +15,7 @@
 #include "check/Compare.h"
 #include "check/ExpectedDrawing.h"
 #include "check/Png.h"
+#include "check/scripts/ScriptCheck.h"
 
 namespace quillon::check {
 
@@ -79,17 +80,6 @@ std::string BaseName(const std::string& Path) {
   return std::filesystem::path(Path).filename().string();
 }
 
-void WriteDifferencePicture(const TRaster& Expected, const TRaster& Read, const std::string& Path) {
-  const std::string Png = EncodePng(Expected.Width, Expected.Height, [&](int X, int Y) -> TRgb {
-    const bool E = Expected.Dark(X, Y), R = Read.Dark(X, Y);
-    if (E && R) return {160, 160, 160};
-    if (E) return {220, 0, 0};
-    if (R) return {0, 0, 230};
-    return {255, 255, 255};
-  });
-  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-  Out.write(Png.data(), static_cast<std::streamsize>(Png.size()));
-}
 
 struct TRunContext {
   const TScriptingPcb& Board;
@@ -148,6 +138,18 @@ std::string MakeWorkFolder() {
 }
 
 }  // namespace
+
+void WriteDifferencePicture(const TRaster& Expected, const TRaster& Read, const std::string& Path) {
+  const std::string Png = EncodePng(Expected.Width, Expected.Height, [&](int X, int Y) -> TRgb {
+    const bool E = Expected.Dark(X, Y), R = Read.Dark(X, Y);
+    if (E && R) return {160, 160, 160};
+    if (E) return {220, 0, 0};
+    if (R) return {0, 0, 230};
+    return {255, 255, 255};
+  });
+  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+  Out.write(Png.data(), static_cast<std::streamsize>(Png.size()));
+}
 
 int CappedDpi(const TBoxMm& Window, int Wanted) {
   const std::uint64_t MaxPixels = MaxPictureBytes / 4;
@@ -211,6 +213,15 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   Worker();
   for (std::thread& T : Threads) T.join();
   rmdir(C.Work.c_str());
+  // The main macro or script is read by our own reader, layer by layer.
+  const bool Gerber = std::any_of(Files.begin(), Files.end(),
+                                  [](const TOutputFile& F) { return F.Role == TOutputRole::Layer; });
+  for (const TOutputFile& F : Files)
+    if (F.Role == TOutputRole::Main) {
+      const scripts::TScriptCheck Script{Board, Options.Items, C.View, C.TolerancePx,
+                                         Options.PictureFolder, Gerber};
+      for (TFileResult& R : scripts::CheckScriptFile(Script, F)) Result.Files.push_back(std::move(R));
+    }
   return Result;
 }
 
