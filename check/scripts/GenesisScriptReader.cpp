@@ -44,6 +44,43 @@ std::optional<TSymbol> SymbolOf(std::string_view S) {
   return Sym;
 }
 
+// What the C shell hands the COM command of a line: its words, unquoted
+// (single quotes keep everything but \! literally, double quotes keep their
+// text, a backslash outside quotes keeps the next character), joined by
+// single blanks. False for a quote left open.
+bool ShellWords(std::string_view Line, std::string& Out) {
+  Out.clear();
+  bool InWord = false, Pending = false;
+  for (std::size_t I = 0; I < Line.size(); ++I) {
+    const char C = Line[I];
+    if (C == ' ' || C == '\t') {
+      if (InWord) Pending = true;
+      InWord = false;
+      continue;
+    }
+    if (Pending) Out += ' ';
+    Pending = false;
+    InWord = true;
+    if (C == '\'') {
+      const std::size_t End = Line.find('\'', I + 1);
+      if (End == std::string_view::npos) return false;
+      for (std::size_t K = I + 1; K < End; ++K)
+        if (!(Line[K] == '\\' && K + 1 < End && Line[K + 1] == '!')) Out += Line[K];
+      I = End;
+    } else if (C == '"') {
+      const std::size_t End = Line.find('"', I + 1);
+      if (End == std::string_view::npos) return false;
+      Out.append(Line.substr(I + 1, End - I - 1));
+      I = End;
+    } else if (C == '\\' && I + 1 < Line.size()) {
+      Out += Line[++I];
+    } else {
+      Out += C;
+    }
+  }
+  return true;
+}
+
 class TGenesisReader {
  public:
   explicit TGenesisReader(TDrawnFile& F) : File(F), Log(F) {}
@@ -147,7 +184,12 @@ bool TGenesisReader::Line(std::int64_t Number, std::string_view Text) {
     Problem("expected a COM command, an echo, a comment or a line of the prologue");
     return true;
   }
-  const std::string_view Rest = T.substr(4);
+  std::string Received;
+  if (!ShellWords(T.substr(4), Received)) {
+    Problem("a quoted string whose closing quote is missing");
+    return true;
+  }
+  const std::string_view Rest = Received;
   const std::size_t Comma = Rest.find(',');
   const std::string_view Name = Trimmed(Rest.substr(0, Comma));
   const std::string_view Args = Comma == std::string_view::npos ? "" : Rest.substr(Comma + 1);
