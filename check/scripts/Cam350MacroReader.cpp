@@ -141,7 +141,7 @@ bool TCam350Reader::Line(std::int64_t Number, std::string_view Text) {
   const std::string_view Word = T.substr(0, Sign + 1);
   std::string_view Args = T.substr(Sign + 1);
   if (!Args.empty() && Args.front() != ' ') {
-    Problem("expected a blank after " + std::string(Word));
+    Problem("expected a blank after " + std::string(Word.substr(0, 40)));
     return true;
   }
   if (!Args.empty()) Args.remove_prefix(1);

@@ -66,7 +66,12 @@ std::vector<std::string_view> SplitCommas(std::string_view S) {
 }
 
 void TProblemLog::Add(std::int64_t Line, std::string Message) {
-  if (F.Problems.size() < MaxProblems) F.Problems.push_back({Line, std::move(Message)});
+  if (F.Problems.size() >= MaxProblems) return;
+  // A message quotes the file, which may hold anything: control bytes would
+  // garble the terminal that shows it.
+  for (char& C : Message)
+    if (static_cast<unsigned char>(C) < 0x20 || static_cast<unsigned char>(C) >= 0x7F) C = '?';
+  F.Problems.push_back({Line, std::move(Message)});
 }
 
 void ForEachLine(std::string_view Text, TProblemLog& Log,
