@@ -12,8 +12,10 @@
 #include "check/scripts/Cam350MacroReader.h"
 #include "check/scripts/DrawnItemsPainter.h"
 #include "check/scripts/GenesisScriptReader.h"
+#include "check/scripts/ScriptCheck.h"
 #include "check/scripts/ScriptExpectation.h"
 #include "support/TestBoards.h"
+#include "support/TestFiles.h"
 
 namespace quillon::check::scripts {
 namespace {
@@ -251,6 +253,51 @@ TEST(ScriptReaders, ConvertedBoardsReadBackAsExpected) {
     DrawExpectedScriptLayer(Board, Kind, coAll, 0, View, Expected, Ignore);
     PaintDrawnItems(Items, View, Read);
     EXPECT_FALSE(ComparePictures(Expected, Read, Ignore).Blobs.empty()) << int(Format);
+  }
+}
+
+// The whole file's verdicts: missing, not a script, lines it cannot read, and
+// one result per layer that names the layer and the reader.
+TEST(ScriptCheck, ReportsTheFileAndEachLayer) {
+  TScriptingPcb Board;
+  test::AddLayers(Board, 2);
+  test::AddLine(Board.Layers.Items(1).Lines, kindLine, {0, 0}, {1000, 0}, 20);
+  Board.Convert(coAll, fmtCam350Macro, 0.01);
+  TWindow View;
+  View.Left = View.Bottom = -2;
+  View.PxPerMm = 20;
+  View.Width = View.Height = 14 * 20;
+  test::TempDir Dir;
+  TScriptCheck C{Board, coAll, View, 2, Dir.Path().string(), false};
+  TOutputFile File{Dir.File("b.scr"), TOutputRole::Main};
+  std::vector<TFileResult> R = CheckScriptFile(C, File);
+  ASSERT_EQ(R.size(), 1u);
+  EXPECT_EQ(R[0].Status, TFileStatus::Missing);
+  EXPECT_EQ(R[0].Reader, "quillon");
+
+  test::WriteFile(File.Path, "G04 not a macro*\n");
+  R = CheckScriptFile(C, File);
+  ASSERT_EQ(R.size(), 1u);
+  EXPECT_EQ(R[0].Status, TFileStatus::Unreadable);
+
+  std::string Macro = Board.Output.Join("\r\n");
+  test::WriteFile(File.Path, Macro);
+  R = CheckScriptFile(C, File);
+  ASSERT_EQ(R.size(), 2u);
+  for (const TFileResult& F : R) EXPECT_EQ(F.Status, TFileStatus::Passed) << F.Message;
+  EXPECT_EQ(R[1].Message, "layer 1 (L1)");
+
+  // The line moved to the first layer: both layers differ, each with its picture.
+  Macro.replace(Macro.rfind("setlayer@ 1"), 11, "setlayer@ 0");
+  test::WriteFile(File.Path, Macro + "\r\nbogus@\r\n");
+  R = CheckScriptFile(C, File);
+  ASSERT_EQ(R.size(), 3u);
+  EXPECT_EQ(R[0].Status, TFileStatus::Unreadable);
+  EXPECT_NE(R[0].Message.find("unknown command bogus@"), std::string::npos) << R[0].Message;
+  for (int L = 0; L < 2; ++L) {
+    EXPECT_EQ(R[1 + L].Status, TFileStatus::Differs);
+    EXPECT_EQ(R[1 + L].Layer, L);
+    EXPECT_TRUE(std::filesystem::exists(R[1 + L].Picture)) << R[1 + L].Picture;
   }
 }
 
