@@ -16,6 +16,7 @@
 #include "check/Compare.h"
 #include "check/ExpectedDrawing.h"
 #include "check/Png.h"
+#include "check/scripts/ScriptCheck.h"
 
 namespace quillon::check {
 
@@ -81,17 +82,6 @@ std::string BaseName(const std::string& Path) {
   return std::filesystem::path(Path).filename().string();
 }
 
-void WriteDifferencePicture(const TRaster& Expected, const TRaster& Read, const std::string& Path) {
-  const std::string Png = EncodePng(Expected.Width, Expected.Height, [&](int X, int Y) -> TRgb {
-    const bool E = Expected.Dark(X, Y), R = Read.Dark(X, Y);
-    if (E && R) return {160, 160, 160};
-    if (E) return {220, 0, 0};
-    if (R) return {0, 0, 230};
-    return {255, 255, 255};
-  });
-  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
-  Out.write(Png.data(), static_cast<std::streamsize>(Png.size()));
-}
 
 struct TRunContext {
   const TScriptingPcb& Board;
@@ -162,6 +152,18 @@ std::string MakeWorkFolder() {
 
 }  // namespace
 
+void WriteDifferencePicture(const TRaster& Expected, const TRaster& Read, const std::string& Path) {
+  const std::string Png = EncodePng(Expected.Width, Expected.Height, [&](int X, int Y) -> TRgb {
+    const bool E = Expected.Dark(X, Y), R = Read.Dark(X, Y);
+    if (E && R) return {160, 160, 160};
+    if (E) return {220, 0, 0};
+    if (R) return {0, 0, 230};
+    return {255, 255, 255};
+  });
+  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+  Out.write(Png.data(), static_cast<std::streamsize>(Png.size()));
+}
+
 int CappedDpi(const TBoxMm& Window, int Wanted) {
   const std::uint64_t MaxPixels = MaxPictureBytes / 4;
   int Dpi = std::max(1, Wanted);
@@ -209,6 +211,10 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   std::atomic<bool> Stop{false};
   std::mutex Told;  // the progress callback is called one at a time
   int Done = 0;
+  const int Total = static_cast<int>(
+      Jobs.size() + std::count_if(Files.begin(), Files.end(), [](const TOutputFile& F) {
+        return F.Role == TOutputRole::Main;
+      }));
   auto Worker = [&] {
     for (std::size_t I = Next++; I < Jobs.size() && !Stop; I = Next++) {
       try {
@@ -220,7 +226,7 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
       }
       if (!Options.Progress) continue;
       const std::lock_guard Lock(Told);
-      if (!Options.Progress(++Done, static_cast<int>(Jobs.size()))) Stop = true;
+      if (!Options.Progress(++Done, Total)) Stop = true;
     }
   };
   const unsigned Wanted = Options.Jobs > 0 ? static_cast<unsigned>(Options.Jobs)
@@ -231,6 +237,26 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   Worker();
   for (std::thread& T : Threads) T.join();
   rmdir(C.Work.c_str());
+  // The main macro or script is read by our own reader, layer by layer.
+  const bool Gerber = std::any_of(Files.begin(), Files.end(),
+                                  [](const TOutputFile& F) { return F.Role == TOutputRole::Layer; });
+  for (const TOutputFile& F : Files) {
+    if (F.Role != TOutputRole::Main) continue;
+    if (Stop) {
+      TFileResult R;
+      R.Path = F.Path;
+      R.Role = OutputRoleName(F.Role);
+      R.Reader = "quillon";
+      R.Status = TFileStatus::Cancelled;
+      R.Message = "not checked: cancelled";
+      Result.Files.push_back(std::move(R));
+      continue;
+    }
+    const scripts::TScriptCheck Script{Board, Options.Items, C.View, C.TolerancePx,
+                                       Options.PictureFolder, Gerber};
+    for (TFileResult& R : scripts::CheckScriptFile(Script, F)) Result.Files.push_back(std::move(R));
+    if (Options.Progress && !Options.Progress(++Done, Total)) Stop = true;
+  }
   Result.CutShort = Stop;
   return Result;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "check/GerbvReader.h"
+#include "check/Raster.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon::check {
@@ -66,6 +67,10 @@ struct TCheckResult {
 // The resolution to use for Window at Wanted dpi so that one picture stays
 // within MaxPictureBytes.
 int CappedDpi(const preview::TBoxMm& Window, int Wanted);
+
+// Writes the picture of a difference: in the plot only red, in the file only
+// blue, in both grey.
+void WriteDifferencePicture(const TRaster& Expected, const TRaster& Read, const std::string& Path);
 
 // Checks the files of Files (the output list of a save of Board) that the
 // check covers; a file not on disk is reported missing.

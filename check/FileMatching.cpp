@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "check/FileMatching.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -52,8 +53,14 @@ TFileMatch MatchOutputFiles(TScriptingPcb& Board, const std::vector<std::string>
       int Score = 0;
       for (TOutputFile& F : Files) {
         F.Path = Normal(F.Path);
-        Score += Drawn(F) && Present.count(F.Path);
+        Score += 2 * (Drawn(F) && Present.count(F.Path));
       }
+      Score += Present.count(Normal(Main)) > 0;  // of two lists alike, the one whose main file is there
+      // A main file named like one of its own layer files is no save's.
+      if (std::count_if(Files.begin(), Files.end(), [&](const TOutputFile& F) {
+            return F.Path == Normal(Main);
+          }) > 1)
+        continue;
       if (Score > BestScore) {
         BestScore = Score;
         Best = std::move(Files);

@@ -47,11 +47,10 @@ int RunCheckCommand(const TCheckCommandArgs& Args) {
   for (const std::string& S : Match.Strangers)
     std::cout << S << ": not a file of this board's save with these options; not checked\n";
   const bool AnyDrawn = std::any_of(Match.Files.begin(), Match.Files.end(), [](const TOutputFile& F) {
-    return F.Role != TOutputRole::Main && F.Role != TOutputRole::Job;
+    return F.Role != TOutputRole::Job;
   });
   if (!AnyDrawn) {
-    std::cout << "quillon-cli check: none of the files given is a Gerber or drill file of this "
-                 "board's save\n";
+    std::cout << "quillon-cli check: none of the files given is a file of this board's save\n";
     return ExitFailure;
   }
   return RunCheck(Pcb, Match.Files, Args.Check, Items, std::cout);
@@ -63,8 +62,9 @@ TCommand AddCheckCommand(CLI::App& App) {
   auto Args = std::make_shared<TCheckCommandArgs>();
   CLI::App* Sub = App.add_subcommand(
       "check",
-      "Read written Gerber and drill files back with gerbv and compare them, layer by layer, "
-      "with the plot they were converted from");
+      "Read written Gerber and drill files back with gerbv, and CAM350 macros and Genesis "
+      "scripts with quillon's own reader, and compare them, layer by layer, with the plot they "
+      "were converted from");
   Sub->add_option("PLOT", Args->Convert.Plot, "the plot file (.plt) the files were converted from")
       ->required();
   Sub->add_option("FILES", Args->Files,

@@ -2,6 +2,7 @@
 #include "cli/CheckOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -32,7 +33,12 @@ void AddCheckOptions(CLI::App& Sub, TCheckArgs& Args) {
 
 int RunCheck(const TScriptingPcb& Board, const std::vector<TOutputFile>& Files,
              const TCheckArgs& Args, std::uint8_t Items, std::ostream& Out) {
-  if (!check::ReaderAvailable()) {
+  // Only Gerber and drill files need gerbv; our own reader reads the macro
+  // or script.
+  const bool NeedsGerbv = std::any_of(Files.begin(), Files.end(), [](const TOutputFile& F) {
+    return F.Role != TOutputRole::Main && F.Role != TOutputRole::Job;
+  });
+  if (NeedsGerbv && !check::ReaderAvailable()) {
     std::cerr << "quillon-cli check: gerbv, the reader the check needs, is not installed "
                  "(Debian package gerbv)\n";
     return ExitUsage;

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The check as a safety net of the Gerber and drill writers.
+"""The check as a safety net of the writers.
 
-Converts generated boards in the legacy and fab profiles with convert
---check: every written file must draw what the plot draws. Then writes the
-demo's fab package and injects one fault at a time into a copy (a pad
-removed, a coordinate moved by half a millimetre, an aperture made larger, a
-region dropped, two layer files swapped, a drill hit removed): the check must
-fail and name the file.
+Converts generated boards in the legacy and fab profiles and as CAM350
+macros and Genesis scripts with convert --check: every written file must draw
+what the plot draws. Then writes the demo's fab package and injects one fault
+at a time into a copy (a pad removed, a coordinate moved by half a
+millimetre, an aperture made larger, a region dropped, two layer files
+swapped, a drill hit removed): the check must fail and name the file. The
+demo's macro and script get faults of their own (a pad removed, a pad moved,
+a larger pad, a pouring or surface dropped, a line put on another layer),
+each of which must be found naming the file and the layer.
 
 usage: check_written_files.py QUILLON_CLI EXAMPLES WORKDIR [--boards N] [--seed S]
 """
@@ -24,7 +27,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import check_outputs  # noqa: E402
 
-PROFILES = [["--gerber-profile", "legacy"], ["--gerber-profile", "fab", "--excellon"]]
+PROFILES = [["--format", "gerber", "--gerber-profile", "legacy"],
+            ["--format", "gerber", "--gerber-profile", "fab", "--excellon"],
+            ["--format", "cam350"], ["--format", "genesis"]]
 
 
 def generated_boards(cli, work, boards, seed):
@@ -40,7 +45,7 @@ def generated_boards(cli, work, boards, seed):
         for k, profile in enumerate(PROFILES):
             out = os.path.join(work, "g%d-%d" % (case, k), "out.txt")
             os.makedirs(os.path.dirname(out))
-            args = [cli, "convert", plt, "-o", out, "--format", "gerber", "--pins", pins,
+            args = [cli, "convert", plt, "-o", out, "--pins", pins,
                     "--dbu", dbu, "--answers", answers, "--check", "--dpi", "40"] + profile
             p = subprocess.run(args, capture_output=True, text=True, errors="replace")
             if p.returncode == 0:
@@ -131,6 +136,104 @@ def faults(cli, examples, work):
     return failures
 
 
+def write_script(cli, examples, folder, fmt, name):
+    os.makedirs(folder)
+    subprocess.run([cli, "convert", os.path.join(examples, "demo.plt"), "--pins",
+                    os.path.join(examples, "demo-pins.txt"), "--format", fmt,
+                    "-o", os.path.join(folder, name), "--answers", "yes"],
+                   check=True, capture_output=True)
+
+
+def check_script(cli, examples, folder, fmt):
+    return subprocess.run([cli, "check", os.path.join(examples, "demo.plt"), "--pins",
+                           os.path.join(examples, "demo-pins.txt"), "--format", fmt,
+                           "--answers", "yes", folder], capture_output=True, text=True)
+
+
+def block_removed(start, end):
+    """The first block of lines from one matching start to the next matching end."""
+    return first_match_removed(r"^%s\r?\n(?:.*\r?\n)*?%s.*\r?\n" % (start, end))
+
+
+def first_point_moved(pattern, form):
+    def change(text):
+        m = re.search(pattern, text, re.M)
+        return text[:m.start()] + form % (float(m.group(1)) + 0.5, m.group(2)) + text[m.end():]
+    return change
+
+
+def cam350_larger_pad(text):
+    # The aperture of the first padstack's pad, half a millimetre larger.
+    d = re.search(r"^edit_padstack_dcode@ \d+,\d+,(\d+)", text, re.M).group(1)
+    return re.sub(r"^edit_aperture@ %s,(\d),([0-9.]+),([0-9.]+)," % d,
+                  lambda m: "edit_aperture@ %s,%s,%.4f,%.4f," % (d, m.group(1), float(m.group(2)) + 0.5,
+                                                                 float(m.group(3)) + 0.5), text, flags=re.M)
+
+
+def cam350_line_moved(text):
+    # The first line drawn on another layer than its own.
+    m = re.search(r"^add_line@\r?\n(?:axy@.*\r?\n){2}back@\r?\n", text, re.M)
+    layer = re.findall(r"^setlayer@ (\d+)", text[:m.start()], re.M)[-1]
+    other = "5" if layer != "5" else "4"
+    eol = "\r\n" if "\r\n" in text else "\n"
+    return (text[:m.start()] + "setlayer@ " + other + eol + m.group(0) + "setlayer@ " + layer + eol +
+            text[m.end():])
+
+
+def genesis_larger_pad(text):
+    m = re.search(r"symbol=([rs])(\d+),", text)
+    return text[:m.start()] + "symbol=%s%d," % (m.group(1), int(m.group(2)) + 500) + text[m.end():]
+
+
+def genesis_line_moved(text):
+    m = re.search(r"^COM add_line,.*\r?\n", text, re.M)
+    layer = re.findall(r"^COM work_layer,name=(\S+)", text[:m.start()], re.M)[-1]
+    other = "mskgbt" if layer != "mskgbt" else "mskgtp"
+    eol = "\r\n" if "\r\n" in text else "\n"
+    return (text[:m.start()] + "COM work_layer,name=" + other + eol + m.group(0) +
+            "COM work_layer,name=" + layer + eol + text[m.end():])
+
+
+SCRIPT_FAULTS = {
+    "cam350": ("demo.scr", [
+        ("a pad removed", block_removed("add_padstack@", "back@")),
+        ("a pad moved", first_point_moved(r"(?<=^setpadstack@ 2\n)axy@ (-?[\d.]+),(-?[\d.]+)",
+                                          "axy@ %.2f,%s")),
+        ("a larger pad", cam350_larger_pad),
+        ("a pouring dropped", block_removed("polyfilldcode@ 10", "end@")),
+        ("a line on another layer", cam350_line_moved),
+    ]),
+    "genesis": ("demo.csh", [
+        ("a pad removed", first_match_removed(r"^COM add_pad,.*\r?\n")),
+        ("a pad moved", first_point_moved(r"x=(-?[\d.]+),y=(-?[\d.]+)(?=,symbol=s)", "x=%.2f,y=%s")),
+        ("a larger pad", genesis_larger_pad),
+        ("a surface dropped", block_removed("COM add_surf_strt.*", "COM add_surf_end")),
+        ("a line on another layer", genesis_line_moved),
+    ]),
+}
+
+
+def script_faults(cli, examples, work):
+    failures = []
+    for fmt, (name, cases) in SCRIPT_FAULTS.items():
+        clean = os.path.join(work, "demo-" + fmt)
+        write_script(cli, examples, clean, fmt, name)
+        p = check_script(cli, examples, clean, fmt)
+        if p.returncode != 0 or "read by quillon" in p.stdout:
+            failures.append("the demo's %s does not pass: %s" % (name, p.stdout))
+        for fault, change in cases:
+            folder = os.path.join(work, fmt + "-" + fault.replace(" ", "-"))
+            shutil.copytree(clean, folder)
+            edit(os.path.join(folder, name), change)
+            p = check_script(cli, examples, folder, fmt)
+            named = [line for line in p.stdout.splitlines()
+                     if line.startswith(os.path.join(folder, name) + ": differs") and ": layer " in line
+                     and line.endswith("(read by quillon)")]
+            if p.returncode != 1 or not named:
+                failures.append("%s in %s not found: exit %d\n%s" % (fault, name, p.returncode, p.stdout))
+    return failures
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("cli")
@@ -142,6 +245,7 @@ def main():
     shutil.rmtree(a.work, ignore_errors=True)
     os.makedirs(a.work)
     failures = faults(a.cli, a.examples, a.work)
+    failures += script_faults(a.cli, a.examples, a.work)
     failures += generated_boards(a.cli, a.work, a.boards, a.seed)
     for f in failures:
         print(f)
