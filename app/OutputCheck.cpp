@@ -96,7 +96,8 @@ TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> F
       const QImage Difference(QString::fromLocal8Bit(F.Picture.c_str()));
       F.Picture.clear();  // it goes with the folder
       if (Difference.isNull()) continue;
-      TDifferencePicture Picture{I, FileNameOf(F.Path), OverlayOf(Difference), {}, F.Boxes};
+      TDifferencePicture Picture{I, TCheckTexts::PictureName(F), OverlayOf(Difference), {},
+                                 F.Boxes};
       const int Step = (Difference.width() + Picture.Image.width() - 1) / Picture.Image.width();
       Picture.Area = AreaOf(Outcome.Result, Difference.height(), Picture.Image.width(),
                             Picture.Image.height(), Step);
@@ -104,6 +105,49 @@ TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> F
     }
   }
   return Outcome;
+}
+
+namespace {
+
+// Which of two results a file's verdict takes: the one that says most.
+int Severity(TFileStatus Status) {
+  switch (Status) {
+    case TFileStatus::Passed: return 0;
+    case TFileStatus::Cancelled: return 1;
+    case TFileStatus::Differs: return 2;
+    case TFileStatus::TimedOut: return 3;
+    case TFileStatus::Missing: return 4;
+    case TFileStatus::Unreadable: return 5;
+  }
+  return 0;
+}
+
+bool IsMain(const TFileResult& R) { return R.Role == OutputRoleName(TOutputRole::Main); }
+
+}  // namespace
+
+std::vector<TFileVerdict> VerdictsByFile(const check::TCheckResult& Result) {
+  std::vector<TFileVerdict> Verdicts;
+  for (const TFileResult& R : Result.Files) {
+    const int Layer = IsMain(R) ? -1 : R.Layer;
+    auto Found = std::find_if(Verdicts.begin(), Verdicts.end(), [&](const TFileVerdict& V) {
+      return V.Path == R.Path && V.Role == R.Role && V.Layer == Layer;
+    });
+    if (Found == Verdicts.end()) {
+      Verdicts.push_back({R.Path, R.Role, Layer, TFileStatus::Passed, 0, R.Reader, {}});
+      Found = Verdicts.end() - 1;
+    }
+    Found->AreaMm2 += R.AreaMm2;
+    if (Severity(R.Status) > Severity(Found->Status)) Found->Status = R.Status;
+    if (R.Status != TFileStatus::Passed && !R.Message.empty())
+      Found->Message += (Found->Message.empty() ? "" : "\n") + R.Message;
+  }
+  return Verdicts;
+}
+
+QString TCheckTexts::PictureName(const TFileResult& File) {
+  const QString Name = FileNameOf(File.Path);
+  return IsMain(File) && File.Layer >= 0 ? tr("%1, layer %2").arg(Name).arg(File.Layer) : Name;
 }
 
 QString TCheckTexts::StatusName(TFileStatus Status) {
@@ -125,11 +169,11 @@ QString TCheckTexts::StatusName(TFileStatus Status) {
 }
 
 QString TCheckTexts::Summary(const TCheckOutcome& Outcome) {
-  const std::vector<TFileResult>& Files = Outcome.Result.Files;
+  const std::vector<TFileVerdict> Files = VerdictsByFile(Outcome.Result);
   if (Files.empty()) return tr("Check: this output has no Gerber or drill file to check");
   QStringList Failed;
   int Checked = 0;
-  for (const TFileResult& F : Files) {
+  for (const TFileVerdict& F : Files) {
     if (F.Status == TFileStatus::Cancelled) continue;
     ++Checked;
     if (F.Status == TFileStatus::Passed) continue;
@@ -175,15 +219,16 @@ void ShowCheckColumns(QTreeWidget* List, const std::vector<TOutputFile>& Files,
   Header->setText(First + 1, TCheckTexts::tr("Difference, mm²"));
   Header->setText(First + 2, TCheckTexts::tr("Read by"));
   const QLocale Locale;
+  const std::vector<TFileVerdict> Verdicts = VerdictsByFile(Outcome->Result);
   for (int Row = 0; Row < List->topLevelItemCount() && Row < static_cast<int>(Files.size());
        ++Row) {
     const TOutputFile& File = Files[static_cast<std::size_t>(Row)];
     QTreeWidgetItem* Item = List->topLevelItem(Row);
-    const auto Found = std::find_if(
-        Outcome->Result.Files.begin(), Outcome->Result.Files.end(), [&](const TFileResult& R) {
-          return R.Role == OutputRoleName(File.Role) && R.Layer == File.Layer;
-        });
-    if (Found == Outcome->Result.Files.end()) {
+    const auto Found = std::find_if(Verdicts.begin(), Verdicts.end(), [&](const TFileVerdict& V) {
+      return V.Role == OutputRoleName(File.Role) &&
+             (File.Role == TOutputRole::Main || V.Layer == File.Layer);
+    });
+    if (Found == Verdicts.end()) {
       for (int C = First; C < First + 3; ++C) Item->setText(C, QString());
       continue;
     }

@@ -98,6 +98,10 @@ Written by the Quillon developers.</source>
         <translation>Проверка: в этом результате нет файлов Gerber или сверловки для проверки</translation>
     </message>
     <message>
+        <source>%1, layer %2</source>
+        <translation>%1, слой %2</translation>
+    </message>
+    <message>
         <source>Check: the file matches</source>
         <translation>Проверка: файл совпадает</translation>
     </message>
