@@ -187,6 +187,7 @@ void TQuillonMain::FormatActExecute(int Tag) {
   for (const auto& Entry : Formats)
     if (Entry.first != Chosen) Entry.first->setChecked(false);
   OutputFormat = Format;
+  ShowFormat();
 }
 
 void TQuillonMain::MakeActExecute(QAction* Entry) {

@@ -172,6 +172,7 @@ void TQuillonMain::ShowLoadedBoard() {
 }
 
 void TQuillonMain::FillLayerLists() {
+  ShowPltState();
   const QList<QComboBox*> Lists = {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB};
   QStringList Entries;
   Entries.reserve(Board->Layers.Count());

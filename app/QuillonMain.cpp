@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
@@ -97,7 +98,7 @@ TQuillonMain::~TQuillonMain() {
 QString TQuillonMain::ExeDir() { return QCoreApplication::applicationDirPath(); }
 
 void TQuillonMain::FormCreate() {
-  PinDialog.InitialDir = PlotDialog.InitialDir = SaveDialog.InitialDir = ExeDir();
+  PinDialog.InitialDir = PlotDialog.InitialDir = SaveDialog.InitialDir = QDir::homePath();
   DescriptionText.Clear();
   Board = std::make_unique<TScriptingPcb>();
   Board->SetPrompts(&Prompts);
@@ -109,7 +110,8 @@ void TQuillonMain::FormCreate() {
   DBUChang();
 }
 
-void TQuillonMain::FormShow() { MPageControl->setCurrentWidget(PinsSheet); }
+// The Plt page first: its "open a plot" state is where the work begins.
+void TQuillonMain::FormShow() { MPageControl->setCurrentWidget(PltSheet); }
 
 void TQuillonMain::FormDestroy() {
   if (Destroyed) return;

@@ -39,6 +39,8 @@ class QTableWidget;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QStackedWidget;
+class QWidgetAction;
 
 namespace quillon::app {
 
@@ -119,6 +121,11 @@ class TQuillonMain : public QMainWindow {
 
   // The page that the board preview fills.
   QWidget* LayersPage() const { return LayersSheet; }
+  // Where "Open description" starts: beside the plot loaded, else where the
+  // description dialog would.
+  QString DescriptionStartFolder() const;
+  // How the tool bar names a format, after the options (the Gerber profile).
+  QString FormatCaption(std::uint8_t Format) const;
 
   // Workflow state.
   std::unique_ptr<TScriptingPcb> Board;
@@ -153,6 +160,10 @@ class TQuillonMain : public QMainWindow {
   QWidget* PinsSheet;
   QWidget* PltSheet;
   QWidget* LayersSheet;
+  // The Plt page: its "open a plot" state (0) until a plot is loaded, then
+  // its lists (1).
+  QStackedWidget* PltStack;
+  QPushButton* PltOpenBtn;
   TLayersView* LayersView;
   TOutputPage* OutputSheet;
   QPlainTextEdit* PinMemo;
@@ -218,6 +229,9 @@ class TQuillonMain : public QMainWindow {
   QMenu* ToolsMenu;
   QMenu* HelpMenu;
   QToolBar* ToolBar;
+  // The tool bar's format list, beside Convert.
+  QComboBox* FormatBox;
+  QWidgetAction* FormatBoxAct;
 
  signals:
   // The board's content changed: after every plot load (also one that
@@ -233,6 +247,11 @@ class TQuillonMain : public QMainWindow {
  private:
   QWidget* BuildPinsPage();
   QWidget* BuildPltPage();
+  QWidget* BuildPltEmptyState();
+  void ShowPltState();
+  void BuildFormatBox();
+  // The format list follows the format and the options.
+  void ShowFormat();
   QGroupBox* BuildPackageBox();
   TOutputPage* BuildOutputPage();
   void BuildStatusBar();

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -190,7 +191,11 @@ QWidget* TQuillonMain::BuildPltPage() {
   Layout->addLayout(Columns);
   Layout->addWidget(BuildPackageBox());
   Layout->addStretch();
-  return Page;
+  // Until a plot is loaded the page says what to do instead of showing empty lists.
+  PltStack = new QStackedWidget;
+  PltStack->addWidget(BuildPltEmptyState());
+  PltStack->addWidget(Page);
+  return PltStack;
 }
 
 QGroupBox* TQuillonMain::BuildPackageBox() {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <array>
@@ -55,7 +56,8 @@ QString FormatName(std::uint8_t Format) {
 
 void TQuillonMain::LoadSettings(const QString& FileName) {
   const TIniFile Ini(FileName);
-  PinDialog.InitialDir = Ini.ReadString(Main, QStringLiteral("Initial_Dir"), ExeDir());
+  // The first run starts in the user's home folder, not among the program's files.
+  PinDialog.InitialDir = Ini.ReadString(Main, QStringLiteral("Initial_Dir"), QDir::homePath());
   PlotDialog.InitialDir = PinDialog.InitialDir;
   SaveDialog.InitialDir = PinDialog.InitialDir;
 
@@ -100,6 +102,7 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
     if (!File.isEmpty() && !Recent.contains(File)) Recent.append(File);
   }
   RebuildRecentMenu();
+  ShowFormat();
 }
 
 void TQuillonMain::SaveSettings(const QString& FileName) {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -42,7 +43,7 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
     Pages.append(Window->MPageControl->tabText(I));
   EXPECT_EQ(Pages, QStringList({"Pins", "Plt", "Layers", "Output"}));
   Window->show();
-  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PinsSheet);
+  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PltSheet);
 
   EXPECT_EQ(Window->PinMemo->toPlainText(), "");
   EXPECT_EQ(Window->PinMemo->placeholderText(), "Load File");
@@ -96,7 +97,8 @@ TEST_F(WindowTest, MenusHoldTheirEntriesInOrder) {
   QStringList Tools;
   for (const QAction* A : Window->ToolBar->actions()) Tools.append(A->text());
   EXPECT_EQ(Tools,
-            QStringList({"O&pen description...", "&Open...", "&Convert", "Save &As...", "E&xit"}));
+            QStringList({"&Open...", "O&pen description...", "&Convert", "Format", "Save &As...",
+                         "E&xit"}));
 }
 
 TEST_F(WindowTest, ActionsCarryShortcutsChecksAndTags) {
@@ -122,7 +124,6 @@ TEST_F(WindowTest, ActionsCarryShortcutsChecksAndTags) {
 }
 
 TEST_F(WindowTest, FileDialogsAreSetUp) {
-  const QString ExeDir = TQuillonMain::ExeDir();
   EXPECT_EQ(Window->PlotDialog.Title, "Open plot file");
   EXPECT_EQ(Window->PlotDialog.DefaultExt, "plt");
   EXPECT_EQ(Window->PlotDialog.Kind, app::TFileDialog::OpenExisting);
@@ -132,7 +133,7 @@ TEST_F(WindowTest, FileDialogsAreSetUp) {
   EXPECT_EQ(Window->SaveDialog.DefaultExt, "scr");
   EXPECT_EQ(Window->SaveDialog.Kind, app::TFileDialog::SaveAs);
   for (const app::TFileDialog* D : {&Window->PlotDialog, &Window->PinDialog, &Window->SaveDialog})
-    EXPECT_EQ(D->InitialDir, ExeDir);
+    EXPECT_EQ(D->InitialDir, QDir::homePath());
 }
 
 TEST(FileDialogFilter, PairsBecomeQtFilters) {
