@@ -184,6 +184,10 @@ void TQuillonMain::FillLayerLists() {
     List->addItems(Entries);
     List->setCurrentIndex(-1);
   }
+  // Each entry's whole text, where the list cuts a long one.
+  const auto EntryTips = [](QComboBox* List) {
+    for (int I = 0; I < List->count(); ++I) List->setItemData(I, List->itemText(I), Qt::ToolTipRole);
+  };
   // Later layers of the same name win; a role no name matches stays unset.
   for (qsizetype L = 0; L < Lists.size(); ++L)
     if (const auto Found =
@@ -197,6 +201,7 @@ void TQuillonMain::FillLayerLists() {
     Package[R]->addItems(Entries);
     Package[R]->setCurrentIndex(PackageListIndex(static_cast<std::size_t>(R)));
   }
+  for (QComboBox* List : Lists + Package) EntryTips(List);
 }
 
 std::vector<TLayerRole> TQuillonMain::ChosenRoles() const {

@@ -24,6 +24,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Cp1251.h"
+#include "app/ElidedLabel.h"
 #include "app/LayersView.h"
 #include "app/OptFormUnit.h"
 #include "app/OutputView.h"
@@ -72,11 +73,17 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   });
   // The preview's colours and order follow the roles as they are chosen.
   for (QComboBox* List :
-       {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB, SilkTopCB, SilkBotCB, OutlineCB})
+       {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB, SilkTopCB, SilkBotCB, OutlineCB}) {
     connect(List, &QComboBox::activated, LayersView, [this] {
       LayersView->SetLayerRoles(ChosenRoles());
       LayersView->Refresh();
     });
+    // A long layer name is cut in the list, not widening the page; the
+    // tooltip has the choice whole.
+    List->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    List->setMinimumContentsLength(12);
+    connect(List, &QComboBox::currentTextChanged, List, &QWidget::setToolTip);
+  }
   CreateActions();
   CreateMenus();
   FitToScreen();
@@ -129,7 +136,9 @@ void TQuillonMain::showEvent(QShowEvent* Event) {
 }
 
 void TQuillonMain::BuildStatusBar() {
-  StatusText = new QLabel;
+  // A long item text or file name is cut, never widening the window.
+  StatusText = new TElidedLabel;
+  StatusText->setObjectName(QStringLiteral("StatusText"));
   statusBar()->addWidget(StatusText, 1);
   CursorLabel = new QLabel;
   statusBar()->addPermanentWidget(CursorLabel);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Where the work begins: the Plt page's "open a plot" state, the tool bar's
-// order and format list, and the folders the open dialogs start in.
+// order and format list, the folders the open dialogs start in, and long
+// texts cut with a tooltip.
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <filesystem>
 
 #include "AppTestSupport.h"
+#include "app/ElidedLabel.h"
 #include "app/OptFormUnit.h"
 
 namespace quillon::test {
@@ -99,6 +101,35 @@ TEST_F(StartStateTest, OpenStartsAtHomeOrTheLastFolderAndTheDescriptionBesideThe
   ASSERT_EQ(Window->PlotDialog.FileName, Plots + "/board.plt");
   EXPECT_EQ(Window->PlotDialog.StartFolder(), Plots);  // the plot opened last
   EXPECT_EQ(Window->DescriptionStartFolder(), Plots);
+}
+
+// A long layer name or status text is cut where it is shown, never
+// widening the window, and told whole in a tooltip.
+TEST_F(StartStateTest, LongTextsAreCutWithTheWholeTextAsTooltip) {
+  const std::string Long = "INNER7";  // the plot file holds six characters of a name
+  Window->FileOpenAccept(QString::fromStdString(
+      WritePlot("long.plt", PlotBytes({{Long, 1}, {"SOLDER", 2}},
+                                      SelectLayer(1) + LineRecord(10, 1, 2, 3, 4)))));
+  const QString Label = "1: INNER7";
+  ASSERT_EQ(Window->AperTopCB->itemText(0), Label);
+  EXPECT_EQ(Window->AperTopCB->itemData(0, Qt::ToolTipRole).toString(), Label);
+  EXPECT_EQ(Window->SilkTopCB->itemData(1, Qt::ToolTipRole).toString(), Label);
+  Window->AperTopCB->setCurrentIndex(0);
+  EXPECT_EQ(Window->AperTopCB->toolTip(), Label);
+
+  auto* Status = qobject_cast<app::TElidedLabel*>(Window->StatusText);
+  ASSERT_NE(Status, nullptr);
+  Window->resize(700, 500);
+  Window->show();
+  const int Narrowest = Window->minimumSizeHint().width();
+  const QString Text = "Line 12 on layer 0 " + QString(400, u'x');
+  Status->setText(Text);
+  EXPECT_EQ(Status->text(), Text);
+  EXPECT_TRUE(Status->ShownText().endsWith(u'\u2026'));
+  EXPECT_LT(Status->ShownText().size(), Text.size());
+  EXPECT_EQ(Window->minimumSizeHint().width(), Narrowest);
+  Status->setText("Done");
+  EXPECT_EQ(Status->ShownText(), "Done");
 }
 
 }  // namespace
