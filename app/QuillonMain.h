@@ -70,6 +70,11 @@ class TQuillonMain : public QMainWindow {
   void OEMBtnClick();
   void ReadPinBtnClick();
   void DBUChang();
+  // The "Custom" factor typed into DBUEdit: taken when it is a positive
+  // number, refused with a message otherwise.
+  void CustomDbuEdited();
+  // DBUEdit shows the factor as the row reads.
+  void ShowDbuRow();
   void FormatActExecute(int Tag);
   void MakeActExecute(QAction* Entry);
   void ConvertActionExecute();
@@ -132,6 +137,8 @@ class TQuillonMain : public QMainWindow {
   TTextLines DescriptionText;  // the description file's lines as on disk
   std::uint8_t OutputFormat = fmtCam350Macro;
   double DbuFactor = DefaultDbuFactor;
+  // The factor of "Custom", kept in the settings.
+  double CustomDbuFactor = DefaultDbuFactor;
   // The form of the Gerber files, chosen in the options dialog.
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
@@ -258,6 +265,10 @@ class TQuillonMain : public QMainWindow {
   // Sizes the window to fit the screen's free area.
   void FitToScreen();
   void SetBusy(bool On);
+  // How the settings file names a units button: "MM", "Inch", "PInch", "Custom".
+  QString UnitsName(const QRadioButton* Radio) const;
+  // What the factor is multiplied by to read as DBUEdit shows it.
+  double DbuRowScale() const;
   void UpdateSaveActions();
   // Stores the user's choices on the board and converts on the worker; false
   // when the user cancelled.

@@ -64,7 +64,7 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
 
 TEST_F(WindowTest, PltControlsStartAsDescribed) {
   EXPECT_TRUE(Window->RadioInch->isChecked());
-  EXPECT_FALSE(Window->RadioCustom->isEnabled());
+  EXPECT_TRUE(Window->RadioCustom->isEnabled());  // any unit, as the command line's --dbu
   EXPECT_EQ(Window->RadioPINCH->text(), "PInch");
   EXPECT_EQ(Entries(Window->DBUCombo), QStringList({"1", "25", "50", "100"}));
   EXPECT_EQ(Entries(Window->UnitBox), QStringList({"mm", "inch"}));

@@ -62,6 +62,8 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "Genesis_Host=Windows\n"
             "Fab_Names=Protel\n"
             "Outline_From_Extents=0\n"
+            "Units=Inch\n"
+            "Custom_Dbu=0.0254\n"
             "\n"
             "[ToolBar]\n"
             "FileOpen=1\n"
