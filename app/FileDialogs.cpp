@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -35,7 +36,14 @@ QString FolderOf(const QString& FileName) {
   return Slash < 0 ? QString() : FileName.left(Slash == 0 ? 1 : Slash);
 }
 
-bool TFileDialog::Execute(QWidget* Parent) {
+QString TFileDialog::StartFolder() const {
+  const QString Own = FolderOf(FileName);
+  if (!Own.isEmpty() && QFileInfo(Own).isDir()) return Own;
+  if (!InitialDir.isEmpty() && QFileInfo(InitialDir).isDir()) return InitialDir;
+  return QDir::homePath();
+}
+
+bool TFileDialog::Execute(QWidget* Parent, const QString& Folder) {
   QFileDialog Dialog(Parent, Title);
   Dialog.setNameFilter(ToQtFilter(Filter));
   Dialog.setDefaultSuffix(DefaultExt);
@@ -51,9 +59,7 @@ bool TFileDialog::Execute(QWidget* Parent) {
     Dialog.setAcceptMode(QFileDialog::AcceptOpen);
     Dialog.setFileMode(QFileDialog::ExistingFile);
   }
-  // A file name with a folder opens there; a bare name in the initial folder.
-  const QString Folder = FolderOf(FileName);
-  Dialog.setDirectory(Folder.isEmpty() ? InitialDir : Folder);
+  Dialog.setDirectory(Folder.isEmpty() ? StartFolder() : Folder);
   if (!FileName.isEmpty()) Dialog.selectFile(QFileInfo(FileName).fileName());
   if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return false;
   FileName = Dialog.selectedFiles().front();

@@ -20,9 +20,14 @@ struct TFileDialog {
   QString FileName;
   QString InitialDir;
 
-  // Shows the dialog modally; on acceptance FileName holds the chosen path
-  // and the result is true. Saving asks before replacing a file.
-  bool Execute(QWidget* Parent);
+  // Where the dialog opens: the folder of FileName when it has one that
+  // exists, else InitialDir when it exists, else the user's home folder.
+  QString StartFolder() const;
+
+  // Shows the dialog modally in Folder (empty: StartFolder()); on acceptance
+  // FileName holds the chosen path and the result is true. Saving asks
+  // before replacing a file.
+  bool Execute(QWidget* Parent, const QString& Folder = QString());
 };
 
 // "P-Cad 4.5 PLOT files, *.plt|*.plt|All Files *.*|*.*" becomes

@@ -13,6 +13,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegion>
+#include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -20,6 +23,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -54,6 +58,8 @@ constexpr double MinMarkPixels = 10.0;
 // What one key press of +, - or an arrow does.
 constexpr double KeyZoomFactor = 1.25;
 constexpr double KeyPanShare = 0.125;
+// How long the sharp picture may be waited for before "Drawing…" shows.
+constexpr int DrawingSignMs = 150;
 
 using TStopFlag = std::shared_ptr<std::atomic<bool>>;
 
@@ -104,30 +110,44 @@ TBoxMm VisibleBox(const preview::TPaintView& View, QSizeF Size) {
 // zoom, pan and toggle layers while it is drawn.
 struct TPictureJob {
   std::shared_ptr<const TScene> Scene;
-  preview::TLetterCache* Letters = nullptr;  // one drawing at a time uses it
+  // One cache a drawing thread: a cache is used by one thread at a time.
+  std::vector<preview::TLetterCache>* Letters = nullptr;
+  QThreadPool* Helpers = nullptr;  // the threads beside the job's own; none: it draws alone
   std::vector<bool> Visible;
   std::vector<QColor> Colours;
   preview::TPaintView View;
   QSize Size;  // logical pixels
   qreal Ratio = 1;
   TStopFlag Stop;
+  // The last picture, when it shows the same layers at the same zoom moved by
+  // whole pixels (a pan): its pixels land at ReusedAt (device pixels) and
+  // only what it does not cover is drawn.
+  QImage Reused;
+  QPoint ReusedAt;
 };
 
-// Draws every visible layer, bottom first, each at the preview's layer
-// opacity; only the items the index finds in view, and those under a pixel as
-// that pixel. Runs on a worker; returns a null image when stopped.
-QImage DrawBoardPicture(const TPictureJob& Job) {
-  const QSize Pixels = Job.Size * Job.Ratio;
-  QImage Picture(Pixels, QImage::Format_ARGB32_Premultiplied);
+// Draws the part Piece (device pixels) of the job's picture into an image of
+// its own: every visible layer, bottom first, each at the preview's layer
+// opacity; only the items the index finds in view, and those under a pixel
+// as that pixel. Returns a null image when stopped.
+QImage DrawPiece(const TPictureJob& Job, const QRect& Piece, preview::TLetterCache& Letters) {
+  QImage Picture(Piece.size(), QImage::Format_ARGB32_Premultiplied);
   Picture.setDevicePixelRatio(Job.Ratio);
   Picture.fill(preview::ToQColor(preview::BackgroundColour));
-  if (!Job.Scene || Pixels.isEmpty()) return Picture;
+  if (!Job.Scene) return Picture;
   const TScene& Scene = *Job.Scene;
-  QImage Layer(Pixels, QImage::Format_ARGB32_Premultiplied);
+  QImage Layer(Piece.size(), QImage::Format_ARGB32_Premultiplied);
   Layer.setDevicePixelRatio(Job.Ratio);
   preview::TBoardRenderer Renderer(*Scene.Board, Scene.Options);
-  const TBoxMm View = VisibleBox(Job.View, Job.Size);
-  const preview::TPaintStyle Style{Job.Letters, MinMarkPixels};
+  const preview::TPaintView View{Job.View.Zoom,
+                                 Job.View.Offset - QPointF(Piece.topLeft()) / Job.Ratio};
+  // An item may reach a few pixels beyond its box (an undefined pin's mark,
+  // a pen's width of at least a pixel): one that ends just outside the piece
+  // is still drawn into its edge, as it would be in one whole picture.
+  TBoxMm Box = VisibleBox(View, QSizeF(Piece.size()) / Job.Ratio);
+  const double Reach = (MinMarkPixels + 2) / View.Zoom;
+  Box = {Box.Left - Reach, Box.Bottom - Reach, Box.Right + Reach, Box.Top + Reach};
+  const preview::TPaintStyle Style{&Letters, MinMarkPixels};
   std::size_t Seen = 0;
   bool Stopped = false;
   for (const int L : Scene.Order) {
@@ -136,17 +156,75 @@ QImage DrawBoardPicture(const TPictureJob& Job) {
         Scene.Index.Layer(L).Count() == 0)
       continue;
     preview::PaintLayer(
-        Picture, Layer, Job.Colours[At], Job.View, Style, [&](preview::TPainterSink& Sink) {
-          Scene.Index.Layer(L).Query(View, [&](const TItemRef& Item, const preview::TBoxF& Box) {
+        Picture, Layer, Job.Colours[At], View, Style, [&](preview::TPainterSink& Sink) {
+          Scene.Index.Layer(L).Query(Box, [&](const TItemRef& Item, const preview::TBoxF& B) {
             if (Job.Stop && ++Seen % preview::StopCheckItems == 0 &&
                 Job.Stop->load(std::memory_order_relaxed))
               Stopped = true;
-            if (Stopped || (!UndefinedFlash(Scene, Item) && Sink.Dot(BoxMm(Box)))) return;
+            if (Stopped || (!UndefinedFlash(Scene, Item) && Sink.Dot(BoxMm(B)))) return;
             Renderer.RenderItem(Item, Sink);
           });
         });
     if (Stopped) return QImage();
   }
+  return Picture;
+}
+
+// Copies From (or the part of it that fits) into Into with its top-left
+// corner at At, pixel for pixel.
+void CopyPixels(QImage& Into, const QImage& From, QPoint At) {
+  const QRect Target = QRect(At, From.size()) & Into.rect();
+  if (Target.isEmpty()) return;
+  const auto Bytes = static_cast<std::size_t>(Target.width()) * 4;
+  for (int Y = Target.top(); Y <= Target.bottom(); ++Y)
+    std::memcpy(Into.scanLine(Y) + static_cast<std::size_t>(Target.left()) * 4,
+                From.constScanLine(Y - At.y()) + static_cast<std::size_t>(Target.left() - At.x()) * 4,
+                Bytes);
+}
+
+// The parts of the picture to draw anew, in bands of a few rows each, so
+// that the drawing threads share them out evenly.
+std::vector<QRect> PiecesToDraw(const TPictureJob& Job, QSize Pixels) {
+  QRegion Left(QRect(QPoint(0, 0), Pixels));
+  if (!Job.Reused.isNull()) Left -= QRect(Job.ReusedAt, Job.Reused.size());
+  // The same pieces however many threads draw them.
+  constexpr int Bands = 8;
+  const int Rows = std::max(32, (Pixels.height() + Bands - 1) / Bands);
+  std::vector<QRect> Pieces;
+  for (const QRect& Part : Left)
+    for (int Top = Part.top(); Top <= Part.bottom(); Top += Rows)
+      Pieces.emplace_back(Part.left(), Top, Part.width(), std::min(Rows, Part.bottom() + 1 - Top));
+  return Pieces;
+}
+
+// The job's picture: the reused pixels of the last one and the rest drawn
+// by the job's thread and its helpers together, each taking the next piece
+// until none is left. Returns a null image when stopped.
+QImage DrawBoardPicture(const TPictureJob& Job) {
+  const QSize Pixels = Job.Size * Job.Ratio;
+  QImage Picture(Pixels, QImage::Format_ARGB32_Premultiplied);
+  Picture.setDevicePixelRatio(Job.Ratio);
+  Picture.fill(preview::ToQColor(preview::BackgroundColour));
+  if (!Job.Scene || Pixels.isEmpty()) return Picture;
+  if (!Job.Reused.isNull()) CopyPixels(Picture, Job.Reused, Job.ReusedAt);
+  const std::vector<QRect> Pieces = PiecesToDraw(Job, Pixels);
+  std::vector<QImage> Drawn(Pieces.size());
+  std::atomic<std::size_t> Next{0};
+  std::atomic<bool> Failed{false};
+  const auto Work = [&](preview::TLetterCache& Letters) {
+    for (std::size_t I = Next++; I < Pieces.size() && !Failed; I = Next++) {
+      Drawn[I] = DrawPiece(Job, Pieces[I], Letters);
+      if (Drawn[I].isNull()) Failed = true;
+    }
+  };
+  std::vector<QFuture<void>> Beside;
+  const std::size_t Threads = std::min<std::size_t>(Job.Letters->size(), Pieces.size());
+  for (std::size_t T = 1; T < Threads && Job.Helpers; ++T)
+    Beside.push_back(QtConcurrent::run(Job.Helpers, [&, T] { Work((*Job.Letters)[T]); }));
+  Work(Job.Letters->front());
+  for (QFuture<void>& F : Beside) F.waitForFinished();
+  if (Failed) return QImage();
+  for (std::size_t I = 0; I < Pieces.size(); ++I) CopyPixels(Picture, Drawn[I], Pieces[I].topLeft());
   return Picture;
 }
 
@@ -164,6 +242,14 @@ class TBoardCanvas final : public QWidget {
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // The picture is drawn by as many threads as there are cores: the job's
+    // own and its helpers.
+    const int Threads = std::max(1, QThread::idealThreadCount());
+    Letters.resize(static_cast<std::size_t>(Threads));
+    Helpers.setMaxThreadCount(std::max(1, Threads - 1));
+    SignDelay.setSingleShot(true);
+    SignDelay.setInterval(DrawingSignMs);
+    connect(&SignDelay, &QTimer::timeout, this, [this] { update(); });
   }
 
   ~TBoardCanvas() override { StopWork(); }
@@ -180,7 +266,8 @@ class TBoardCanvas final : public QWidget {
     Board = NewBoard;
     DbuFactor = Dbu;
     Scene.reset();
-    Letters.Clear();
+    ++Content;
+    for (preview::TLetterCache& Cache : Letters) Cache.Clear();
     Colours.clear();
     LayerRoles.clear();
     if (Board) {
@@ -204,6 +291,7 @@ class TBoardCanvas final : public QWidget {
   void SetLayerVisible(int L, bool Shown) {
     if (L < 0 || static_cast<std::size_t>(L) >= Visible.size()) return;
     Visible[static_cast<std::size_t>(L)] = Shown;
+    ++Content;
     Redraw();
   }
 
@@ -268,6 +356,10 @@ class TBoardCanvas final : public QWidget {
   // that a run of wheel turns or key presses ends in one drawing of the view
   // they reached, not in one per step.
   void Redraw() {
+    if (!Pending.isValid()) {
+      Pending.start();
+      SignDelay.start();
+    }
     PictureWanted = true;
     if (PictureStop) PictureStop->store(true);
     update();
@@ -283,6 +375,7 @@ class TBoardCanvas final : public QWidget {
       Picture = QImage();
       PictureView = {Zoom, Offset};
       PictureWanted = false;
+      Pending.invalidate();
       emit Owner->PictureReady();
     }
   }
@@ -316,11 +409,18 @@ class TBoardCanvas final : public QWidget {
     return !SceneWanted && !SceneRunning && !PictureWanted && !PictureRunning;
   }
 
+  // Whether "Drawing…" is shown: the sharp picture has been waited for
+  // longer than a blink, which a small board never makes the user see.
+  bool DrawingSignShown() const {
+    return Board && !PictureCurrent() && Pending.isValid() && Pending.elapsed() >= DrawingSignMs;
+  }
+
   // The view's picture drawn here and now, as a worker would draw it.
   QImage DrawNow() {
-    preview::TLetterCache Own;  // the workers' cache may be in use
+    std::vector<preview::TLetterCache> Own(1);  // the workers' caches may be in use
     TPictureJob Job = NewJob();
     Job.Letters = &Own;
+    Job.Helpers = nullptr;
     return DrawBoardPicture(Job);
   }
 
@@ -348,6 +448,15 @@ class TBoardCanvas final : public QWidget {
     if (Board && Picture.isNull() && !PictureCurrent()) {
       P.setPen(palette().color(QPalette::BrightText));
       P.drawText(rect(), Qt::AlignCenter, TLayersView::tr("Drawing…"));
+    } else if (DrawingSignShown()) {
+      // The picture shown is the last one moved or scaled: coarse until the
+      // sharp one is ready.
+      const QString Sign = TLayersView::tr("Drawing…");
+      const QRect Box = P.fontMetrics().boundingRect(Sign).adjusted(-6, -3, 6, 3);
+      const QRect At(QPoint(8, 8), Box.size());
+      P.fillRect(At, QColor(0, 0, 0, 160));
+      P.setPen(Qt::white);
+      P.drawText(At, Qt::AlignCenter, Sign);
     }
     if (Mark) {
       constexpr double Radius = 12;
@@ -375,7 +484,10 @@ class TBoardCanvas final : public QWidget {
 
   void keyPressEvent(QKeyEvent* E) override {
     const QPointF Centre(width() / 2.0, height() / 2.0);
-    const double StepX = width() * KeyPanShare, StepY = height() * KeyPanShare;
+    // Whole pixels: the last picture moved so is kept, only the strip it
+    // leaves is drawn.
+    const double StepX = std::round(width() * KeyPanShare),
+                 StepY = std::round(height() * KeyPanShare);
     if (E->key() == Qt::Key_0 && E->modifiers().testFlag(Qt::ControlModifier)) return Fit();
     switch (E->key()) {
       case Qt::Key_Plus:
@@ -466,6 +578,7 @@ class TBoardCanvas final : public QWidget {
       return update();
     }
     Scene = Made;
+    ++Content;
     if (FitWhenReady) Fit();
     Redraw();
   }
@@ -474,6 +587,7 @@ class TBoardCanvas final : public QWidget {
     TPictureJob Job;
     Job.Scene = Scene;
     Job.Letters = &Letters;
+    Job.Helpers = Letters.size() > 1 ? &Helpers : nullptr;
     Job.Visible = Visible;
     Job.Colours = Colours;
     Job.View = {Zoom, Offset};
@@ -488,18 +602,42 @@ class TBoardCanvas final : public QWidget {
     PictureStop = NewStopFlag();
     TPictureJob Job = NewJob();
     Job.Stop = PictureStop;
+    ReuseLastPicture(Job);
+    const QSize Pixels = Job.Size * Job.Ratio;
+    DrawnShare = Pixels.isEmpty() ? 1.0 : PiecesArea(PiecesToDraw(Job, Pixels)) /
+                                             (static_cast<double>(Pixels.width()) * Pixels.height());
     const quint64 Round = ++PictureRound;
-    PictureJob = QtConcurrent::run([this, Round, Job = std::move(Job)] {
+    PictureJob = QtConcurrent::run([this, Round, Job = std::move(Job), Of = Content] {
       QImage Drawn = DrawBoardPicture(Job);
       QMetaObject::invokeMethod(
-          this, [this, Round, Drawn, View = Job.View] { PictureDone(Round, Drawn, View); },
+          this, [this, Round, Drawn, View = Job.View, Of] { PictureDone(Round, Drawn, View, Of); },
           Qt::QueuedConnection);
     });
   }
 
+  static double PiecesArea(const std::vector<QRect>& Pieces) {
+    double Area = 0;
+    for (const QRect& R : Pieces) Area += static_cast<double>(R.width()) * R.height();
+    return Area;
+  }
+
+  // After a pan the last picture still holds most of the new one: at the
+  // same zoom, of the same layers, moved by whole device pixels.
+  void ReuseLastPicture(TPictureJob& Job) const {
+    if (Picture.isNull() || PictureContent != Content || PictureView.Zoom != Job.View.Zoom ||
+        Picture.devicePixelRatio() != Job.Ratio)
+      return;
+    const QPointF Moved = (Job.View.Offset - PictureView.Offset) * Job.Ratio;
+    const QPoint Whole = Moved.toPoint();
+    if (std::abs(Moved.x() - Whole.x()) > 1e-6 || std::abs(Moved.y() - Whole.y()) > 1e-6) return;
+    Job.Reused = Picture;
+    Job.ReusedAt = Whole;
+  }
+
   // A picture of a view that has changed since is dropped: the newest view
   // is being drawn already, or is about to be.
-  void PictureDone(quint64 Round, const QImage& Drawn, const preview::TPaintView& View) {
+  void PictureDone(quint64 Round, const QImage& Drawn, const preview::TPaintView& View,
+                   quint64 Of) {
     if (Round != PictureRound) return;
     PictureRunning = false;
     const bool Stale = PictureStop && PictureStop->load();
@@ -507,9 +645,13 @@ class TBoardCanvas final : public QWidget {
     if (!Stale && !Drawn.isNull()) {
       Picture = Drawn;
       PictureView = View;
+      PictureContent = Of;
     }
     update();
-    if (PictureCurrent()) emit Owner->PictureReady();
+    if (PictureCurrent()) {
+      Pending.invalidate();
+      emit Owner->PictureReady();
+    }
   }
 
   void Hover(QPointF At) {
@@ -535,7 +677,17 @@ class TBoardCanvas final : public QWidget {
   std::vector<QColor> Colours;
   std::vector<TLayerRole> LayerRoles;  // of the board loaded, one a layer
   std::optional<TItemRef> Hovered;
-  preview::TLetterCache Letters;
+  std::vector<preview::TLetterCache> Letters;  // one a drawing thread
+  QThreadPool Helpers;
+  // Counts every change of what the pictures show other than the view (the
+  // scene, the layers shown, their colours): a picture of an older content
+  // is never reused.
+  quint64 Content = 0, PictureContent = 0;
+  // The share of the last picture started that is drawn anew, not reused.
+  double DrawnShare = 1;
+  // Since when the sharp picture is waited for; invalid while it is shown.
+  QElapsedTimer Pending;
+  QTimer SignDelay;
 
   double Zoom = 10;  // pixels per millimetre
   QPointF Offset;    // where the board's origin is, in widget pixels
@@ -664,6 +816,10 @@ bool TLayersView::WaitForPicture(int TimeoutMs) {
 QImage TLayersView::DrawPictureNow() const { return Canvas->DrawNow(); }
 
 QImage TLayersView::ShownPicture() const { return Canvas->Picture; }
+
+bool TLayersView::DrawingSignShown() const { return Canvas->DrawingSignShown(); }
+
+double TLayersView::LastDrawnShare() const { return Canvas->DrawnShare; }
 
 void TLayersView::LayerItemChanged(QListWidgetItem* Item) {
   Canvas->SetLayerVisible(List->row(Item), Item->checkState() == Qt::Checked);

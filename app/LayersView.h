@@ -10,7 +10,9 @@
 // items smaller than a pixel as single pixels. The index and the pictures are
 // made on worker threads, so that a board of a million items never holds the
 // window up: a zoom or pan step shows the last picture scaled or moved at
-// once, and the board is drawn anew behind it at the newest view.
+// once, with "Drawing…" in its corner, and the board is drawn anew behind it
+// at the newest view, in bands shared by one thread a core; after a pan only
+// what the last picture does not cover is drawn.
 
 #include <QImage>
 #include <QPointF>
@@ -77,6 +79,12 @@ class TLayersView : public QWidget {
   // draw it, and the one last drawn by them.
   QImage DrawPictureNow() const;
   QImage ShownPicture() const;
+  // Whether the view shows "Drawing…": the sharp picture has been pending
+  // for longer than a blink.
+  bool DrawingSignShown() const;
+  // The share of the last picture started that is drawn anew: after a pan
+  // only the part the last picture does not cover.
+  double LastDrawnShare() const;
 
   // The parts, for the window's tests.
   QListWidget* LayerList() const { return List; }

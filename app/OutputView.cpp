@@ -282,6 +282,7 @@ void TOutputPage::SetFiles(std::vector<TOutputFileRow> NewRows) {
     Item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     Item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     Item->setToolTip(0, Row.Name);
+    Item->setToolTip(1, Row.Role);
     Files->addTopLevelItem(Item);
   }
   Files->setVisible(!Rows.empty());

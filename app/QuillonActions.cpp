@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+#include <QWidgetAction>
 
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
@@ -93,7 +94,7 @@ void TQuillonMain::CreateActions() {
     if (PlotDialog.Execute(this)) FileOpenAccept(PlotDialog.FileName);
   });
   connect(PinFileOpen, &QAction::triggered, this, [this] {
-    if (PinDialog.Execute(this)) PinFileOpenAccept(PinDialog.FileName);
+    if (PinDialog.Execute(this, DescriptionStartFolder())) PinFileOpenAccept(PinDialog.FileName);
   });
   connect(FileSaveAs, &QAction::triggered, this, [this] {
     if (SaveDialog.Execute(this)) FileSaveAsAccept(SaveDialog.FileName);
@@ -181,15 +182,20 @@ void TQuillonMain::CreateMenus() {
   ToolBar->setMovable(false);
   ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   OpenFolderButton->setDefaultAction(OpenFolderAct);
-  ToolBarOrder = {PinFileOpen, FileOpen, ConvertAction, FileSaveAs, CheckAct, FileExit};
+  // A plot is opened before its description.
+  ToolBarOrder = {FileOpen, PinFileOpen, ConvertAction, FileSaveAs, CheckAct, FileExit};
+  BuildFormatBox();
   ToolBarShown = QList<bool>(ToolBarOrder.size(), true);
   RebuildToolBar();
 }
 
 void TQuillonMain::RebuildToolBar() {
   ToolBar->clear();
-  for (qsizetype I = 0; I < ToolBarOrder.size(); ++I)
+  for (qsizetype I = 0; I < ToolBarOrder.size(); ++I) {
     if (ToolBarShown[I]) ToolBar->addAction(ToolBarOrder[I]);
+    // The format Convert writes, always in sight beside it.
+    if (ToolBarOrder[I] == ConvertAction) ToolBar->addAction(FormatBoxAct);
+  }
 }
 
 bool TQuillonMain::ToolBarActionShown(const QAction* Action) const {

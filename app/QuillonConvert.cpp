@@ -34,15 +34,6 @@ namespace {
 // What the entries of DBUCombo stand for.
 constexpr std::array<double, 4> DbuCounts = {1, 25, 50, 100};
 
-// A decimal number with "." as separator, whatever the user's locale.
-double ReadDecimal(const QString& Text) {
-  bool Ok = false;
-  const double Value = QLocale::c().toDouble(Text.trimmed(), &Ok);
-  if (!Ok || !std::isfinite(Value))
-    throw std::runtime_error("'" + Text.toStdString() + "' is not a valid floating point value");
-  return Value;
-}
-
 // Mapping lists hand their index to a byte field of the board; nothing
 // selected leaves the field as an earlier conversion set it.
 void StoreLayerChoice(const QComboBox* List, std::uint8_t& Field) {
@@ -152,27 +143,48 @@ QString FormatSuffix(std::uint8_t Format) {
 
 }  // namespace
 
+double TQuillonMain::DbuRowScale() const {
+  // The row reads "N DBU = value unit": value = factor * N, in inches / 25.4.
+  const int Count = DBUCombo->currentIndex();
+  const double PerCount = DbuCounts[Count >= 0 && Count < 4 ? static_cast<std::size_t>(Count) : 0];
+  return UnitBox->currentIndex() == 1 ? PerCount / 25.4 : PerCount;
+}
+
 void TQuillonMain::DBUChang() {
-  Guarded([&] {
-    double Factor = 0.0;
-    if (RadioMM->isChecked())
-      Factor = DbuFactorMm;
-    else if (RadioInch->isChecked())
-      Factor = DbuFactorInch;
-    else if (RadioPINCH->isChecked())
-      Factor = DbuFactorPInch;
-    else
-      Factor = ReadDecimal(DBUEdit->text());
-    DbuFactor = Factor;
-    DBUEdit->setEnabled(RadioCustom->isChecked());
-    if (RadioCustom->isChecked()) return;
-    // Display only: the row reads "N DBU = value unit".
-    const int Count = DBUCombo->currentIndex();
-    double Shown =
-        Factor * DbuCounts[Count >= 0 && Count < 4 ? static_cast<std::size_t>(Count) : 0];
-    if (UnitBox->currentIndex() == 1) Shown /= 25.4;
-    DBUEdit->setText(QString::number(Shown, 'g', 15));
-  });
+  DBUEdit->setEnabled(RadioCustom->isChecked());
+  if (RadioCustom->isChecked()) return CustomDbuEdited();
+  if (RadioMM->isChecked())
+    DbuFactor = DbuFactorMm;
+  else if (RadioPINCH->isChecked())
+    DbuFactor = DbuFactorPInch;
+  else
+    DbuFactor = DbuFactorInch;
+  ShowDbuRow();
+}
+
+void TQuillonMain::ShowDbuRow() {
+  DBUEdit->setText(QString::number(DbuFactor * DbuRowScale(), 'g', 15));
+}
+
+void TQuillonMain::CustomDbuEdited() {
+  if (!RadioCustom->isChecked()) return;
+  // The row as typed, "N DBU = value unit", is the factor: choosing "Custom"
+  // starts from the one shown, as the row read it.
+  bool Ok = false;
+  const QString Text = DBUEdit->text().trimmed();
+  const double Value = QLocale::c().toDouble(Text, &Ok);
+  const double Factor = Value / DbuRowScale();
+  if (!Ok || !std::isfinite(Factor) || !(Factor > 0) || Factor > MaxDbuFactor) {
+    Prompts.ReportError(tr("\"%1\" is not a database unit: type a positive number with a point "
+                           "before the decimals, such as 0.0254; one database unit is at most "
+                           "%2 mm. The unit stays %3 mm.")
+                            .arg(Text)
+                            .arg(MaxDbuFactor)
+                            .arg(DbuFactor, 0, 'g', 15));
+    ShowDbuRow();
+    return;
+  }
+  CustomDbuFactor = DbuFactor = Factor;
 }
 
 void TQuillonMain::FormatActExecute(int Tag) {
@@ -187,6 +199,7 @@ void TQuillonMain::FormatActExecute(int Tag) {
   for (const auto& Entry : Formats)
     if (Entry.first != Chosen) Entry.first->setChecked(false);
   OutputFormat = Format;
+  ShowFormat();
 }
 
 void TQuillonMain::MakeActExecute(QAction* Entry) {

@@ -28,6 +28,7 @@ void TQuillonMain::OptShowActExecute() {
   FabNames = OptDlg->FabNames;
   GenesisJob = OptDlg->GenesisJob;
   GenesisMatrix = OptDlg->GenesisMatrix;
+  ShowFormat();
 }
 
 QString TQuillonMain::SuggestedJobName() const {

@@ -172,6 +172,7 @@ void TQuillonMain::ShowLoadedBoard() {
 }
 
 void TQuillonMain::FillLayerLists() {
+  ShowPltState();
   const QList<QComboBox*> Lists = {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB};
   QStringList Entries;
   Entries.reserve(Board->Layers.Count());
@@ -183,6 +184,10 @@ void TQuillonMain::FillLayerLists() {
     List->addItems(Entries);
     List->setCurrentIndex(-1);
   }
+  // Each entry's whole text, where the list cuts a long one.
+  const auto EntryTips = [](QComboBox* List) {
+    for (int I = 0; I < List->count(); ++I) List->setItemData(I, List->itemText(I), Qt::ToolTipRole);
+  };
   // Later layers of the same name win; a role no name matches stays unset.
   for (qsizetype L = 0; L < Lists.size(); ++L)
     if (const auto Found =
@@ -196,6 +201,7 @@ void TQuillonMain::FillLayerLists() {
     Package[R]->addItems(Entries);
     Package[R]->setCurrentIndex(PackageListIndex(static_cast<std::size_t>(R)));
   }
+  for (QComboBox* List : Lists + Package) EntryTips(List);
 }
 
 std::vector<TLayerRole> TQuillonMain::ChosenRoles() const {

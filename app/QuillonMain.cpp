@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "app/AboutBox.h"
 #include "app/Cp1251.h"
 #include "app/DifferenceOverlay.h"
+#include "app/ElidedLabel.h"
 #include "app/LayersView.h"
 #include "app/OptFormUnit.h"
 #include "app/OutputView.h"
@@ -74,11 +76,17 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   });
   // The preview's colours and order follow the roles as they are chosen.
   for (QComboBox* List :
-       {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB, SilkTopCB, SilkBotCB, OutlineCB})
+       {AperTopCB, AperBotCB, AperMskTopCB, AperMskBotCB, DrlCB, SilkTopCB, SilkBotCB, OutlineCB}) {
     connect(List, &QComboBox::activated, LayersView, [this] {
       LayersView->SetLayerRoles(ChosenRoles());
       LayersView->Refresh();
     });
+    // A long layer name is cut in the list, not widening the page; the
+    // tooltip has the choice whole.
+    List->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    List->setMinimumContentsLength(12);
+    connect(List, &QComboBox::currentTextChanged, List, &QWidget::setToolTip);
+  }
   CreateActions();
   CreateMenus();
   FitToScreen();
@@ -100,7 +108,7 @@ TQuillonMain::~TQuillonMain() {
 QString TQuillonMain::ExeDir() { return QCoreApplication::applicationDirPath(); }
 
 void TQuillonMain::FormCreate() {
-  PinDialog.InitialDir = PlotDialog.InitialDir = SaveDialog.InitialDir = ExeDir();
+  PinDialog.InitialDir = PlotDialog.InitialDir = SaveDialog.InitialDir = QDir::homePath();
   DescriptionText.Clear();
   Board = std::make_unique<TScriptingPcb>();
   Board->SetPrompts(&Prompts);
@@ -112,7 +120,8 @@ void TQuillonMain::FormCreate() {
   DBUChang();
 }
 
-void TQuillonMain::FormShow() { MPageControl->setCurrentWidget(PinsSheet); }
+// The Plt page first: its "open a plot" state is where the work begins.
+void TQuillonMain::FormShow() { MPageControl->setCurrentWidget(PltSheet); }
 
 void TQuillonMain::FormDestroy() {
   if (Destroyed) return;
@@ -130,7 +139,9 @@ void TQuillonMain::showEvent(QShowEvent* Event) {
 }
 
 void TQuillonMain::BuildStatusBar() {
-  StatusText = new QLabel;
+  // A long item text or file name is cut, never widening the window.
+  StatusText = new TElidedLabel;
+  StatusText->setObjectName(QStringLiteral("StatusText"));
   statusBar()->addWidget(StatusText, 1);
   CursorLabel = new QLabel;
   statusBar()->addPermanentWidget(CursorLabel);

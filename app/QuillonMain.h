@@ -40,6 +40,8 @@ class QTableWidget;
 class QToolBar;
 class QToolButton;
 class QTreeWidget;
+class QStackedWidget;
+class QWidgetAction;
 
 namespace quillon::app {
 
@@ -71,6 +73,11 @@ class TQuillonMain : public QMainWindow {
   void OEMBtnClick();
   void ReadPinBtnClick();
   void DBUChang();
+  // The "Custom" factor typed into DBUEdit: taken when it is a positive
+  // number, refused with a message otherwise.
+  void CustomDbuEdited();
+  // DBUEdit shows the factor as the row reads.
+  void ShowDbuRow();
   void FormatActExecute(int Tag);
   void MakeActExecute(QAction* Entry);
   void ConvertActionExecute();
@@ -132,12 +139,19 @@ class TQuillonMain : public QMainWindow {
 
   // The page that the board preview fills.
   QWidget* LayersPage() const { return LayersSheet; }
+  // Where "Open description" starts: beside the plot loaded, else where the
+  // description dialog would.
+  QString DescriptionStartFolder() const;
+  // How the tool bar names a format, after the options (the Gerber profile).
+  QString FormatCaption(std::uint8_t Format) const;
 
   // Workflow state.
   std::unique_ptr<TScriptingPcb> Board;
   TTextLines DescriptionText;  // the description file's lines as on disk
   std::uint8_t OutputFormat = fmtCam350Macro;
   double DbuFactor = DefaultDbuFactor;
+  // The factor of "Custom", kept in the settings.
+  double CustomDbuFactor = DefaultDbuFactor;
   // The form of the Gerber files, chosen in the options dialog.
   TGerberProfile GerberProfile = TGerberProfile::Legacy;
   bool ExcellonDrill = false;
@@ -166,6 +180,10 @@ class TQuillonMain : public QMainWindow {
   QWidget* PinsSheet;
   QWidget* PltSheet;
   QWidget* LayersSheet;
+  // The Plt page: its "open a plot" state (0) until a plot is loaded, then
+  // its lists (1).
+  QStackedWidget* PltStack;
+  QPushButton* PltOpenBtn;
   TLayersView* LayersView;
   TOutputPage* OutputSheet;
   TCheckDifferenceBar* DifferenceBar;  // on the Layers page
@@ -234,6 +252,9 @@ class TQuillonMain : public QMainWindow {
   QMenu* ToolsMenu;
   QMenu* HelpMenu;
   QToolBar* ToolBar;
+  // The tool bar's format list, beside Convert.
+  QComboBox* FormatBox;
+  QWidgetAction* FormatBoxAct;
 
  signals:
   // The board's content changed: after every plot load (also one that
@@ -249,12 +270,21 @@ class TQuillonMain : public QMainWindow {
  private:
   QWidget* BuildPinsPage();
   QWidget* BuildPltPage();
+  QWidget* BuildPltEmptyState();
+  void ShowPltState();
+  void BuildFormatBox();
+  // The format list follows the format and the options.
+  void ShowFormat();
   QGroupBox* BuildPackageBox();
   TOutputPage* BuildOutputPage();
   void BuildStatusBar();
   // Sizes the window to fit the screen's free area.
   void FitToScreen();
   void SetBusy(bool On);
+  // How the settings file names a units button: "MM", "Inch", "PInch", "Custom".
+  QString UnitsName(const QRadioButton* Radio) const;
+  // What the factor is multiplied by to read as DBUEdit shows it.
+  double DbuRowScale() const;
   void UpdateSaveActions();
   // Stores the user's choices on the board and converts on the worker; false
   // when the user cancelled.

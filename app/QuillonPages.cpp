@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -138,7 +139,8 @@ QWidget* TQuillonMain::BuildPltPage() {
   RadioPINCH = new QRadioButton(tr("PInch"));
   RadioCustom = new QRadioButton(tr("Custom"));
   RadioInch->setChecked(true);
-  RadioCustom->setEnabled(false);
+  RadioCustom->setToolTip(tr("Any database unit: type it in the field, as the row reads "
+                             "(N DBU = value in mm or inch)."));
   DBUCombo = DropDown(
       {QStringLiteral("1"), QStringLiteral("25"), QStringLiteral("50"), QStringLiteral("100")});
   DBUEdit = new QLineEdit(QStringLiteral("25.4"));
@@ -162,11 +164,10 @@ QWidget* TQuillonMain::BuildPltPage() {
   auto* UnitsLayout = new QVBoxLayout(Units);
   UnitsLayout->addLayout(Radios);
   UnitsLayout->addLayout(Factor);
-  connect(DBUCombo, &QComboBox::currentIndexChanged, this, [this] { DBUChang(); });
-  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { DBUChang(); });
-  connect(DBUEdit, &QLineEdit::editingFinished, this, [this] {
-    if (RadioCustom->isChecked()) DBUChang();
-  });
+  // The lists change only how the row reads, never the factor.
+  connect(DBUCombo, &QComboBox::currentIndexChanged, this, [this] { ShowDbuRow(); });
+  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this] { ShowDbuRow(); });
+  connect(DBUEdit, &QLineEdit::editingFinished, this, [this] { CustomDbuEdited(); });
 
   AperTopCB = new QComboBox;
   AperBotCB = new QComboBox;
@@ -190,7 +191,11 @@ QWidget* TQuillonMain::BuildPltPage() {
   Layout->addLayout(Columns);
   Layout->addWidget(BuildPackageBox());
   Layout->addStretch();
-  return Page;
+  // Until a plot is loaded the page says what to do instead of showing empty lists.
+  PltStack = new QStackedWidget;
+  PltStack->addWidget(BuildPltEmptyState());
+  PltStack->addWidget(Page);
+  return PltStack;
 }
 
 QGroupBox* TQuillonMain::BuildPackageBox() {

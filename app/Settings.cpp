@@ -3,9 +3,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <array>
+#include <optional>
 
 #include "app/IniFile.h"
 #include "app/QuillonMain.h"
@@ -53,9 +56,17 @@ QString FormatName(std::uint8_t Format) {
 
 }  // namespace
 
+QString TQuillonMain::UnitsName(const QRadioButton* Radio) const {
+  if (Radio == RadioMM) return QStringLiteral("MM");
+  if (Radio == RadioPINCH) return QStringLiteral("PInch");
+  if (Radio == RadioCustom) return QStringLiteral("Custom");
+  return QStringLiteral("Inch");
+}
+
 void TQuillonMain::LoadSettings(const QString& FileName) {
   const TIniFile Ini(FileName);
-  PinDialog.InitialDir = Ini.ReadString(Main, QStringLiteral("Initial_Dir"), ExeDir());
+  // The first run starts in the user's home folder, not among the program's files.
+  PinDialog.InitialDir = Ini.ReadString(Main, QStringLiteral("Initial_Dir"), QDir::homePath());
   PlotDialog.InitialDir = PinDialog.InitialDir;
   SaveDialog.InitialDir = PinDialog.InitialDir;
 
@@ -88,6 +99,16 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
                  : TFabNames::Protel;
   OutlineFromExtentsBox->setChecked(
       Ini.ReadBool(Output, QStringLiteral("Outline_From_Extents"), false));
+  // The units: a custom factor that is not a usable one is not taken.
+  if (const std::optional<double> Custom = ParseDbuFactor(
+          Ini.ReadString(Output, QStringLiteral("Custom_Dbu"), QString()).toStdString()))
+    CustomDbuFactor = *Custom;
+  const QString Units = Ini.ReadString(Output, QStringLiteral("Units"), QString());
+  // "Custom" takes the factor the row shows when it is chosen.
+  DbuFactor = CustomDbuFactor;
+  ShowDbuRow();
+  for (QRadioButton* Radio : {RadioMM, RadioInch, RadioPINCH, RadioCustom})
+    if (Units.compare(UnitsName(Radio), Qt::CaseInsensitive) == 0) Radio->setChecked(true);
   for (std::size_t R = 0; R < PackageLayerKeys.size(); ++R)
     PackageLayerNames[R] = Ini.Value(Output, PackageLayerKeys[R]);
 
@@ -100,6 +121,7 @@ void TQuillonMain::LoadSettings(const QString& FileName) {
     if (!File.isEmpty() && !Recent.contains(File)) Recent.append(File);
   }
   RebuildRecentMenu();
+  ShowFormat();
 }
 
 void TQuillonMain::SaveSettings(const QString& FileName) {
@@ -123,6 +145,9 @@ void TQuillonMain::SaveSettings(const QString& FileName) {
       Output, QStringLiteral("Fab_Names"),
       FabNames == TFabNames::Indexed ? QStringLiteral("Indexed") : QStringLiteral("Protel"));
   Ini.WriteBool(Output, QStringLiteral("Outline_From_Extents"), OutlineFromExtentsBox->isChecked());
+  for (QRadioButton* Radio : {RadioMM, RadioInch, RadioPINCH, RadioCustom})
+    if (Radio->isChecked()) Ini.WriteString(Output, QStringLiteral("Units"), UnitsName(Radio));
+  Ini.WriteString(Output, QStringLiteral("Custom_Dbu"), QString::number(CustomDbuFactor, 'g', 15));
   // Only a choice made by hand is kept; an empty value is "none".
   for (std::size_t R = 0; R < PackageLayerKeys.size(); ++R)
     if (PackageLayerNames[R]) Ini.WriteString(Output, PackageLayerKeys[R], *PackageLayerNames[R]);

@@ -930,5 +930,49 @@ Replace them?</source>
         <source>&amp;Output</source>
         <translation>&amp;Результат</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a database unit: type a positive number with a point before the decimals, such as 0.0254; one database unit is at most %2 mm. The unit stays %3 mm.</source>
+        <translation>«%1» — не единица базы данных: введите положительное число с точкой перед дробной частью, например 0.0254; единица базы данных — не больше %2 мм. Остаётся единица %3 мм.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;No plot is open.&lt;/b&gt;&lt;br&gt;Open a plot file (*.plt) to choose its layers and units, or drop it onto the window.</source>
+        <translation>&lt;b&gt;Плот не открыт.&lt;/b&gt;&lt;br&gt;Откройте плот-файл (*.plt), чтобы выбрать его слои и единицы, или перетащите его в окно.</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Открыть...</translation>
+    </message>
+    <message>
+        <source>The format Convert writes (Convert, Format); the Gerber profile is chosen in Tools, Options.</source>
+        <translation>Формат, в который преобразует «Преобразовать» (Преобразовать, Формат); профиль Gerber выбирается в Сервис, Параметры.</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>CAM350 Script</source>
+        <translation>Макрос CAM350</translation>
+    </message>
+    <message>
+        <source>Gerber RS274X</source>
+        <translation>Gerber RS274X</translation>
+    </message>
+    <message>
+        <source>Gerber X2 fab package, Excellon drill</source>
+        <translation>Пакет для производства Gerber X2, сверловка Excellon</translation>
+    </message>
+    <message>
+        <source>Gerber X2 fab package</source>
+        <translation>Пакет для производства Gerber X2</translation>
+    </message>
+    <message>
+        <source>Any database unit: type it in the field, as the row reads (N DBU = value in mm or inch).</source>
+        <translation>Любая единица базы данных: введите её в поле так, как читается строка (N DBU = значение в мм или дюймах).</translation>
+    </message>
 </context>
 </TS>

@@ -113,7 +113,7 @@ TEST_F(WindowTest, CustomizeShowsAndHidesToolBarButtonsAndRemembersThem) {
     auto* Dialog = static_cast<app::TCustomizeDialog*>(Modal);
     ASSERT_EQ(Dialog->Boxes.size(), 6);
     EXPECT_EQ(Dialog->Boxes[2]->text(), "Convert");
-    Dialog->Boxes[0]->setChecked(false);  // Open description
+    Dialog->Boxes[1]->setChecked(false);  // Open description
     Dialog->accept();
   });
   Window->CustomizeActionBars->trigger();
@@ -126,7 +126,8 @@ TEST_F(WindowTest, CustomizeShowsAndHidesToolBarButtonsAndRemembersThem) {
   QStringList Tools;
   for (const QAction* A : Window->ToolBar->actions()) Tools.append(A->objectName());
   EXPECT_EQ(Tools,
-            QStringList({"PinFileOpen", "FileOpen", "ConvertAction", "FileSaveAs", "CheckAct",
+            QStringList({"FileOpen", "PinFileOpen", "ConvertAction", "FormatBoxAct", "FileSaveAs",
+                         "CheckAct",
                          "FileExit"}));
 }
 

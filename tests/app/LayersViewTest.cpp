@@ -65,6 +65,19 @@ void ExpectColour(QColor Got, QColor Want) {
   EXPECT_LE(std::abs(Got.blue() - Want.blue()), 2) << Got.name().toStdString();
 }
 
+// The largest difference of a colour channel between two pictures of one size.
+int LargestDifference(const QImage& A, const QImage& B) {
+  if (A.size() != B.size()) return 256;
+  int Largest = 0;
+  for (int Y = 0; Y < A.height(); ++Y)
+    for (int X = 0; X < A.width(); ++X) {
+      const QColor P = A.pixelColor(X, Y), Q = B.pixelColor(X, Y);
+      Largest = std::max({Largest, std::abs(P.red() - Q.red()), std::abs(P.green() - Q.green()),
+                          std::abs(P.blue() - Q.blue())});
+    }
+  return Largest;
+}
+
 void ExpectAt(QPointF Got, QPointF Want) {
   EXPECT_NEAR(Got.x(), Want.x(), 1e-6);
   EXPECT_NEAR(Got.y(), Want.y(), 1e-6);
@@ -158,9 +171,10 @@ TEST_F(LayersViewTest, KeysZoomPanAndFitAndTheCursorIsToldInMillimetres) {
   EXPECT_NEAR(View.ViewPoint(10, 0).x() - View.ViewPoint(0, 0).x(), Width / 1.25, 1e-6);
   const QPointF Before = View.ViewPoint(0, 0);
   Press(Qt::Key_Left);
-  EXPECT_NEAR(View.ViewPoint(0, 0).x() - Before.x(), Canvas->width() / 8.0, 1e-6);
+  // An eighth of the view, in whole pixels.
+  EXPECT_NEAR(View.ViewPoint(0, 0).x() - Before.x(), std::round(Canvas->width() / 8.0), 1e-6);
   Press(Qt::Key_Up);
-  EXPECT_NEAR(View.ViewPoint(0, 0).y() - Before.y(), Canvas->height() / 8.0, 1e-6);
+  EXPECT_NEAR(View.ViewPoint(0, 0).y() - Before.y(), std::round(Canvas->height() / 8.0), 1e-6);
   // The picture drawn behind the steps shows the board where they left it.
   ExpectColour(PixelAt(Canvas, View.ViewPoint(5, 5)), Blended({214, 64, 56}));
   ExpectColour(PixelAt(Canvas, View.ViewPoint(15, 5)), QColor(16, 20, 26));
@@ -272,9 +286,37 @@ TEST_F(LayersViewTest, TheWorkersPictureIsTheOneDrawnHere) {
     ASSERT_TRUE(View.WaitForPicture());
     const QImage Drawn = View.ShownPicture();
     EXPECT_FALSE(Drawn.isNull());
-    EXPECT_TRUE(Drawn == View.DrawPictureNow()) << "step " << Step;
+    // After the pan (step 2) the strip drawn anew may meet the pixels kept
+    // with an antialiasing step of its own; nothing else may differ.
+    EXPECT_LE(LargestDifference(Drawn, View.DrawPictureNow()), Step == 2 ? 2 : 0) << "step " << Step;
     Press(View.View(), Step == 1 ? Qt::Key_Left : Qt::Key_Plus);
   }
+}
+
+// A pan keeps the last picture's pixels and draws only the strip it leaves;
+// a zoom draws it all. While the sharp picture is waited for longer than a
+// blink, "Drawing…" shows over the coarse one.
+TEST_F(LayersViewTest, APanDrawsOnlyTheStripItUncoversAndDrawingShowsWhilePending) {
+  Press(View.View(), Qt::Key_Left);
+  View.Sharpen();
+  EXPECT_NEAR(View.LastDrawnShare(), 0.125, 0.01);
+  ASSERT_TRUE(View.WaitForPicture());
+  EXPECT_FALSE(View.DrawingSignShown());
+  Press(View.View(), Qt::Key_Plus);
+  View.Sharpen();
+  EXPECT_EQ(View.LastDrawnShare(), 1.0);
+  ASSERT_TRUE(View.WaitForPicture());
+
+  View.SetPaused(true);  // the picture stays pending as long as the pause
+  Press(View.View(), Qt::Key_Down);
+  EXPECT_FALSE(View.DrawingSignShown());  // not for a blink
+  QElapsedTimer Blink;
+  Blink.start();
+  while (Blink.elapsed() < 250) QApplication::processEvents();
+  EXPECT_TRUE(View.DrawingSignShown());
+  View.SetPaused(false);
+  ASSERT_TRUE(View.WaitForPicture());
+  EXPECT_FALSE(View.DrawingSignShown());
 }
 
 // A view that changes while its picture is drawn stops that drawing and

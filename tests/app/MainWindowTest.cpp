@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -42,7 +43,7 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
     Pages.append(Window->MPageControl->tabText(I));
   EXPECT_EQ(Pages, QStringList({"Pins", "Plt", "Layers", "Output"}));
   Window->show();
-  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PinsSheet);
+  EXPECT_EQ(Window->MPageControl->currentWidget(), Window->PltSheet);
 
   EXPECT_EQ(Window->PinMemo->toPlainText(), "");
   EXPECT_EQ(Window->PinMemo->placeholderText(), "Load File");
@@ -64,7 +65,7 @@ TEST_F(WindowTest, PagesAndPinsControlsStartAsDescribed) {
 
 TEST_F(WindowTest, PltControlsStartAsDescribed) {
   EXPECT_TRUE(Window->RadioInch->isChecked());
-  EXPECT_FALSE(Window->RadioCustom->isEnabled());
+  EXPECT_TRUE(Window->RadioCustom->isEnabled());  // any unit, as the command line's --dbu
   EXPECT_EQ(Window->RadioPINCH->text(), "PInch");
   EXPECT_EQ(Entries(Window->DBUCombo), QStringList({"1", "25", "50", "100"}));
   EXPECT_EQ(Entries(Window->UnitBox), QStringList({"mm", "inch"}));
@@ -98,7 +99,8 @@ TEST_F(WindowTest, MenusHoldTheirEntriesInOrder) {
   QStringList Tools;
   for (const QAction* A : Window->ToolBar->actions()) Tools.append(A->text());
   EXPECT_EQ(Tools,
-            QStringList({"O&pen description...", "&Open...", "&Convert", "Save &As...", "&Check",
+            QStringList({"&Open...", "O&pen description...", "&Convert", "Format", "Save &As...",
+                         "&Check",
                          "E&xit"}));
 }
 
@@ -125,7 +127,6 @@ TEST_F(WindowTest, ActionsCarryShortcutsChecksAndTags) {
 }
 
 TEST_F(WindowTest, FileDialogsAreSetUp) {
-  const QString ExeDir = TQuillonMain::ExeDir();
   EXPECT_EQ(Window->PlotDialog.Title, "Open plot file");
   EXPECT_EQ(Window->PlotDialog.DefaultExt, "plt");
   EXPECT_EQ(Window->PlotDialog.Kind, app::TFileDialog::OpenExisting);
@@ -135,7 +136,7 @@ TEST_F(WindowTest, FileDialogsAreSetUp) {
   EXPECT_EQ(Window->SaveDialog.DefaultExt, "scr");
   EXPECT_EQ(Window->SaveDialog.Kind, app::TFileDialog::SaveAs);
   for (const app::TFileDialog* D : {&Window->PlotDialog, &Window->PinDialog, &Window->SaveDialog})
-    EXPECT_EQ(D->InitialDir, ExeDir);
+    EXPECT_EQ(D->InitialDir, QDir::homePath());
 }
 
 TEST(FileDialogFilter, PairsBecomeQtFilters) {

@@ -26,6 +26,9 @@ class ScreenshotTest : public WindowTest {
     Boxes->Otherwise = YesToAll;
     Window->resize(860, 620);
     Window->show();
+    // Where the work begins: the Plt page's "open a plot" state.
+    const QString Start = Folder + "/" + Prefix + "main-start.png";
+    EXPECT_TRUE(Window->grab().save(Start)) << Start.toStdString();
     Window->FileOpenAccept(QString::fromStdString(SourcePath("examples/demo.plt")));
     Window->PinFileOpenAccept(QString::fromStdString(SourcePath("examples/demo-pins.txt")));
     Window->FormatActExecute(2);

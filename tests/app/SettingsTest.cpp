@@ -34,7 +34,7 @@ TEST_F(SettingsTest, AMissingFileGivesTheDefaults) {
   EXPECT_TRUE(Window->CAM350ScrAct->isChecked());
   EXPECT_TRUE(Window->MakePadsAct->isChecked());
   EXPECT_TRUE(Window->AddViewCommands->isChecked());
-  EXPECT_EQ(Window->PinDialog.InitialDir, TQuillonMain::ExeDir());
+  EXPECT_EQ(Window->PinDialog.InitialDir, QDir::homePath());
   EXPECT_TRUE(Boxes->Boxes.empty());
 }
 
@@ -62,10 +62,12 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
             "Genesis_Host=Windows\n"
             "Fab_Names=Protel\n"
             "Outline_From_Extents=0\n"
+            "Units=Inch\n"
+            "Custom_Dbu=0.0254\n"
             "\n"
             "[ToolBar]\n"
-            "PinFileOpen=1\n"
             "FileOpen=1\n"
+            "PinFileOpen=1\n"
             "ConvertAction=1\n"
             "FileSaveAs=1\n"
             "CheckAct=1\n"
@@ -87,7 +89,7 @@ TEST_F(SettingsTest, WhatIsWrittenAtExitReadsBackTheSame) {
   for (const app::TFileDialog* D : {&Window->PlotDialog, &Window->PinDialog, &Window->SaveDialog})
     EXPECT_EQ(D->InitialDir, "/some/where");
   EXPECT_FALSE(Window->ToolBar->actions().contains(Window->FileExit));
-  EXPECT_EQ(Window->ToolBar->actions().size(), 5);
+  EXPECT_EQ(Window->ToolBar->actions().size(), 6);  // five buttons and the format list
 }
 
 struct FormatCase {
