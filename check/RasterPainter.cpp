@@ -101,6 +101,10 @@ void TRasterPainter::Circle(TPointMm Center, double Radius) {
   }
 }
 
+TPointMm TRasterPainter::FlashCentre(TPointMm P) const {
+  return {W.MmX(std::floor(W.PxX(P.X) + 0.5)), W.MmY(std::floor(W.PxY(P.Y) + 0.5))};
+}
+
 void TRasterPainter::Square(TPointMm Center, double Side) {
   if (!(Side > 0)) return;
   const double H = Side / 2;
@@ -111,8 +115,26 @@ void TRasterPainter::Square(TPointMm Center, double Side) {
   Polygon(Corners);
 }
 
+// The reader draws without anti-aliasing and puts the ends of a stroke on
+// its pixel grid: on a pixel's corner when the stroke is an even number of
+// pixels wide, else on a pixel's centre (a stroke thinner than a pixel is
+// drawn one pixel wide), so that a thin line keeps its width wherever it
+// lies. Drawn where the plot puts it instead, a thin line beside another
+// moves by a pixel against the reader's, and a gap of one pixel between
+// them with it: a difference three pixels across that no edge explains.
+TPointMm TRasterPainter::OnReaderGrid(TPointMm P, double Width) const {
+  const double WidthPx = std::max(1.0, std::floor(Width * W.PxPerMm + 0.5));
+  const double Half = std::fmod(WidthPx, 2) == 1 ? 0.5 : 0;
+  const double X = std::floor(W.PxX(P.X) + 0.5) + Half;
+  const double Y = std::floor(W.PxY(P.Y) + 0.5) + Half;
+  return {W.MmX(X), W.MmY(Y)};
+}
+
 void TRasterPainter::Segment(TPointMm A, TPointMm B, double Width) {
-  if (!(Width > 0)) return;
+  if (!(Width > 0) || !std::isfinite(Width)) return;
+  A = OnReaderGrid(A, Width);
+  B = OnReaderGrid(B, Width);
+  Width = std::max(Width, 1 / W.PxPerMm);
   const double H = Width / 2;
   Circle(A, H);
   Circle(B, H);
@@ -127,6 +149,8 @@ void TRasterPainter::Segment(TPointMm A, TPointMm B, double Width) {
 void TRasterPainter::Arc(TPointMm Center, double Radius, double StartDeg, double SweepDeg,
                          double Width) {
   if (!(Width > 0) || !(Radius > 0)) return;
+  // Its centre stays where it is, but no arc is thinner than a pixel.
+  Width = std::max(Width, 1 / W.PxPerMm);
   const double H = Width / 2;
   const double Outer = Radius + H, Inner = std::max(0.0, Radius - H);
   const int FullSteps = CircleSteps(Outer * W.PxPerMm);
