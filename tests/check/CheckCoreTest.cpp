@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -207,6 +208,32 @@ TEST(CheckReader, PicturesLineUpWithTheReader) {
   const TReadBack Bad = ReadBack(File, Window(10, 10), 254, 30, Dir);
   EXPECT_EQ(Bad.Status, TReadBack::Unreadable);
   EXPECT_NE(Bad.Message, "");
+  std::filesystem::remove_all(Dir);
+}
+
+// A reader that hangs is stopped at the time limit, one that talks much does
+// not stall, one that is not there is reported: none of them stops the check.
+TEST(CheckReader, AHangingOrTalkativeReaderIsStopped) {
+  const std::string Dir = std::filesystem::temp_directory_path() / "quillon-check-readers";
+  std::filesystem::create_directories(Dir);
+  auto Script = [&](const std::string& Name, const std::string& Body) {
+    const std::string Path = Dir + "/" + Name;
+    std::ofstream(Path) << "#!/bin/sh\n" << Body << "\n";
+    std::filesystem::permissions(Path, std::filesystem::perms::owner_all);
+    return Path;
+  };
+  const std::string Hangs = Script("hangs", "sleep 30");
+  const std::string Talks = Script("talks", "yes 'CRITICAL **: no' | head -c 3000000; exit 1");
+  const auto Start = std::chrono::steady_clock::now();
+  const TReadBack Hung = ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 0.5, Dir, Hangs);
+  EXPECT_EQ(Hung.Status, TReadBack::TimedOut);
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count(), 10);
+  const TReadBack Talked = ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 30, Dir, Talks);
+  EXPECT_EQ(Talked.Status, TReadBack::Unreadable);
+  EXPECT_NE(Talked.Message.find("no"), std::string::npos);
+  const TReadBack Absent =
+      ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 30, Dir, Dir + "/none");
+  EXPECT_EQ(Absent.Status, TReadBack::Unreadable);
   std::filesystem::remove_all(Dir);
 }
 
