@@ -34,6 +34,7 @@ class TRasterPainter {
 
  private:
   void FillEdges();
+  void ConvexPolygon(std::span<const preview::TPointMm> Points);
   void AddRing(std::span<const preview::TPointMm> Ring);
   int CircleSteps(double RadiusPx) const;
   preview::TPointMm OnReaderGrid(preview::TPointMm P, double Width) const;
