@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -49,12 +50,14 @@ std::uint64_t PixelsAt(const TBoxMm& Window, double Dpi) {
          static_cast<std::uint64_t>(std::ceil(Window.Height() * K) + 2);
 }
 
-// What a file of the list is checked as; nullopt: not a drawing we check.
+// What a file of the list is checked as.
 struct TFileJob {
+  std::size_t Index = 0;  // in the result
   const TOutputFile* File = nullptr;
-  bool Drill = false;
+  enum TKind { Layer, Drill, Outline } Kind = Layer;
   bool Plated = true;
   TLayerFileRules Rules;
+  std::int64_t Bytes = 0;  // on disk
 };
 
 std::vector<TFileJob> JobsOf(const TScriptingPcb& Board, const std::vector<TOutputFile>& Files,
@@ -62,17 +65,22 @@ std::vector<TFileJob> JobsOf(const TScriptingPcb& Board, const std::vector<TOutp
   std::vector<TFileJob> Jobs;
   for (const TOutputFile& F : Files) {
     TFileJob Job;
+    Job.Index = Jobs.size();
     Job.File = &F;
     if (F.Role == TOutputRole::Layer) {
       const bool Fab = Board.FabPackageMade;
       Job.Rules = {F.Layer, Fab ? FabRoleOf(Board, F.Layer) : RoleOf(Board, F.Layer), Options.Items,
                    Fab && Options.FabFilesCarryTexts};
     } else if (F.Role == TOutputRole::Drill || F.Role == TOutputRole::NonPlatedDrill) {
-      Job.Drill = true;
+      Job.Kind = TFileJob::Drill;
       Job.Plated = F.Role == TOutputRole::Drill;
+    } else if (F.Role == TOutputRole::Outline) {
+      Job.Kind = TFileJob::Outline;
     } else {
       continue;
     }
+    struct stat St;
+    if (stat(F.Path.c_str(), &St) == 0) Job.Bytes = St.st_size;
     Jobs.push_back(Job);
   }
   return Jobs;
@@ -82,6 +90,29 @@ std::string BaseName(const std::string& Path) {
   return std::filesystem::path(Path).filename().string();
 }
 
+// In the plot only red, in the file only blue, in both grey. The file's
+// picture is decoded once more, row by row: most files pass, and those that
+// do not need no copy of it kept.
+void WriteDifferenceFromPng(const TRaster& Expected, const std::string& ReadPng,
+                            const std::string& Path) {
+  TPngRows Rows;
+  if (!Rows.Open(ReadPng).empty()) return;
+  std::vector<std::uint8_t> Read(static_cast<std::size_t>(Expected.Width), 0);
+  const std::string Png =
+      EncodePngRows(Expected.Width, Expected.Height, [&](int Y, std::uint8_t* Rgb) {
+        if (!Rows.Next(Read.data()).empty()) std::fill(Read.begin(), Read.end(), 0);
+        for (int X = 0; X < Expected.Width; ++X) {
+          const bool E = Expected.Dark(X, Y), R = Read[static_cast<std::size_t>(X)] >= 128;
+          const TRgb C = E && R ? TRgb{160, 160, 160}
+                         : E    ? TRgb{220, 0, 0}
+                         : R    ? TRgb{0, 0, 230}
+                                : TRgb{255, 255, 255};
+          std::memcpy(Rgb + static_cast<std::size_t>(X) * 3, C.data(), 3);
+        }
+      });
+  std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+  Out.write(Png.data(), static_cast<std::streamsize>(Png.size()));
+}
 
 struct TRunContext {
   const TScriptingPcb& Board;
@@ -92,7 +123,56 @@ struct TRunContext {
   std::string Work;
 };
 
-TFileResult CheckOne(const TRunContext& C, const TFileJob& Job) {
+// A picture of View, cleared; its memory is kept from file to file.
+void Blank(TRaster& Picture, const TWindow& View) {
+  if (Picture.Width == View.Width && Picture.Height == View.Height)
+    std::fill(Picture.Px.begin(), Picture.Px.end(), 0);
+  else
+    Picture = TRaster(View.Width, View.Height);
+}
+
+void DrawExpected(const TRunContext& C, const TFileJob& Job, const TWindow& View, TRaster& Expected,
+                  TRaster& Ignore) {
+  Blank(Expected, View);
+  Ignore = TRaster();
+  switch (Job.Kind) {
+    case TFileJob::Layer:
+      DrawExpectedLayer(C.Board, Job.Rules, View, Expected, Ignore);
+      break;
+    case TFileJob::Drill:
+      DrawExpectedDrill(C.Board, Job.Plated, C.Options.Items, View, Expected, Ignore);
+      break;
+    case TFileJob::Outline:
+      DrawExpectedOutline(C.Board, View, Expected);
+      break;
+  }
+}
+
+// Compares the file's picture, decoded row by row, with the expected one.
+std::string Compare(const std::string& Png, const TRaster& Expected, const TRaster& Ignore,
+                    TComparison& Result) {
+  TPngRows Rows;
+  if (std::string Error = Rows.Open(Png); !Error.empty()) return Error;
+  if (Rows.Width() != Expected.Width || Rows.Height() != Expected.Height)
+    return "a size other than the window's";  // not after DrawExpected at its size
+  TRowComparison Cmp(Expected.Width);
+  std::vector<std::uint8_t> Row(static_cast<std::size_t>(Expected.Width));
+  const bool Ignoring = !Ignore.Px.empty();
+  for (int Y = 0; Y < Expected.Height; ++Y) {
+    if (std::string Error = Rows.Next(Row.data()); !Error.empty()) return Error;
+    const std::size_t At = static_cast<std::size_t>(Y) * Expected.Width;
+    Cmp.AddRow(&Expected.Px[At], Row.data(), Ignoring ? &Ignore.Px[At] : nullptr);
+  }
+  Result = Cmp.Finish();
+  return {};
+}
+
+// The pictures a worker draws into, kept from file to file.
+struct TWorkerPictures {
+  TRaster Expected, Ignore;
+};
+
+TFileResult CheckOne(const TRunContext& C, const TFileJob& Job, TWorkerPictures& Pictures) {
   TFileResult R;
   R.Path = Job.File->Path;
   R.Role = OutputRoleName(Job.File->Role);
@@ -104,22 +184,31 @@ TFileResult CheckOne(const TRunContext& C, const TFileJob& Job) {
     R.Message = "no such file";
     return R;
   }
-  TReadBack Back = ReadBack(R.Path, C.View, C.Dpi, C.Options.TimeLimitSeconds, C.Work,
-                            C.Options.Reader);
+  // The reader draws the file while the plot's picture is drawn here.
+  TReading Reading(R.Path, C.View, C.Dpi, C.Work, C.Options.Reader);
+  TWindow View = C.View;
+  DrawExpected(C, Job, View, Pictures.Expected, Pictures.Ignore);
+  const TReadBack Back = Reading.Finish(C.Options.TimeLimitSeconds);
   if (Back.Status != TReadBack::Read) {
     R.Status = Back.Status == TReadBack::TimedOut ? TFileStatus::TimedOut : TFileStatus::Unreadable;
     R.Message = Back.Message;
     return R;
   }
-  TWindow View = C.View;
-  View.Width = Back.Picture.Width;
-  View.Height = Back.Picture.Height;
-  TRaster Expected(View.Width, View.Height), Ignore(View.Width, View.Height);
-  if (Job.Drill)
-    DrawExpectedDrill(C.Board, Job.Plated, C.Options.Items, View, Expected, Ignore);
-  else
-    DrawExpectedLayer(C.Board, Job.Rules, View, Expected, Ignore);
-  const TComparison Cmp = ComparePictures(Expected, Back.Picture, Ignore);
+  if (TPngRows Size;
+      Size.Open(Back.Png).empty() && (Size.Width() != View.Width || Size.Height() != View.Height)) {
+    // The reader rounded the window otherwise: its picture's lower left
+    // corner is still the window's.
+    View.Width = Size.Width();
+    View.Height = Size.Height();
+    DrawExpected(C, Job, View, Pictures.Expected, Pictures.Ignore);
+  }
+  TComparison Cmp;
+  if (std::string Error = Compare(Back.Png, Pictures.Expected, Pictures.Ignore, Cmp);
+      !Error.empty()) {
+    R.Status = TFileStatus::Unreadable;
+    R.Message = "gerbv's picture has " + Error;
+    return R;
+  }
   R.AreaMm2 = static_cast<double>(Cmp.Pixels) / (View.PxPerMm * View.PxPerMm);
   R.BlobCount = Cmp.BlobCount;
   for (const TBlob& B : Cmp.Blobs) R.Boxes.push_back(B.BoxMm(View));
@@ -127,7 +216,7 @@ TFileResult CheckOne(const TRunContext& C, const TFileJob& Job) {
   R.Status = Differs ? TFileStatus::Differs : TFileStatus::Passed;
   if (Differs && !C.Options.PictureFolder.empty()) {
     R.Picture = C.Options.PictureFolder + "/" + BaseName(R.Path) + ".diff.png";
-    WriteDifferencePicture(Expected, Back.Picture, R.Picture);
+    WriteDifferenceFromPng(Pictures.Expected, Back.Png, R.Picture);
   }
   return R;
 }
@@ -202,11 +291,15 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
   C.TolerancePx = Options.ToleranceMm ? *Options.ToleranceMm * C.View.PxPerMm : DefaultTolerancePx;
   Result.ToleranceMm = C.TolerancePx / C.View.PxPerMm;
 
-  const std::vector<TFileJob> Jobs = JobsOf(Board, Files, Options);
+  std::vector<TFileJob> Jobs = JobsOf(Board, Files, Options);
   // Every file stays cancelled until a worker has checked it.
   Result.Files.reserve(Jobs.size());
   for (const TFileJob& Job : Jobs)
     Result.Files.push_back(NotChecked(Job, TFileStatus::Cancelled, "not checked: cancelled"));
+  // The biggest files first, so that no worker is left alone with one at the
+  // end while the others wait.
+  std::stable_sort(Jobs.begin(), Jobs.end(),
+                   [](const TFileJob& A, const TFileJob& B) { return A.Bytes > B.Bytes; });
   std::atomic<std::size_t> Next{0};
   std::atomic<bool> Stop{false};
   std::mutex Told;  // the progress callback is called one at a time
@@ -216,13 +309,15 @@ TCheckResult CheckOutputFiles(const TScriptingPcb& Board, const std::vector<TOut
         return F.Role == TOutputRole::Main;
       }));
   auto Worker = [&] {
+    TWorkerPictures Pictures;
     for (std::size_t I = Next++; I < Jobs.size() && !Stop; I = Next++) {
+      TFileResult& F = Result.Files[Jobs[I].Index];
       try {
-        Result.Files[I] = CheckOne(C, Jobs[I]);
+        F = CheckOne(C, Jobs[I], Pictures);
       } catch (const std::exception& E) {
         // Out of memory for one picture: the other files are still checked.
-        Result.Files[I] = NotChecked(Jobs[I], TFileStatus::Unreadable,
-                                     std::string("not compared: ") + E.what());
+        Pictures = TWorkerPictures();
+        F = NotChecked(Jobs[I], TFileStatus::Unreadable, std::string("not compared: ") + E.what());
       }
       if (!Options.Progress) continue;
       const std::lock_guard Lock(Told);

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "check/ExpectedDrawing.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "check/RasterPainter.h"
 #include "preview/BoardRenderer.h"
 #include "preview/PrimitiveBounds.h"
+#include "script/fab/FabOutline.h"
 
 namespace quillon::check {
 
@@ -13,11 +17,28 @@ using namespace preview;
 
 namespace {
 
+// The picture of places not compared, made only when there are some: most
+// boards have none, and a picture of a big board is big.
+class TIgnorePicture {
+ public:
+  TIgnorePicture(TRaster& Target, const TWindow& View) : R(Target), P(Target, View), V(View) {}
+  TRasterPainter& Painter() {
+    if (R.Px.empty()) R = TRaster(V.Width, V.Height);
+    return P;
+  }
+
+ private:
+  TRaster& R;
+  TRasterPainter P;
+  TWindow V;
+};
+
 // Paints what the renderer hands over: regions with their holes cleared
 // after their outer outline, strokes with round ends, pads by the role.
 class TExpectedSink : public TPrimitiveSink {
  public:
-  TExpectedSink(TRasterPainter& Painter, TLayerRole Role) : P(Painter), Role(Role) {}
+  TExpectedSink(TRasterPainter& Painter, TLayerRole Role, TIgnorePicture& Ignore, const TPins& Pins)
+      : P(Painter), Role(Role), Ignore(Ignore), Pins(Pins) {}
 
   void Stroke(const TStroke& S) override {
     if (S.Points.size() == 1 || (S.Points.size() == 2 && !S.Closed)) {
@@ -57,37 +78,29 @@ class TExpectedSink : public TPrimitiveSink {
     }
   }
   void Pad(const TPad& Pad) override {
+    const TPointMm Centre = P.FlashCentre(Pad.Center);
     if (Role == TLayerRole::Drill) {
-      P.Circle(Pad.Center, Pad.Hole / 2);
+      P.Circle(Centre, Pad.Hole / 2);
     } else if (Role == TLayerRole::PadTop || Role == TLayerRole::PadBottom) {
-      if (Pad.Shape == shapeCircle) P.Circle(Pad.Center, Pad.Size / 2);
-      if (Pad.Shape == shapeSquare) P.Square(Pad.Center, Pad.Size);
+      if (Pad.Shape == shapeCircle) P.Circle(Centre, Pad.Size / 2);
+      if (Pad.Shape == shapeSquare) P.Square(Centre, Pad.Size);
     }
   }
-  void UndefinedPin(const TUndefinedPin&) override {}
-
- private:
-  TRasterPainter& P;
-  TLayerRole Role;
-};
-
-// The first row of the table, which the writer takes for a pin it has no row
-// of when told to write it anyway, drawn where such a flash lies.
-class TUndefinedSink : public TExpectedSink {
- public:
-  TUndefinedSink(TRasterPainter& Painter, TLayerRole Role, const TPins& Pins)
-      : TExpectedSink(Painter, Role), Painter(Painter), Pins(Pins) {}
-  void Pad(const TPad&) override {}
+  // The first row of the table, which the writer takes for a pin it has no
+  // row of when told to write it anyway, is not compared where such a flash
+  // lies.
   void UndefinedPin(const TUndefinedPin& U) override {
     if (Pins.High() < 0) return;
     const TPinRecord First = Pins.Get(0);
     const double Size = std::max(First.Aperture, First.Hole);
     if (std::isfinite(Size) && Size > 0 && Size <= MaxPinSizeMm)
-      Painter.Square(U.Center, Size * 1.5);
+      Ignore.Painter().Square(U.Center, Size * 1.5);
   }
 
  private:
-  TRasterPainter& Painter;
+  TRasterPainter& P;
+  TLayerRole Role;
+  TIgnorePicture& Ignore;
   const TPins& Pins;
 };
 
@@ -115,7 +128,8 @@ void DrawExpectedLayer(const TScriptingPcb& Board, const TLayerFileRules& Rules,
   const TLayer& Layer = Board.Layers.Items(Rules.Layer);
   TBoardRenderer Renderer(Board, RenderOptionsOf(Board));
   TRasterPainter Painter(Picture, View);
-  TExpectedSink Sink(Painter, Rules.Role);
+  TIgnorePicture IgnorePicture(Ignore, View);
+  TExpectedSink Sink(Painter, Rules.Role, IgnorePicture, Board.Pins);
   const int L = Rules.Layer;
   if (Rules.Options & coPolygons) {
     for (int I = 0; I < Layer.Polygons.Count(); ++I)
@@ -124,18 +138,13 @@ void DrawExpectedLayer(const TScriptingPcb& Board, const TLayerFileRules& Rules,
       if (Layer.Lines.Items(I).Kind == kindFilledRectangle)
         Renderer.RenderItem({L, TItemKind::FilledRectangle, I}, Sink);
   }
-  if (Rules.Options & coPads) {
-    DrawFlashes(Renderer, Board, Sink);
-    TRasterPainter IgnorePainter(Ignore, View);
-    TUndefinedSink Undefined(IgnorePainter, Rules.Role, Board.Pins);
-    DrawFlashes(Renderer, Board, Undefined);
-  }
+  if (Rules.Options & coPads) DrawFlashes(Renderer, Board, Sink);
   if (Rules.Options & coLines) {
     // Every rectangle, filled or not, is also outlined with its line's width.
     for (int I = 0; I < Layer.Lines.Count(); ++I) {
       const TItemKind Kind = LineItemKind(Layer.Lines.Items(I));
-      Renderer.RenderItem(
-          {L, Kind == TItemKind::FilledRectangle ? TItemKind::Rectangle : Kind, I}, Sink);
+      Renderer.RenderItem({L, Kind == TItemKind::FilledRectangle ? TItemKind::Rectangle : Kind, I},
+                          Sink);
     }
   }
   if (Rules.Options & coArcs)
@@ -148,7 +157,8 @@ void DrawExpectedLayer(const TScriptingPcb& Board, const TLayerFileRules& Rules,
 void DrawExpectedDrill(const TScriptingPcb& Board, bool Plated, std::uint8_t Options,
                        const TWindow& View, TRaster& Picture, TRaster& Ignore) {
   if (!(Options & coPads) || !HasDrillLayer(Board) || Board.Pins.High() < 0) return;
-  TRasterPainter Painter(Picture, View), IgnorePainter(Ignore, View);
+  TRasterPainter Painter(Picture, View);
+  TIgnorePicture IgnorePicture(Ignore, View);
   const TLayer& Drill = Board.Layers.Items(Board.DrillLayer);
   const double Scale = Board.Scale;
   for (const TPcbFlash& Flash : Drill.Flashes) {
@@ -158,7 +168,7 @@ void DrawExpectedDrill(const TScriptingPcb& Board, bool Plated, std::uint8_t Opt
     const TPointMm Center{Flash.X * Scale, Flash.Y * Scale};
     if (!Board.Pins.Exists(PinRow)) {
       // Drilled or not as the question was answered.
-      IgnorePainter.Square(Center, std::max(Row.Hole, 0.0) * 1.5);
+      IgnorePicture.Painter().Square(Center, std::max(Row.Hole, 0.0) * 1.5);
       continue;
     }
     // A pin without a pad is a hole through bare board, drilled after plating.
@@ -166,8 +176,31 @@ void DrawExpectedDrill(const TScriptingPcb& Board, bool Plated, std::uint8_t Opt
     // Holes that round to no size are not drilled.
     if (RowPlated != Plated || !(std::round(Row.Hole * 1000) > 0)) continue;
     if (Row.Hole > MaxPinSizeMm) continue;
-    Painter.Circle(Center, Row.Hole / 2);
+    Painter.Circle(Painter.FlashCentre(Center), Row.Hole / 2);
   }
+}
+
+namespace {
+
+// The rectangle of the header's extents, as the outline file draws it.
+std::optional<std::array<TPointMm, 4>> OutlineCorners(const TScriptingPcb& Board) {
+  if (!Board.OutlineFromExtents) return std::nullopt;
+  const TExtents& E = Board.Extents;
+  const double S = Board.Scale;
+  const double L = std::min(E.Left, E.Right) * S, R = std::max(E.Left, E.Right) * S;
+  const double B = std::min(E.Top, E.Bottom) * S, T = std::max(E.Top, E.Bottom) * S;
+  if (!(L < R) || !(B < T)) return std::nullopt;
+  return std::array<TPointMm, 4>{TPointMm{L, B}, TPointMm{R, B}, TPointMm{R, T}, TPointMm{L, T}};
+}
+
+}  // namespace
+
+void DrawExpectedOutline(const TScriptingPcb& Board, const TWindow& View, TRaster& Picture) {
+  const auto Corners = OutlineCorners(Board);
+  if (!Corners) return;
+  TRasterPainter Painter(Picture, View);
+  for (std::size_t I = 0; I < 4; ++I)
+    Painter.Segment((*Corners)[I], (*Corners)[(I + 1) % 4], fab::OutlineLineWidthMm);
 }
 
 TBoxMm BoardExtent(const TScriptingPcb& Board) {
@@ -179,6 +212,8 @@ TBoxMm BoardExtent(const TScriptingPcb& Board) {
       if (Item.Kind != TItemKind::Text) Renderer.RenderItem(Item, Bounds);
     });
   }
+  if (const auto Corners = OutlineCorners(Board))
+    for (const TPointMm& C : *Corners) Bounds.Box.Add(C, fab::OutlineLineWidthMm / 2);
   return Bounds.Box;
 }
 

@@ -25,13 +25,17 @@ struct TLayerFileRules {
 };
 
 // Draws the layer file's expected picture into Picture; Ignore receives the
-// places not compared. Both are pictures of View.
+// places not compared, and is left without pixels when there are none.
+// Both are pictures of View.
 void DrawExpectedLayer(const TScriptingPcb& Board, const TLayerFileRules& Rules,
                        const TWindow& View, TRaster& Picture, TRaster& Ignore);
 
 // The holes of the plated or of the non-plated drill file.
 void DrawExpectedDrill(const TScriptingPcb& Board, bool Plated, std::uint8_t Options,
                        const TWindow& View, TRaster& Picture, TRaster& Ignore);
+
+// The outline file drawn from the plot header's extents: their rectangle.
+void DrawExpectedOutline(const TScriptingPcb& Board, const TWindow& View, TRaster& Picture);
 
 // Everything the board draws on any layer, in millimetres: the area the
 // pictures show.

@@ -2,7 +2,6 @@
 #include "check/GerbvReader.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -38,68 +37,8 @@ std::string Inches(double V) {
   return Text;
 }
 
-struct TRun {
-  bool TimedOut = false;
-  int Status = -1;
-  std::string Output;  // standard output and error together
-};
-
-// Runs Args, its output collected, stopped after Seconds.
-TRun RunProgram(const std::vector<std::string>& Args, double Seconds) {
-  TRun Run;
-  int Pipe[2];
-  if (pipe2(Pipe, O_CLOEXEC) != 0) {
-    Run.Output = "cannot make a pipe";
-    return Run;
-  }
-  posix_spawn_file_actions_t Actions;
-  posix_spawn_file_actions_init(&Actions);
-  posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 1);
-  posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 2);
-  std::vector<char*> Argv;
-  for (const std::string& A : Args) Argv.push_back(const_cast<char*>(A.c_str()));
-  Argv.push_back(nullptr);
-  pid_t Pid = 0;
-  const int Spawned = posix_spawnp(&Pid, Argv[0], &Actions, nullptr, Argv.data(), environ);
-  posix_spawn_file_actions_destroy(&Actions);
-  close(Pipe[1]);
-  if (Spawned != 0) {
-    close(Pipe[0]);
-    Run.Output = std::string("cannot run ") + Args[0];
-    return Run;
-  }
-  const auto Deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(Seconds);
-  bool Open = true;
-  while (true) {
-    if (Open) {
-      pollfd P{Pipe[0], POLLIN, 0};
-      if (poll(&P, 1, 50) > 0) {
-        char Buffer[4096];
-        const ssize_t N = read(Pipe[0], Buffer, sizeof Buffer);
-        if (N > 0 && Run.Output.size() < 65536) Run.Output.append(Buffer, static_cast<size_t>(N));
-        if (N <= 0) Open = false;
-      }
-    } else {
-      usleep(20000);
-    }
-    int Status = 0;
-    if (waitpid(Pid, &Status, WNOHANG) == Pid) {
-      Run.Status = Status;
-      break;
-    }
-    if (std::chrono::steady_clock::now() > Deadline) {
-      kill(Pid, SIGKILL);
-      waitpid(Pid, &Status, 0);
-      Run.TimedOut = true;
-      break;
-    }
-  }
-  close(Pipe[0]);
-  return Run;
-}
-
-// The reader's complaints without its log prefixes ("** (process:12): CRITICAL **: 12:00:00.000: ").
+// The reader's complaints without its log prefixes ("** (process:12): CRITICAL **: 12:00:00.000:
+// ").
 std::string Complaints(const std::string& Output) {
   std::istringstream In(Output);
   std::string Line, Said;
@@ -120,11 +59,18 @@ std::string Complaints(const std::string& Output) {
   return Said;
 }
 
-std::string ReadWhole(const std::string& Path) {
+std::string ReadWhole(const std::string& Path, std::size_t Limit = std::string::npos) {
   std::ifstream In(Path, std::ios::binary);
-  std::ostringstream S;
-  S << In.rdbuf();
-  return S.str();
+  std::string S;
+  char Buffer[1 << 16];
+  while (S.size() < Limit && In.read(Buffer, sizeof Buffer).gcount() > 0)
+    S.append(Buffer, static_cast<std::size_t>(In.gcount()));
+  if (S.size() > Limit) S.resize(Limit);
+  return S;
+}
+
+double Now() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 std::atomic<int> PictureNumber{0};
@@ -147,34 +93,101 @@ std::string WindowInches(int Columns, int Rows, int Dpi) {
   return Inches((Columns + 0.25) / Dpi) + "x" + Inches((Rows + 0.25) / Dpi);
 }
 
-TReadBack ReadBack(const std::string& File, const TWindow& View, int Dpi, double TimeLimitSeconds,
-                   const std::string& Work, const std::string& Program) {
+TReading::TReading(const std::string& File, const TWindow& View, int Dpi, const std::string& Work,
+                   const std::string& Program)
+    : Started(Now()) {
+  const std::string Name = Work + "/read-" + std::to_string(PictureNumber++);
+  Png = Name + ".png";
+  Said = Name + ".txt";
+  const std::vector<std::string> Args = {
+      Program,
+      "-x",
+      "png",
+      "--border=0",
+      "--origin=" + Inches(View.Left / 25.4) + "x" + Inches(View.Bottom / 25.4),
+      "--window_inch=" + WindowInches(View.Width, View.Height, Dpi),
+      "--dpi=" + std::to_string(Dpi),
+      "-b",
+      "#000000",
+      "-f",
+      "#ffffffff",
+      "-o",
+      Png,
+      File};
+  // Its output goes to a file, not a pipe: nobody reads a pipe while the
+  // expected picture is drawn, and a reader with much to say would stall.
+  posix_spawn_file_actions_t Actions;
+  posix_spawn_file_actions_init(&Actions);
+  posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&Actions, 1, Said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_adddup2(&Actions, 1, 2);
+  std::vector<char*> Argv;
+  for (const std::string& A : Args) Argv.push_back(const_cast<char*>(A.c_str()));
+  Argv.push_back(nullptr);
+  pid_t Child = 0;
+  if (posix_spawnp(&Child, Argv[0], &Actions, nullptr, Argv.data(), environ) == 0)
+    Pid = Child;
+  else
+    Failed = "cannot run " + Program;
+  posix_spawn_file_actions_destroy(&Actions);
+}
+
+TReading::~TReading() {
+  if (Pid > 0) {
+    kill(Pid, SIGKILL);
+    waitpid(Pid, nullptr, 0);
+  }
+  std::remove(Png.c_str());
+  std::remove(Said.c_str());
+}
+
+TReadBack TReading::Finish(double TimeLimitSeconds) {
   TReadBack Result;
-  const std::string Png = Work + "/read-" + std::to_string(PictureNumber++) + ".png";
-  const TRun Run = RunProgram(
-      {Program, "-x", "png", "--border=0", "--origin=" + Inches(View.Left / 25.4) + "x" + Inches(View.Bottom / 25.4),
-       "--window_inch=" + WindowInches(View.Width, View.Height, Dpi),
-       "--dpi=" + std::to_string(Dpi), "-b", "#000000", "-f", "#ffffffff", "-o", Png, File},
-      TimeLimitSeconds);
-  if (Run.TimedOut) {
-    std::remove(Png.c_str());
+  if (Pid <= 0) {
+    Result.Status = TReadBack::Unreadable;
+    Result.Message = Failed;
+    return Result;
+  }
+  int Status = 0;
+  bool TimedOut = false;
+  while (true) {
+    const pid_t Done = waitpid(Pid, &Status, WNOHANG);
+    if (Done == Pid || Done < 0) break;
+    if (Now() - Started > TimeLimitSeconds) {
+      kill(Pid, SIGKILL);
+      waitpid(Pid, &Status, 0);
+      TimedOut = true;
+      break;
+    }
+    usleep(5000);
+  }
+  Pid = -1;
+  if (TimedOut) {
     Result.Status = TReadBack::TimedOut;
     Result.Message = "gerbv gave no picture within " + std::to_string(int(TimeLimitSeconds)) + " s";
     return Result;
   }
-  const std::string Said = Complaints(Run.Output);
-  const bool Failed = !WIFEXITED(Run.Status) || WEXITSTATUS(Run.Status) != 0 ||
-                      Run.Output.find("Could not read") != std::string::npos;
-  const std::string Picture = ReadWhole(Png);
-  std::remove(Png.c_str());
-  if (Failed || Picture.empty()) {
+  const std::string Output = ReadWhole(Said, 65536);
+  const bool Refused = !WIFEXITED(Status) || WEXITSTATUS(Status) != 0 ||
+                       Output.find("Could not read") != std::string::npos;
+  Result.Png = ReadWhole(Png);
+  if (Refused || Result.Png.empty()) {
     Result.Status = TReadBack::Unreadable;
-    std::string Output = Run.Output;
-    while (!Output.empty() && std::isspace(static_cast<unsigned char>(Output.back()))) Output.pop_back();
-    Result.Message = !Said.empty() ? Said : Output.empty() ? "gerbv read nothing" : Output;
-    return Result;
+    const std::string Complained = Complaints(Output);
+    std::string Text = Output;
+    while (!Text.empty() && std::isspace(static_cast<unsigned char>(Text.back()))) Text.pop_back();
+    Result.Message = !Complained.empty() ? Complained : Text.empty() ? "gerbv read nothing" : Text;
+    Result.Png.clear();
   }
-  if (std::string Error = ReadPngCoverage(Picture, Result.Picture); !Error.empty()) {
+  return Result;
+}
+
+TReadBack ReadBack(const std::string& File, const TWindow& View, int Dpi, double TimeLimitSeconds,
+                   const std::string& Work, const std::string& Program) {
+  TReading Reading(File, View, Dpi, Work, Program);
+  TReadBack Result = Reading.Finish(TimeLimitSeconds);
+  if (Result.Status != TReadBack::Read) return Result;
+  if (std::string Error = ReadPngCoverage(Result.Png, Result.Picture); !Error.empty()) {
     Result.Status = TReadBack::Unreadable;
     Result.Message = "gerbv's picture has " + Error;
   }

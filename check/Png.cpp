@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace quillon::check {
@@ -41,14 +42,22 @@ std::string ReadHeader(const std::string& Chunk, THeader& H) {
   if (Depth != 8) return "a sample depth other than 8 bits";
   if (Interlace != 0) return "an interlaced picture";
   switch (Colour) {
-    case 0: H.Channels = 1; break;
-    case 2: H.Channels = 3; break;
-    case 4: H.Channels = 2; break;
-    case 6: H.Channels = 4; break;
-    default: return "a colour type other than grey or colour";
+    case 0:
+      H.Channels = 1;
+      break;
+    case 2:
+      H.Channels = 3;
+      break;
+    case 4:
+      H.Channels = 2;
+      break;
+    case 6:
+      H.Channels = 4;
+      break;
+    default:
+      return "a colour type other than grey or colour";
   }
-  if (H.Width == 0 || H.Height == 0 ||
-      std::uint64_t{H.Width} * H.Height > MaxPixels)
+  if (H.Width == 0 || H.Height == 0 || std::uint64_t{H.Width} * H.Height > MaxPixels)
     return "a picture size that is not believable";
   return {};
 }
@@ -58,62 +67,6 @@ std::uint8_t Paeth(int A, int B, int C) {
   const int Pa = std::abs(P - A), Pb = std::abs(P - B), Pc = std::abs(P - C);
   if (Pa <= Pb && Pa <= Pc) return static_cast<std::uint8_t>(A);
   return static_cast<std::uint8_t>(Pb <= Pc ? B : C);
-}
-
-bool Unfilter(std::uint8_t Filter, std::vector<std::uint8_t>& Row,
-              const std::vector<std::uint8_t>& Prev, int Bpp) {
-  const std::size_t N = Row.size();
-  for (std::size_t X = 0; X < N; ++X) {
-    const int A = X >= static_cast<std::size_t>(Bpp) ? Row[X - Bpp] : 0;
-    const int B = Prev[X];
-    const int C = X >= static_cast<std::size_t>(Bpp) ? Prev[X - Bpp] : 0;
-    switch (Filter) {
-      case 0: break;
-      case 1: Row[X] = static_cast<std::uint8_t>(Row[X] + A); break;
-      case 2: Row[X] = static_cast<std::uint8_t>(Row[X] + B); break;
-      case 3: Row[X] = static_cast<std::uint8_t>(Row[X] + (A + B) / 2); break;
-      case 4: Row[X] = static_cast<std::uint8_t>(Row[X] + Paeth(A, B, C)); break;
-      default: return false;
-    }
-  }
-  return true;
-}
-
-// Inflates Data row by row into Out's first samples.
-std::string Inflate(const std::string& Data, const THeader& H, TRaster& Out) {
-  z_stream Z{};
-  if (inflateInit(&Z) != Z_OK) return "no memory to inflate";
-  Z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(Data.data()));
-  Z.avail_in = static_cast<uInt>(Data.size());
-  const std::size_t Stride = std::size_t{H.Width} * H.Channels;
-  std::vector<std::uint8_t> Row(Stride + 1), Prev(Stride, 0), Cur(Stride);
-  std::string Error;
-  for (std::uint32_t Y = 0; Y < H.Height && Error.empty(); ++Y) {
-    Z.next_out = Row.data();
-    Z.avail_out = static_cast<uInt>(Row.size());
-    while (Z.avail_out > 0) {
-      const int Rc = inflate(&Z, Z_SYNC_FLUSH);
-      if (Rc == Z_STREAM_END && Z.avail_out > 0) {
-        Error = "picture data ends early";
-        break;
-      }
-      if (Rc != Z_OK && Rc != Z_STREAM_END) {
-        Error = "damaged picture data";
-        break;
-      }
-    }
-    if (!Error.empty()) break;
-    std::memcpy(Cur.data(), Row.data() + 1, Stride);
-    if (!Unfilter(Row[0], Cur, Prev, H.Channels)) {
-      Error = "an unknown row filter";
-      break;
-    }
-    std::uint8_t* Line = &Out.Px[std::size_t{Y} * H.Width];
-    for (std::uint32_t X = 0; X < H.Width; ++X) Line[X] = Cur[std::size_t{X} * H.Channels];
-    Prev.swap(Cur);
-  }
-  inflateEnd(&Z);
-  return Error;
 }
 
 void AddChunk(std::string& Png, const char* Type, const std::string& Data) {
@@ -128,33 +81,115 @@ void AddChunk(std::string& Png, const char* Type, const std::string& Data) {
 
 }  // namespace
 
-std::string ReadPngCoverage(const std::string& Png, TRaster& Out) {
+TPngRows::~TPngRows() {
+  if (Stream) {
+    inflateEnd(static_cast<z_stream*>(Stream));
+    delete static_cast<z_stream*>(Stream);
+  }
+}
+
+std::string TPngRows::Open(const std::string& Png) {
   if (Png.size() < 8 || std::memcmp(Png.data(), Signature, 8) != 0) return "not a PNG picture";
-  THeader H;
-  std::string Data;
+  THeader Header;
   std::size_t At = 8;
   bool SawHeader = false;
   while (At + 12 <= Png.size()) {
     const std::uint32_t Length = Be32(Png, At);
     if (Length > Png.size() - At - 12) return "a chunk that runs past the end";
-    const std::string Type = Png.substr(At + 4, 4);
-    const std::string Chunk = Png.substr(At + 8, Length);
-    At += 12 + std::size_t{Length};
+    const std::string_view Type(Png.data() + At + 4, 4);
     if (Type == "IHDR") {
-      if (std::string Error = ReadHeader(Chunk, H); !Error.empty()) return Error;
+      if (std::string Error = ReadHeader(Png.substr(At + 8, Length), Header); !Error.empty())
+        return Error;
       SawHeader = true;
     } else if (Type == "IDAT") {
-      Data += Chunk;
+      Data.append(Png, At + 8, Length);
     } else if (Type == "IEND") {
       break;
     }
+    At += 12 + std::size_t{Length};
   }
   if (!SawHeader) return "no picture header";
-  Out = TRaster(static_cast<int>(H.Width), static_cast<int>(H.Height));
-  return Inflate(Data, H, Out);
+  W = Header.Width;
+  H = Header.Height;
+  Channels = Header.Channels;
+  auto* Z = new z_stream{};
+  if (inflateInit(Z) != Z_OK) {
+    delete Z;
+    return "no memory to inflate";
+  }
+  Stream = Z;
+  Z->next_in = reinterpret_cast<Bytef*>(Data.data());
+  Z->avail_in = static_cast<uInt>(Data.size());
+  Row.assign(std::size_t{W} * Channels + 1, 0);
+  Prev.assign(W, 0);
+  return {};
+}
+
+// Only the first sample of each pixel is unfiltered: a filter predicts a
+// byte from the bytes of the same sample before it and above it, so the
+// others are not needed.
+std::string TPngRows::Next(std::uint8_t* Out) {
+  auto* Z = static_cast<z_stream*>(Stream);
+  if (!Z) return "no picture";
+  Z->next_out = Row.data();
+  Z->avail_out = static_cast<uInt>(Row.size());
+  while (Z->avail_out > 0) {
+    const int Rc = inflate(Z, Z_SYNC_FLUSH);
+    if (Rc == Z_STREAM_END && Z->avail_out > 0) return "picture data ends early";
+    if (Rc != Z_OK && Rc != Z_STREAM_END) return "damaged picture data";
+  }
+  const std::uint8_t* Raw = Row.data() + 1;
+  const std::size_t C = static_cast<std::size_t>(Channels);
+  const std::uint8_t* Up = Prev.data();
+  switch (Row[0]) {
+    case 0:
+      for (std::uint32_t X = 0; X < W; ++X) Out[X] = Raw[X * C];
+      break;
+    case 1:
+      for (std::uint32_t X = 0; X < W; ++X)
+        Out[X] = static_cast<std::uint8_t>(Raw[X * C] + (X ? Out[X - 1] : 0));
+      break;
+    case 2:
+      for (std::uint32_t X = 0; X < W; ++X) Out[X] = static_cast<std::uint8_t>(Raw[X * C] + Up[X]);
+      break;
+    case 3:
+      for (std::uint32_t X = 0; X < W; ++X)
+        Out[X] = static_cast<std::uint8_t>(Raw[X * C] + ((X ? Out[X - 1] : 0) + Up[X]) / 2);
+      break;
+    case 4:
+      for (std::uint32_t X = 0; X < W; ++X)
+        Out[X] = static_cast<std::uint8_t>(Raw[X * C] +
+                                           Paeth(X ? Out[X - 1] : 0, Up[X], X ? Up[X - 1] : 0));
+      break;
+    default:
+      return "an unknown row filter";
+  }
+  std::memcpy(Prev.data(), Out, W);
+  return {};
+}
+
+std::string ReadPngCoverage(const std::string& Png, TRaster& Out) {
+  TPngRows Rows;
+  if (std::string Error = Rows.Open(Png); !Error.empty()) return Error;
+  Out = TRaster(Rows.Width(), Rows.Height());
+  for (int Y = 0; Y < Rows.Height(); ++Y)
+    if (std::string Error = Rows.Next(&Out.Px[static_cast<std::size_t>(Y) * Out.Width]);
+        !Error.empty())
+      return Error;
+  return {};
 }
 
 std::string EncodePng(int Width, int Height, const std::function<TRgb(int X, int Y)>& Pixel) {
+  return EncodePngRows(Width, Height, [&](int Y, std::uint8_t* Rgb) {
+    for (int X = 0; X < Width; ++X) {
+      const TRgb C = Pixel(X, Y);
+      std::memcpy(Rgb + std::size_t(X) * 3, C.data(), 3);
+    }
+  });
+}
+
+std::string EncodePngRows(int Width, int Height,
+                          const std::function<void(int Y, std::uint8_t* Rgb)>& Row) {
   std::string Png(reinterpret_cast<const char*>(Signature), 8);
   std::string Header;
   PutBe32(Header, static_cast<std::uint32_t>(Width));
@@ -165,25 +200,21 @@ std::string EncodePng(int Width, int Height, const std::function<TRgb(int X, int
   z_stream Z{};
   deflateInit(&Z, 6);
   std::string Compressed;
-  std::vector<std::uint8_t> Row(std::size_t(Width) * 3 + 1);
+  std::vector<std::uint8_t> Line(std::size_t(Width) * 3 + 1);
   std::vector<std::uint8_t> Buffer(1 << 16);
   auto Drain = [&](int Flush) {
     do {
       Z.next_out = Buffer.data();
       Z.avail_out = static_cast<uInt>(Buffer.size());
       deflate(&Z, Flush);
-      Compressed.append(reinterpret_cast<const char*>(Buffer.data()),
-                        Buffer.size() - Z.avail_out);
+      Compressed.append(reinterpret_cast<const char*>(Buffer.data()), Buffer.size() - Z.avail_out);
     } while (Z.avail_out == 0);
   };
   for (int Y = 0; Y < Height; ++Y) {
-    Row[0] = 0;
-    for (int X = 0; X < Width; ++X) {
-      const TRgb C = Pixel(X, Y);
-      std::memcpy(&Row[1 + std::size_t(X) * 3], C.data(), 3);
-    }
-    Z.next_in = Row.data();
-    Z.avail_in = static_cast<uInt>(Row.size());
+    Line[0] = 0;
+    Row(Y, Line.data() + 1);
+    Z.next_in = Line.data();
+    Z.avail_in = static_cast<uInt>(Line.size());
     Drain(Z_NO_FLUSH);
   }
   Drain(Z_FINISH);

@@ -60,6 +60,39 @@ void TRasterPainter::FillEdges() {
   Edges.clear();
 }
 
+// A line across a convex shape meets its outline twice: no list of
+// crossings to sort, the same pixels as FillEdges. Most of what a board
+// draws are the bodies of strokes.
+void TRasterPainter::ConvexPolygon(std::span<const TPointMm> Points) {
+  AddRing(Points);
+  if (Edges.empty()) return;
+  double Top = Edges.front().Y0, Bottom = Edges.front().Y1;
+  for (const TEdge& E : Edges) {
+    Top = std::min(Top, E.Y0);
+    Bottom = std::max(Bottom, E.Y1);
+  }
+  const int FirstRow = std::max(0, FirstCentreAtOrAfter(Top));
+  const int LastRow = std::min(R.Height - 1, FirstCentreAtOrAfter(Bottom) - 1);
+  for (int Row = FirstRow; Row <= LastRow; ++Row) {
+    const double Y = Row + 0.5;
+    double Left = 0, Right = 0;
+    int Crossings = 0;
+    for (const TEdge& E : Edges) {
+      if (!(E.Y0 <= Y && E.Y1 > Y)) continue;
+      const double X = E.X0 + (Y - E.Y0) * (E.X1 - E.X0) / (E.Y1 - E.Y0);
+      Left = Crossings == 0 ? X : std::min(Left, X);
+      Right = Crossings == 0 ? X : std::max(Right, X);
+      ++Crossings;
+    }
+    if (Crossings < 2) continue;
+    const int From = std::max(0, FirstCentreAtOrAfter(Left));
+    const int To = std::min(R.Width, FirstCentreAtOrAfter(Right));
+    std::uint8_t* Line = &R.Px[static_cast<std::size_t>(Row) * R.Width];
+    if (From < To) std::fill(Line + From, Line + To, Value);
+  }
+  Edges.clear();
+}
+
 void TRasterPainter::Rings(std::span<const TPointMm> Points,
                            std::span<const std::uint32_t> RingEnds) {
   std::size_t Begin = 0;
@@ -101,6 +134,10 @@ void TRasterPainter::Circle(TPointMm Center, double Radius) {
   }
 }
 
+TPointMm TRasterPainter::FlashCentre(TPointMm P) const {
+  return {W.MmX(std::floor(W.PxX(P.X) + 0.5)), W.MmY(std::floor(W.PxY(P.Y) + 0.5))};
+}
+
 void TRasterPainter::Square(TPointMm Center, double Side) {
   if (!(Side > 0)) return;
   const double H = Side / 2;
@@ -108,11 +145,29 @@ void TRasterPainter::Square(TPointMm Center, double Side) {
                               {Center.X + H, Center.Y - H},
                               {Center.X + H, Center.Y + H},
                               {Center.X - H, Center.Y + H}};
-  Polygon(Corners);
+  ConvexPolygon(Corners);
+}
+
+// The reader draws without anti-aliasing and puts the ends of a stroke on
+// its pixel grid: on a pixel's corner when the stroke is an even number of
+// pixels wide, else on a pixel's centre (a stroke thinner than a pixel is
+// drawn one pixel wide), so that a thin line keeps its width wherever it
+// lies. Drawn where the plot puts it instead, a thin line beside another
+// moves by a pixel against the reader's, and a gap of one pixel between
+// them with it: a difference three pixels across that no edge explains.
+TPointMm TRasterPainter::OnReaderGrid(TPointMm P, double Width) const {
+  const double WidthPx = std::max(1.0, std::floor(Width * W.PxPerMm + 0.5));
+  const double Half = std::fmod(WidthPx, 2) == 1 ? 0.5 : 0;
+  const double X = std::floor(W.PxX(P.X) + 0.5) + Half;
+  const double Y = std::floor(W.PxY(P.Y) + 0.5) + Half;
+  return {W.MmX(X), W.MmY(Y)};
 }
 
 void TRasterPainter::Segment(TPointMm A, TPointMm B, double Width) {
-  if (!(Width > 0)) return;
+  if (!(Width > 0) || !std::isfinite(Width)) return;
+  A = OnReaderGrid(A, Width);
+  B = OnReaderGrid(B, Width);
+  Width = std::max(Width, 1 / W.PxPerMm);
   const double H = Width / 2;
   Circle(A, H);
   Circle(B, H);
@@ -121,12 +176,14 @@ void TRasterPainter::Segment(TPointMm A, TPointMm B, double Width) {
   const double Nx = -Dy / Length * H, Ny = Dx / Length * H;
   const TPointMm Body[] = {
       {A.X + Nx, A.Y + Ny}, {B.X + Nx, B.Y + Ny}, {B.X - Nx, B.Y - Ny}, {A.X - Nx, A.Y - Ny}};
-  Polygon(Body);
+  ConvexPolygon(Body);
 }
 
 void TRasterPainter::Arc(TPointMm Center, double Radius, double StartDeg, double SweepDeg,
                          double Width) {
   if (!(Width > 0) || !(Radius > 0)) return;
+  // Its centre stays where it is, but no arc is thinner than a pixel.
+  Width = std::max(Width, 1 / W.PxPerMm);
   const double H = Width / 2;
   const double Outer = Radius + H, Inner = std::max(0.0, Radius - H);
   const int FullSteps = CircleSteps(Outer * W.PxPerMm);

@@ -15,6 +15,9 @@ class TRasterPainter {
  public:
   TRasterPainter(TRaster& Target, const TWindow& View) : R(Target), W(View) {}
 
+  // Where the reader draws a flash at P: on the pixel corner nearest to it.
+  preview::TPointMm FlashCentre(preview::TPointMm P) const;
+
   // Value 255 paints, 0 clears.
   void SetValue(std::uint8_t V) { Value = V; }
 
@@ -23,16 +26,18 @@ class TRasterPainter {
   void Polygon(std::span<const preview::TPointMm> Points);
   void Circle(preview::TPointMm Center, double Radius);
   void Square(preview::TPointMm Center, double Side);
-  // A stroke of round caps from A to B; a dot when A is B.
+  // A stroke of round caps from A to B, its ends on the reader's pixel grid,
+  // at least a pixel wide; a dot when A is B.
   void Segment(preview::TPointMm A, preview::TPointMm B, double Width);
-  // A counter-clockwise arc stroked with round caps.
-  void Arc(preview::TPointMm Center, double Radius, double StartDeg, double SweepDeg,
-           double Width);
+  // A counter-clockwise arc stroked with round caps, at least a pixel wide.
+  void Arc(preview::TPointMm Center, double Radius, double StartDeg, double SweepDeg, double Width);
 
  private:
   void FillEdges();
+  void ConvexPolygon(std::span<const preview::TPointMm> Points);
   void AddRing(std::span<const preview::TPointMm> Ring);
   int CircleSteps(double RadiusPx) const;
+  preview::TPointMm OnReaderGrid(preview::TPointMm P, double Width) const;
 
   TRaster& R;
   TWindow W;

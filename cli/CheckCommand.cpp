@@ -7,6 +7,7 @@
 
 #include "check/FileMatching.h"
 #include "cli/CheckOptions.h"
+#include "cli/CheckPrompts.h"
 #include "cli/Commands.h"
 #include "cli/ConsolePrompts.h"
 #include "cli/ConvertArgs.h"
@@ -29,7 +30,7 @@ int RunCheckCommand(const TCheckCommandArgs& Args) {
   }
   std::vector<TAnswer> Answers;
   if (!Args.Convert.Answers.empty()) Answers = *TConsolePrompts::ParseAnswers(Args.Convert.Answers);
-  TConsolePrompts Prompts(std::move(Answers));
+  TCheckPrompts Prompts(std::move(Answers), std::cerr);
   TScriptingPcb Pcb;
   Pcb.SetPrompts(&Prompts);
   if (const int Code = PrepareBoard(Args.Convert, Pcb, "check"); Code != ExitOk) return Code;
@@ -37,6 +38,7 @@ int RunCheckCommand(const TCheckCommandArgs& Args) {
   try {
     // Converted again, in memory, to know the files and their roles.
     Pcb.Convert(Items, FormatCode(Args.Convert.Format), ScaleOf(Args.Convert));
+    Prompts.ReportUnscriptedAnswers();
   } catch (const std::bad_alloc&) {
     throw;
   } catch (const std::exception& E) {

@@ -14,7 +14,7 @@ namespace quillon::fab {
 
 namespace {
 constexpr std::int32_t LineDCode = 10;
-constexpr const char* LineWidth = "0.1";
+constexpr const char* LineWidth = "0.1";  // OutlineLineWidthMm
 }  // namespace
 
 TFabOutlineWriter::TFabOutlineWriter(const TScriptingPcb& Board) : Board(Board), Pen(Body) {

@@ -16,6 +16,9 @@ class TScriptingPcb;
 
 namespace quillon::fab {
 
+// The width of the outline's line, as its aperture is written: "0.1".
+inline constexpr double OutlineLineWidthMm = 0.1;
+
 class TFabOutlineWriter {
  public:
   // Draws the rectangle; throws TConvertError when the extents enclose no

@@ -3,7 +3,9 @@
 // comparison forgives an edge but not a shape, and its PNG reads back.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +69,37 @@ TEST(CheckCompare, ForgivesAnEdgeButNotAShape) {
   EXPECT_EQ(ComparePictures(A, B, Ignore).Pixels, 0);
 }
 
+TEST(CheckCompare, JoinsTouchingDifferencesIntoOneBlob) {
+  TRaster A(40, 40), B(40, 40);
+  auto Fill = [&](int X0, int Y0, int X1, int Y1) {
+    for (int Y = Y0; Y < Y1; ++Y)
+      for (int X = X0; X < X1; ++X) A.At(X, Y) = 255;
+  };
+  // A U: two bars that meet only at the bottom, met row by row from the top.
+  Fill(2, 2, 7, 20);
+  Fill(12, 2, 17, 20);
+  Fill(2, 15, 17, 20);
+  // Two squares touching only at a corner once the edge is left out.
+  Fill(22, 2, 27, 7);
+  Fill(25, 5, 30, 10);
+  // A small square on its own.
+  Fill(30, 30, 35, 35);
+  const TComparison C = ComparePictures(A, B, TRaster());
+  ASSERT_EQ(C.BlobCount, 3);
+  EXPECT_EQ(C.Blobs[0].Left, 3);
+  EXPECT_EQ(C.Blobs[0].Right, 15);
+  EXPECT_EQ(C.Blobs[0].Top, 3);
+  EXPECT_EQ(C.Blobs[0].Bottom, 18);
+  EXPECT_EQ(C.Blobs[0].Pixels, 2 * 3 * 16 + 7 * 3);
+  EXPECT_EQ(C.Blobs[1].Left, 23);
+  EXPECT_EQ(C.Blobs[1].Bottom, 8);
+  EXPECT_EQ(C.Blobs[2].Across(), 3);
+  // The same rows given one at a time, the read picture's never whole.
+  TRowComparison Rows(40);
+  for (int Y = 0; Y < 40; ++Y) Rows.AddRow(&A.Px[Y * 40], &B.Px[Y * 40], nullptr);
+  EXPECT_EQ(Rows.Finish().Pixels, C.Pixels);
+}
+
 TEST(CheckCompare, BoxesAreInBoardMillimetres) {
   const TWindow V = Window(100, 100);
   TBlob B{1, 20, 30, 29, 39};
@@ -78,8 +111,9 @@ TEST(CheckCompare, BoxesAreInBoardMillimetres) {
 }
 
 TEST(CheckPng, ReadsBackWhatItWrites) {
-  const std::string Png =
-      EncodePng(7, 5, [](int X, int Y) -> TRgb { return {std::uint8_t(X * 30 + Y), 0, 9}; });
+  const std::string Png = EncodePng(7, 5, [](int X, int Y) -> TRgb {
+    return {std::uint8_t(X * 30 + Y), 0, 9};
+  });
   TRaster R;
   ASSERT_EQ(ReadPngCoverage(Png, R), "");
   ASSERT_EQ(R.Width, 7);
@@ -87,6 +121,52 @@ TEST(CheckPng, ReadsBackWhatItWrites) {
   EXPECT_EQ(R.At(6, 4), 184);
   EXPECT_NE(ReadPngCoverage("not a picture", R), "");
   EXPECT_NE(ReadPngCoverage(Png.substr(0, Png.size() / 2), R), "");
+}
+
+// The reader's pictures come with four samples a pixel and any row filter;
+// only the first sample of each is unfiltered.
+TEST(CheckPng, ReadsTheFirstSampleThroughEveryFilter) {
+  const int W = 9, H = 6, Channels = 4;
+  auto Sample = [](int X, int Y, int C) { return std::uint8_t((X * 37 + Y * 11 + C * 90) % 256); };
+  std::string Raw;
+  std::vector<std::uint8_t> Prev(W * Channels, 0), Cur(W * Channels);
+  for (int Y = 0; Y < H; ++Y) {
+    const int Filter = Y % 5;
+    for (int X = 0; X < W; ++X)
+      for (int C = 0; C < Channels; ++C) Cur[X * Channels + C] = Sample(X, Y, C);
+    Raw += char(Filter);
+    for (int I = 0; I < W * Channels; ++I) {
+      const int A = I >= Channels ? Cur[I - Channels] : 0, B = Prev[I];
+      const int Cc = I >= Channels ? Prev[I - Channels] : 0;
+      const int P = A + B - Cc, Pa = std::abs(P - A), Pb = std::abs(P - B), Pc = std::abs(P - Cc);
+      const int Paeth = Pa <= Pb && Pa <= Pc ? A : Pb <= Pc ? B : Cc;
+      const int Predicted[] = {0, A, B, (A + B) / 2, Paeth};
+      Raw += char(std::uint8_t(Cur[I] - Predicted[Filter]));
+    }
+    Prev = Cur;
+  }
+  uLongf Size = compressBound(Raw.size());
+  std::string Data(Size, '\0');
+  ASSERT_EQ(compress(reinterpret_cast<Bytef*>(Data.data()), &Size,
+                     reinterpret_cast<const Bytef*>(Raw.data()), Raw.size()),
+            Z_OK);
+  Data.resize(Size);
+  auto Chunk = [](const std::string& Type, const std::string& Body) {
+    std::string C;
+    for (int S = 24; S >= 0; S -= 8) C += char(Body.size() >> S);
+    C += Type + Body;
+    const uLong Crc = crc32(0, reinterpret_cast<const Bytef*>(C.data() + 4), C.size() - 4);
+    for (int S = 24; S >= 0; S -= 8) C += char(Crc >> S);
+    return C;
+  };
+  const std::string Header{0, 0, 0, char(W), 0, 0, 0, char(H), 8, 6, 0, 0, 0};
+  const std::string Png = std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", Header) +
+                          Chunk("IDAT", Data.substr(0, 10)) + Chunk("IDAT", Data.substr(10)) +
+                          Chunk("IEND", "");
+  TRaster R;
+  ASSERT_EQ(ReadPngCoverage(Png, R), "");
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) EXPECT_EQ(R.At(X, Y), Sample(X, Y, 0)) << X << "," << Y;
 }
 
 TEST(CheckRun, LowersTheResolutionOfAHugeBoard) {
@@ -183,6 +263,32 @@ TEST(CheckReader, PicturesLineUpWithTheReader) {
   const TReadBack Bad = ReadBack(File, Window(10, 10), 254, 30, Dir);
   EXPECT_EQ(Bad.Status, TReadBack::Unreadable);
   EXPECT_NE(Bad.Message, "");
+  std::filesystem::remove_all(Dir);
+}
+
+// A reader that hangs is stopped at the time limit, one that talks much does
+// not stall, one that is not there is reported: none of them stops the check.
+TEST(CheckReader, AHangingOrTalkativeReaderIsStopped) {
+  const std::string Dir = std::filesystem::temp_directory_path() / "quillon-check-readers";
+  std::filesystem::create_directories(Dir);
+  auto Script = [&](const std::string& Name, const std::string& Body) {
+    const std::string Path = Dir + "/" + Name;
+    std::ofstream(Path) << "#!/bin/sh\n" << Body << "\n";
+    std::filesystem::permissions(Path, std::filesystem::perms::owner_all);
+    return Path;
+  };
+  const std::string Hangs = Script("hangs", "sleep 30");
+  const std::string Talks = Script("talks", "yes 'CRITICAL **: no' | head -c 3000000; exit 1");
+  const auto Start = std::chrono::steady_clock::now();
+  const TReadBack Hung = ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 0.5, Dir, Hangs);
+  EXPECT_EQ(Hung.Status, TReadBack::TimedOut);
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - Start).count(), 10);
+  const TReadBack Talked = ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 30, Dir, Talks);
+  EXPECT_EQ(Talked.Status, TReadBack::Unreadable);
+  EXPECT_NE(Talked.Message.find("no"), std::string::npos);
+  const TReadBack Absent =
+      ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 30, Dir, Dir + "/none");
+  EXPECT_EQ(Absent.Status, TReadBack::Unreadable);
   std::filesystem::remove_all(Dir);
 }
 

@@ -56,19 +56,46 @@ def generated_boards(cli, work, boards, seed):
     return failures
 
 
-def write_demo(cli, examples, folder):
+def write_demo(cli, examples, folder, extra=()):
     os.makedirs(folder)
     subprocess.run([cli, "convert", os.path.join(examples, "demo.plt"), "--pins",
                     os.path.join(examples, "demo-pins.txt"), "--format", "gerber",
                     "--gerber-profile", "fab", "--excellon", "-o", os.path.join(folder, "demo.txt"),
-                    "--answers", "yes"], check=True, capture_output=True)
+                    "--answers", "yes"] + list(extra), check=True, capture_output=True)
 
 
-def check_demo(cli, examples, folder):
+def check_demo(cli, examples, folder, extra=("--answers", "yes")):
     return subprocess.run([cli, "check", os.path.join(examples, "demo.plt"), "--pins",
                            os.path.join(examples, "demo-pins.txt"), "--format", "gerber",
-                           "--gerber-profile", "fab", "--excellon", "--answers", "yes", folder],
+                           "--gerber-profile", "fab", "--excellon"] + list(extra) + [folder],
                           capture_output=True, text=True)
+
+
+def moved_all_half_mm(text):
+    return re.sub(r"^X(-?\d+)", lambda m: "X%d" % (int(m.group(1)) + 500000), text, flags=re.M)
+
+
+def outline_and_prompts(cli, examples, work):
+    """The outline drawn from the extents is compared too; the check's own
+    conversion shows none of the questions the user answered already."""
+    failures = []
+    folder = os.path.join(work, "outline")
+    write_demo(cli, examples, folder, ["--outline-from-extents"])
+    shape = ("--outline-from-extents", "--answers", "yes")
+    p = check_demo(cli, examples, folder, shape)
+    if p.returncode != 0 or "9 of 9 files match" not in p.stdout:
+        failures.append("the package with an outline from the extents does not pass:\n" + p.stdout)
+    if p.stderr:
+        failures.append("the check's conversion with --answers said:\n" + p.stderr)
+    edit(os.path.join(folder, "demo.GKO"), moved_all_half_mm)
+    p = check_demo(cli, examples, folder, shape)
+    if p.returncode != 1 or "demo.GKO: differs" not in p.stdout:
+        failures.append("a moved outline not found: exit %d\n%s" % (p.returncode, p.stdout))
+    p = check_demo(cli, examples, os.path.join(work, "demo"), ())
+    lines = p.stderr.splitlines()
+    if p.returncode != 0 or len(lines) != 1 or "answered yes here" not in lines[0]:
+        failures.append("the check without --answers said, exit %d:\n%s" % (p.returncode, p.stderr))
+    return failures
 
 
 def edit(path, change):
@@ -246,6 +273,7 @@ def main():
     os.makedirs(a.work)
     failures = faults(a.cli, a.examples, a.work)
     failures += script_faults(a.cli, a.examples, a.work)
+    failures += outline_and_prompts(a.cli, a.examples, a.work)
     failures += generated_boards(a.cli, a.work, a.boards, a.seed)
     for f in failures:
         print(f)
