@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "app/Cp1251.h"
+#include "check/CheckReport.h"
 #include "save/AtomicFile.h"
 #include "save/TemporaryFolder.h"
 
@@ -18,6 +19,8 @@ namespace quillon::app {
 
 using check::TFileResult;
 using check::TFileStatus;
+using check::TFileVerdict;
+using check::VerdictsByFile;
 
 namespace {
 
@@ -107,47 +110,10 @@ TCheckOutcome CheckOutput(const TScriptingPcb& Board, std::vector<TOutputFile> F
   return Outcome;
 }
 
-namespace {
-
-// Which of two results a file's verdict takes: the one that says most.
-int Severity(TFileStatus Status) {
-  switch (Status) {
-    case TFileStatus::Passed: return 0;
-    case TFileStatus::Cancelled: return 1;
-    case TFileStatus::Differs: return 2;
-    case TFileStatus::TimedOut: return 3;
-    case TFileStatus::Missing: return 4;
-    case TFileStatus::Unreadable: return 5;
-  }
-  return 0;
-}
-
-bool IsMain(const TFileResult& R) { return R.Role == OutputRoleName(TOutputRole::Main); }
-
-}  // namespace
-
-std::vector<TFileVerdict> VerdictsByFile(const check::TCheckResult& Result) {
-  std::vector<TFileVerdict> Verdicts;
-  for (const TFileResult& R : Result.Files) {
-    const int Layer = IsMain(R) ? -1 : R.Layer;
-    auto Found = std::find_if(Verdicts.begin(), Verdicts.end(), [&](const TFileVerdict& V) {
-      return V.Path == R.Path && V.Role == R.Role && V.Layer == Layer;
-    });
-    if (Found == Verdicts.end()) {
-      Verdicts.push_back({R.Path, R.Role, Layer, TFileStatus::Passed, 0, R.Reader, {}});
-      Found = Verdicts.end() - 1;
-    }
-    Found->AreaMm2 += R.AreaMm2;
-    if (Severity(R.Status) > Severity(Found->Status)) Found->Status = R.Status;
-    if (R.Status != TFileStatus::Passed && !R.Message.empty())
-      Found->Message += (Found->Message.empty() ? "" : "\n") + R.Message;
-  }
-  return Verdicts;
-}
-
 QString TCheckTexts::PictureName(const TFileResult& File) {
   const QString Name = FileNameOf(File.Path);
-  return IsMain(File) && File.Layer >= 0 ? tr("%1, layer %2").arg(Name).arg(File.Layer) : Name;
+  return File.Role == OutputRoleName(TOutputRole::Main) && File.Layer >= 0
+             ? tr("%1, layer %2").arg(Name).arg(File.Layer) : Name;
 }
 
 QString TCheckTexts::StatusName(TFileStatus Status) {

@@ -51,19 +51,6 @@ inline constexpr int MaxPictureSide = 2048;
 // the two sides differ, as a transparent overlay at most MaxPictureSide.
 QImage OverlayOf(const QImage& Difference);
 
-// One written file's result: the macro or script beside the layer files is
-// read layer by layer, and its file passes only when every layer does.
-struct TFileVerdict {
-  std::string Path;
-  std::string Role;
-  int Layer = -1;  // -1 for the main file, whose layers are merged
-  check::TFileStatus Status = check::TFileStatus::Passed;
-  double AreaMm2 = 0;
-  std::string Reader;
-  std::string Message;  // the messages of the layers that do not pass
-};
-std::vector<TFileVerdict> VerdictsByFile(const check::TCheckResult& Result);
-
 class TCheckTexts {
   Q_DECLARE_TR_FUNCTIONS(TCheckTexts)
 

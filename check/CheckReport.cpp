@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "check/CheckReport.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
@@ -54,14 +56,48 @@ std::string CheckReportJson(const TCheckResult& Result) {
   return J.dump(2) + "\n";
 }
 
+namespace {
+
+// Which of two results a file's verdict takes: the one that says most.
+int Severity(TFileStatus Status) {
+  switch (Status) {
+    case TFileStatus::Passed: return 0;
+    case TFileStatus::Cancelled: return 1;
+    case TFileStatus::Differs: return 2;
+    case TFileStatus::TimedOut: return 3;
+    case TFileStatus::Missing: return 4;
+    case TFileStatus::Unreadable: return 5;
+  }
+  return 0;
+}
+
+bool IsMain(const TFileResult& R) { return R.Role == OutputRoleName(TOutputRole::Main); }
+
+}  // namespace
+
+std::vector<TFileVerdict> VerdictsByFile(const TCheckResult& Result) {
+  std::vector<TFileVerdict> Verdicts;
+  for (const TFileResult& R : Result.Files) {
+    const int Layer = IsMain(R) ? -1 : R.Layer;
+    auto Found = std::find_if(Verdicts.begin(), Verdicts.end(), [&](const TFileVerdict& V) {
+      return V.Path == R.Path && V.Role == R.Role && V.Layer == Layer;
+    });
+    if (Found == Verdicts.end()) {
+      Verdicts.push_back({R.Path, R.Role, Layer, TFileStatus::Passed, 0, R.Reader, {}});
+      Found = Verdicts.end() - 1;
+    }
+    Found->AreaMm2 += R.AreaMm2;
+    if (Severity(R.Status) > Severity(Found->Status)) Found->Status = R.Status;
+    if (R.Status != TFileStatus::Passed && !R.Message.empty())
+      Found->Message += (Found->Message.empty() ? "" : "\n") + R.Message;
+  }
+  return Verdicts;
+}
+
 void PrintCheckSummary(std::ostream& Out, const TCheckResult& Result) {
   for (const std::string& Note : Result.Notes) Out << "quillon-cli check: " << Note << '\n';
-  int Passed = 0;
   for (const TFileResult& F : Result.Files) {
-    if (F.Status == TFileStatus::Passed) {
-      ++Passed;
-      continue;
-    }
+    if (F.Status == TFileStatus::Passed) continue;
     Out << F.Path << ": " << FileStatusName(F.Status);
     if (F.Status == TFileStatus::Differs) {
       Out << ", " << Mm(F.AreaMm2) << " mm2 in " << F.BlobCount << " place(s)";
@@ -75,7 +111,11 @@ void PrintCheckSummary(std::ostream& Out, const TCheckResult& Result) {
     if (!F.Message.empty()) Out << ": " << F.Message;
     Out << " (read by " << F.Reader << ")\n";
   }
-  Out << "Check: " << Passed << " of " << Result.Files.size() << " files match at " << Result.Dpi
+  const std::vector<TFileVerdict> Verdicts = VerdictsByFile(Result);
+  const auto Matching = std::count_if(Verdicts.begin(), Verdicts.end(), [](const TFileVerdict& V) {
+    return V.Status == TFileStatus::Passed;
+  });
+  Out << "Check: " << Matching << " of " << Verdicts.size() << " files match at " << Result.Dpi
       << " dpi (tolerance " << Mm(Result.ToleranceMm) << " mm)\n";
 }
 

@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
+#include "check/CheckReport.h"
 #include "check/CheckRun.h"
 #include "check/Compare.h"
 #include "check/GerbvReader.h"
@@ -290,6 +292,35 @@ TEST(CheckReader, AHangingOrTalkativeReaderIsStopped) {
       ReadBack(Dir + "/any.gbr", Window(10, 10), 254, 30, Dir, Dir + "/none");
   EXPECT_EQ(Absent.Status, TReadBack::Unreadable);
   std::filesystem::remove_all(Dir);
+}
+
+// A macro read layer by layer is one file in the summary: it matches only
+// when every layer does, and its worst layer names its status.
+TEST(CheckReport, CountsAMacrosLayersAsOneFile) {
+  TCheckResult Result;
+  auto Add = [&](const char* Path, const char* Role, int Layer, TFileStatus Status) {
+    TFileResult F;
+    F.Path = Path;
+    F.Role = Role;
+    F.Layer = Layer;
+    F.Status = Status;
+    F.Message = Status == TFileStatus::Passed ? "" : "layer " + std::to_string(Layer);
+    Result.Files.push_back(F);
+  };
+  Add("demo.GTL", "layer", 0, TFileStatus::Passed);
+  Add("demo.scr", "main", 0, TFileStatus::Passed);
+  Add("demo.scr", "main", 1, TFileStatus::Differs);
+  Add("demo.scr", "main", 2, TFileStatus::Unreadable);
+  Add("demo.drl", "drill", -1, TFileStatus::Passed);
+  const std::vector<TFileVerdict> V = VerdictsByFile(Result);
+  ASSERT_EQ(V.size(), 3u);
+  EXPECT_EQ(V[1].Path, "demo.scr");
+  EXPECT_EQ(V[1].Layer, -1);
+  EXPECT_EQ(V[1].Status, TFileStatus::Unreadable);
+  EXPECT_EQ(V[1].Message, "layer 1\nlayer 2");
+  std::ostringstream Out;
+  PrintCheckSummary(Out, Result);
+  EXPECT_NE(Out.str().find("Check: 2 of 3 files match"), std::string::npos) << Out.str();
 }
 
 }  // namespace
