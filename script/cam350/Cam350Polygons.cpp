@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "script/PolygonBoundary.h"
 #include "script/ScriptPcb.h"
 #include "script/cam350/Cam350Syntax.h"
 
@@ -41,7 +42,7 @@ void WritePouring(TTextLines& Out, const TPcbComplexPolygon& Polygon, double Sca
                   cam350::Point& PickPoint) {
   // Without an outer outline there is no pouring to draw nor to cut voids
   // from; writing one would need a point the polygon does not have.
-  if (Polygon.OutLines.Empty() || Polygon.OutLines.Items(0).Lines.Empty()) return;
+  if (!HasOuterBoundary(Polygon)) return;
   WritePouringStart(Out);
   PickPoint = WriteOutlinePoints(Out, Polygon.OutLines.Items(0).Lines, Scale);
   Out.Add("back@");

@@ -7,6 +7,7 @@
 
 #include "font/StrokeFont.h"
 #include "script/PinQuestion.h"
+#include "script/PolygonBoundary.h"
 #include "script/ScriptPcb.h"
 #include "script/fab/FabProvenance.h"
 
@@ -121,10 +122,9 @@ void TFabGerberWriter::WriteCircleRegion(const TPcbArc& Circle) {
 void TFabGerberWriter::WritePolygons() {
   const TLayer& Layer = Board.Layers.Items(L);
   for (const TPcbComplexPolygon& Polygon : Layer.Polygons) {
-    if (!Polygon.OutLines.Empty()) {
-      CollectOutline(Polygon.OutLines.Items(0));
-      WriteContourRegion();
-    }
+    if (!HasOuterBoundary(Polygon)) continue;
+    CollectOutline(Polygon.OutLines.Items(0));
+    WriteContourRegion();
     // The holes and circles are cut out of the region right after it, so
     // they clear what the layer holds there, as in the legacy files.
     for (int K = 1; K < Polygon.OutLines.Count(); ++K) {

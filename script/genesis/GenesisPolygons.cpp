@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "script/PolygonBoundary.h"
 #include "script/ScriptPcb.h"
 #include "script/genesis/GenesisSyntax.h"
 
@@ -47,11 +48,12 @@ struct TSurfaces {
   }
 
   // The first outline bounds the polygon; the others and the circles are
-  // voids cut out of it. Outlines without segments have nothing to draw.
+  // voids cut out of it. Outlines without segments have nothing to draw, and
+  // a polygon without its bounding outline draws nothing at all.
   void Polygon(const TPcbComplexPolygon& Polygon, int I, int PolygonIndex) {
+    if (!HasOuterBoundary(Polygon)) return;
     const TPoligonOutLines& OutLines = Polygon.OutLines;
-    if (!OutLines.Empty() && !OutLines.Items(0).Lines.Empty())
-      Outline(OutLines.Items(0).Lines, PositiveEnd);
+    Outline(OutLines.Items(0).Lines, PositiveEnd);
     for (int O = 1; O < OutLines.Count(); ++O) {
       if (OutLines.Items(O).Lines.Empty()) continue;
       LineBuilder(Out) << "echo Adding Void Complex Polygons for layer " << I

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "script/gerber/GerberSyntax.h"
+#include "script/PolygonBoundary.h"
 #include "script/ScriptPcb.h"
 
 namespace quillon {
@@ -34,6 +35,8 @@ void WriteCircleCutOut(TGerberSyntax& Gerber, const TPcbArc& Circle) {
   Gerber.EndRegion();
 }
 
+// A polygon with its outer boundary: the further outlines and the circles are
+// cut out of it.
 void WritePolygon(TGerberSyntax& Gerber, const TPcbComplexPolygon& Polygon) {
   Gerber.DarkPolarity();
   for (int I = 0; I < Polygon.OutLines.Count(); ++I) {
@@ -66,7 +69,8 @@ void TScriptingPcb::WriteGerberPolygons(int L) {
   if (L < 0 || L >= Layers.Count()) return;
   const TLayer& Layer = Layers.Items(L);
   TGerberSyntax Gerber(Output, Coord, Scale, GerberTexts);
-  for (const TPcbComplexPolygon& Polygon : Layer.Polygons) WritePolygon(Gerber, Polygon);
+  for (const TPcbComplexPolygon& Polygon : Layer.Polygons)
+    if (HasOuterBoundary(Polygon)) WritePolygon(Gerber, Polygon);
   Gerber.DarkPolarity();
   for (const TPcbLine& Line : Layer.Lines)
     if (Line.Kind == kindFilledRectangle) WriteFilledRectangle(Gerber, Line);

@@ -12,7 +12,11 @@ demo's macro and script get faults of their own (a pad removed, a pad moved,
 a larger pad, a pouring or surface dropped, a line put on another layer),
 each of which must be found naming the file and the layer.
 
+--board-seed adds the first board of another seed, chosen for a case the
+first boards of the main seed lack.
+
 usage: check_written_files.py QUILLON_CLI EXAMPLES WORKDIR [--boards N] [--seed S]
+                              [--board-seed S ...]
 """
 
 import argparse
@@ -32,18 +36,18 @@ PROFILES = [["--format", "gerber", "--gerber-profile", "legacy"],
             ["--format", "cam350"], ["--format", "genesis"]]
 
 
-def generated_boards(cli, work, boards, seed):
+def generated_boards(cli, work, boards, seed, prefix="g"):
     r = random.Random(seed)
     failures = []
     for case in range(boards):
-        plt = os.path.join(work, "g%d.plt" % case)
-        pins = os.path.join(work, "g%d.txt" % case)
+        plt = os.path.join(work, "%s%d.plt" % (prefix, case))
+        pins = os.path.join(work, "%s%d.txt" % (prefix, case))
         open(plt, "wb").write(check_outputs.make_board(r))
         open(pins, "wb").write(check_outputs.make_pins(r))
         dbu = r.choice(["mm", "inch", "pinch"])
         answers = r.choice(["yes", "no", "yes-all", "no,yes"])
         for k, profile in enumerate(PROFILES):
-            out = os.path.join(work, "g%d-%d" % (case, k), "out.txt")
+            out = os.path.join(work, "%s%d-%d" % (prefix, case, k), "out.txt")
             os.makedirs(os.path.dirname(out))
             args = [cli, "convert", plt, "-o", out, "--pins", pins,
                     "--dbu", dbu, "--answers", answers, "--check", "--dpi", "40"] + profile
@@ -52,7 +56,7 @@ def generated_boards(cli, work, boards, seed):
                 continue
             if "Check:" not in p.stdout:
                 continue  # the plot itself is refused: nothing written to check
-            failures.append("board %d %s: %s" % (case, " ".join(profile), p.stdout.strip()))
+            failures.append("board %s%d %s: %s" % (prefix, case, " ".join(profile), p.stdout.strip()))
     return failures
 
 
@@ -268,6 +272,7 @@ def main():
     ap.add_argument("work")
     ap.add_argument("--boards", type=int, default=12)
     ap.add_argument("--seed", type=int, default=20261209)
+    ap.add_argument("--board-seed", type=int, action="append", default=[])
     a = ap.parse_args()
     shutil.rmtree(a.work, ignore_errors=True)
     os.makedirs(a.work)
@@ -275,6 +280,8 @@ def main():
     failures += script_faults(a.cli, a.examples, a.work)
     failures += outline_and_prompts(a.cli, a.examples, a.work)
     failures += generated_boards(a.cli, a.work, a.boards, a.seed)
+    for seed in a.board_seed:
+        failures += generated_boards(a.cli, a.work, 1, seed, "s%d-" % seed)
     for f in failures:
         print(f)
     print("%d failure(s)" % len(failures))

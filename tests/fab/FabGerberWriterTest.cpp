@@ -206,6 +206,35 @@ TEST_F(FabBoardTest, PolygonsAreClosedRegionsWithTheirVoidsClearedRightAfter) {
   EXPECT_EQ(File(0), Expected);
 }
 
+// Clear polarity erases whatever the layer holds: a polygon without its
+// bounding outline cuts neither its holes nor its circles into the copper
+// drawn before it, while the polygon around it is written as ever.
+TEST_F(FabBoardTest, APolygonWithoutAnOuterOutlineWritesNothing) {
+  TLayer& Top = Board.Layers.Items(0);
+  AddOutline(Top.Polygons.Add(), {{0, 0}, {1000, 0}, {1000, 1000}});
+  TPcbComplexPolygon& Hollow = Top.Polygons.Add();
+  Hollow.OutLines.Add();
+  AddOutline(Hollow, {{200, 200}, {400, 200}, {400, 400}});
+  TPcbArc& Circle = Hollow.Circles.Add();
+  Circle.CenterX = Circle.CenterY = 700;
+  Circle.StartX = Circle.EndX = 800;
+  Circle.StartY = Circle.EndY = 700;
+  Top.Polygons.Add().Circles.Add() = Circle;  // no outlines at all
+  Convert(coPolygons);
+  const Lines Expected = Join(Header("Copper,L1,Top"), {"%TA.AperFunction,Conductor*%",
+                                                        "%ADD10C,0.1*%",
+                                                        "%TD.AperFunction*%",
+                                                        "G36*",
+                                                        "X0Y0D02*",
+                                                        "G01*",
+                                                        "X10000000Y0D01*",
+                                                        "X10000000Y10000000D01*",
+                                                        "X0Y0D01*",
+                                                        "G37*",
+                                                        "M02*"});
+  EXPECT_EQ(File(0), Expected);
+}
+
 TEST_F(FabBoardTest, APadOfAStrokesSizeGetsADCodeOfItsOwnOnCopper) {
   Board.Pins.Clear();
   AddPin(Board.Pins, 1, 0.8, 0.25, shapeCircle);  // round pad of the stroke's 0.25

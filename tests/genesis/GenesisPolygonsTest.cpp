@@ -100,13 +100,7 @@ TEST(GenesisPolygons, SurfacesVoidsAndRectanglesInTwoPasses) {
       "COM add_surf_poly_crv,xc=-9.00,yc=9.00,xe=-9.00,ye=8.00,cw=yes",
       "COM add_surf_poly_end",
       "COM add_surf_end,attributes=no,polarity=negative",
-      // A polygon without outlines still gets its circles.
-      "echo Adding Void Circle for layer: 1, ComplexPolygons: 2, VoidCircles 0",
-      "COM add_surf_strt,surf_type=feature",
-      "COM add_surf_poly_strt,x=0.10,y=0.00",
-      "COM add_surf_poly_crv,xc=0.00,yc=0.00,xe=0.10,ye=0.00,cw=yes",
-      "COM add_surf_poly_end",
-      "COM add_surf_end,attributes=no,polarity=negative",
+      // The polygon with a circle but without outlines draws nothing.
       "COM zoom_home",
       // Second pass: every layer with lines, filled rectangles or not.
       "echo Adding Rectange Polygons for layer 0",
@@ -129,11 +123,19 @@ TEST(GenesisPolygons, SurfacesVoidsAndRectanglesInTwoPasses) {
   EXPECT_EQ(Joined(LinesOf(Pcb.Output)), Joined(Expected));
 }
 
-TEST(GenesisPolygons, OuterOutlineWithoutSegmentsIsPassedOver) {
+// Negative surfaces erase whatever the layer holds: a polygon without its
+// bounding outline writes neither its void outlines nor its circles, while
+// the polygons around it are written as ever.
+TEST(GenesisPolygons, APolygonWithoutAnOuterOutlineWritesNothing) {
   TScriptingPcb Pcb;
-  TPcbComplexPolygon& Polygon = AddLayer(Pcb, "GND", 0).Polygons.Add();
-  Polygon.OutLines.Add();
-  AddOutline(Polygon, {{0, 0}, {100, 0}});
+  TLayer& Gnd = AddLayer(Pcb, "GND", 0);
+  AddOutline(Gnd.Polygons.Add(), {{0, 0}, {100, 0}, {100, 100}});
+  TPcbComplexPolygon& Hollow = Gnd.Polygons.Add();
+  Hollow.OutLines.Add();
+  AddOutline(Hollow, {{10, 10}, {50, 10}, {50, 50}});
+  AddArc(Hollow.Circles, {20, 20}, {30, 20}, {30, 20}, 0);
+  AddArc(Gnd.Polygons.Add().Circles, {60, 60}, {70, 60}, {70, 60}, 0);
+  AddOutline(Gnd.Polygons.Add(), {{0, 0}, {100, 0}});
   Pcb.Scale = 0.01;
   Pcb.AddViewCommands = false;
   Pcb.MakeGenesisPolygons();
@@ -142,13 +144,19 @@ TEST(GenesisPolygons, OuterOutlineWithoutSegmentsIsPassedOver) {
                 "echo Adding Complex Polygons for layer 0",
                 "COM display_layer,name=gnd,display=yes,number=1",
                 "COM work_layer,name=gnd",
-                "echo Adding Void Complex Polygons for layer 0, ComplesPolygons: 0, OutLines: 1",
+                "COM add_surf_strt,surf_type=feature",
+                "COM add_surf_poly_strt,x=0.00,y=0.00",
+                "COM add_surf_poly_seg,x=1.00,y=0.00",
+                "COM add_surf_poly_seg,x=1.00,y=1.00",
+                "COM add_surf_poly_seg,x=0.00,y=0.00",
+                "COM add_surf_poly_end",
+                "COM add_surf_end,attributes=no,polarity=positive",
                 "COM add_surf_strt,surf_type=feature",
                 "COM add_surf_poly_strt,x=0.00,y=0.00",
                 "COM add_surf_poly_seg,x=1.00,y=0.00",
                 "COM add_surf_poly_seg,x=0.00,y=0.00",
                 "COM add_surf_poly_end",
-                "COM add_surf_end,attributes=no,polarity=negative",
+                "COM add_surf_end,attributes=no,polarity=positive",
             }));
 }
 

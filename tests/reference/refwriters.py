@@ -458,11 +458,12 @@ class Converter:
         l = self.b.layers[li]
         for p in l.polygons:
             outs = p["outlines"]
+            if not outs or not outs[0]:
+                continue  # no copper to cut holes into: the polygon draws nothing
             self.w("%LPD*%")
-            if outs and outs[0]:
-                self.w("G36*")
-                self.gbr_outline(outs[0])
-                self.w("G37*")
+            self.w("G36*")
+            self.gbr_outline(outs[0])
+            self.w("G37*")
             for o in outs[1:]:
                 if not o:
                     continue
@@ -705,8 +706,9 @@ class Converter:
             self.select(lower(l.name))
             for p, poly in enumerate(l.polygons):
                 outs = poly["outlines"]
-                if outs and outs[0]:
-                    self.surface(outs[0], "positive")
+                if not outs or not outs[0]:
+                    continue  # no copper to cut voids into: the polygon draws nothing
+                self.surface(outs[0], "positive")
                 for o in range(1, len(outs)):
                     if not outs[o]:
                         continue

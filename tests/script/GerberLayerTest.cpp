@@ -126,22 +126,32 @@ TEST_F(GerberLayer, SelectionsRestartInEveryCallAndChangeWithTheWidth) {
   EXPECT_EQ(Selections, (Lines{"G54D10*", "G54D11*", "G54D10*", "G54D10*"}));
 }
 
-TEST_F(GerberLayer, PolygonWithoutOutlinesOrWithEmptyOutlinesHasNoRegion) {
+// Clear polarity erases whatever the layer holds: a polygon without its
+// bounding outline writes neither its holes nor its circles, not even the
+// polarity and arc mode that would go with them.
+TEST_F(GerberLayer, PolygonWithoutOutlinesOrWithAnEmptyOuterOutlineWritesNothing) {
   TScriptingPcb Board;
   TLayer& Layer = AddLayer(Board, "A", 1);
   Board.Scale = 1.0;
+  AddOutline(Layer.Polygons.Add(), {{0, 0}, {4, 0}, {4, 4}});
   TPcbComplexPolygon& Bare = Layer.Polygons.Add();  // no outline at all
   AddArc(Bare.Circles, {5, 5}, {6, 5}, {6, 5}, 0);
   TPcbComplexPolygon& Empty = Layer.Polygons.Add();
   AddOutline(Empty, {{7, 7}});                          // a first point, no segment
   AddOutline(Empty, {{1, 1}, {2, 1}, {2, 2}, {1, 1}});  // a hole with segments
   AddOutline(Empty, {{9, 9}});                          // an empty hole
+  AddArc(Empty.Circles, {5, 5}, {6, 5}, {6, 5}, 0);
+  TPcbComplexPolygon& Holed = Layer.Polygons.Add();
+  AddOutline(Holed, {{0, 0}, {8, 0}, {8, 8}});
+  AddOutline(Holed, {{9, 9}});  // an empty hole of a drawn polygon is passed over
+  AddOutline(Holed, {{1, 1}, {2, 1}, {2, 2}});
   Board.WriteGerberPolygons(0);
   EXPECT_EQ(LinesOf(Board.Output),
-            (Lines{"%LPD*%", "G75*", "%LPC*%", "G36*", "G01X006000Y005000D02*",
-                   "G03X006000Y005000I-001000J000000D01*", "G37*", "%LPD*%", "%LPC*%", "G36*",
-                   "G00X001000Y001000D02*", "G01X002000Y001000D01*", "G01X002000Y002000D01*",
-                   "G01X001000Y001000D01*", "G37*", "G75*", "%LPD*%"}));
+            (Lines{"%LPD*%", "G36*", "G00X000000Y000000D02*", "G01X004000Y000000D01*",
+                   "G01X004000Y004000D01*", "G37*", "G75*", "%LPD*%", "G36*",
+                   "G00X000000Y000000D02*", "G01X008000Y000000D01*", "G01X008000Y008000D01*",
+                   "G37*", "%LPC*%", "G36*", "G00X001000Y001000D02*", "G01X002000Y001000D01*",
+                   "G01X002000Y002000D01*", "G37*", "G75*", "%LPD*%"}));
 }
 
 TEST_F(GerberLayer, OneOutlinePolygonAndAnOpenOutline) {
