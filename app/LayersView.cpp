@@ -28,10 +28,10 @@
 #include <vector>
 
 #include "app/Cp1251.h"
+#include "app/ItemText.h"
 #include "app/RoleNames.h"
 #include "pins/Pins.h"
 #include "preview/HitTest.h"
-#include "preview/ItemDescription.h"
 #include "preview/Palette.h"
 #include "preview/SpatialIndex.h"
 #include "preview/qt/PainterSink.h"
@@ -663,8 +663,7 @@ class TBoardCanvas final : public QWidget {
   void Tell(std::optional<TItemRef> Item) {
     if (Item == Hovered) return;
     Hovered = Item;
-    emit Owner->StatusText(Item && Scene ? QString::fromStdString(preview::DescribeItem(
-                                               *Scene->Board, Scene->Options, *Item))
+    emit Owner->StatusText(Item && Scene ? TItemText::Describe(*Scene->Board, Scene->Options, *Item)
                                          : QString());
   }
 

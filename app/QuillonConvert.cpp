@@ -23,6 +23,7 @@
 #include "app/OutputView.h"
 #include "app/QuillonMain.h"
 #include "app/RoleNames.h"
+#include "app/WarningBar.h"
 #include "app/WorkRunner.h"
 #include "script/fab/FabProvenance.h"
 #include "script/genesis/GenesisSyntax.h"
@@ -214,6 +215,7 @@ void TQuillonMain::DropOutput() {
   OutputIncomplete.clear();
   OutputCutShort.clear();
   OutputRolesNote.clear();
+  RolesWarning->Clear();
   LastSaveName.clear();
   ShowOutputFiles();
   UpdateSaveActions();
@@ -253,6 +255,7 @@ void TQuillonMain::ConvertActionExecute() {
   if (Busy() || Board->Layers.Count() == 0) return;
   WarnIncomplete(WarnedIncompleteConvert);
   const QString RolesNote = UnchosenRolesNote(OutputFormat);
+  RolesWarning->Clear();
   // The view reads the lines the worker rebuilds: it lets go of them first.
   OutputSheet->SetFiles({});
   TConversionState Saved = TConversionState::Take(*Board);
@@ -283,6 +286,7 @@ void TQuillonMain::ConvertActionExecute() {
     OutputIncomplete = IncompleteNote;
     OutputCutShort.clear();
     OutputRolesNote = RolesNote;
+    RolesWarning->Show(RolesNote);
     CutShortConfirmed = false;
     if (const std::optional<int> Layer = Prompts.CancelledOnLayer())
       OutputCutShort =

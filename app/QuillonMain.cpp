@@ -30,6 +30,7 @@
 #include "app/OptFormUnit.h"
 #include "app/OutputView.h"
 #include "app/Settings.h"
+#include "app/WarningBar.h"
 #include "app/WorkRunner.h"
 
 namespace quillon::app {
@@ -52,7 +53,16 @@ TQuillonMain::TQuillonMain(QString SettingsFile, QWidget* Parent)
   MPageControl->addTab(PltSheet, tr("Plt"));
   MPageControl->addTab(LayersSheet, tr("Layers"));
   MPageControl->addTab(OutputSheet, tr("Output"));
-  setCentralWidget(MPageControl);
+  // The roles warning of the last conversion sits above the pages, where
+  // it is seen whichever page is open.
+  RolesWarning = new TWarningBar;
+  auto* Central = new QWidget;
+  auto* Column = new QVBoxLayout(Central);
+  Column->setContentsMargins(0, 0, 0, 0);
+  Column->setSpacing(2);
+  Column->addWidget(RolesWarning);
+  Column->addWidget(MPageControl, 1);
+  setCentralWidget(Central);
   MemoLog = OutputSheet->View();
   BuildStatusBar();
   // The board preview follows the board, and the units when its page shows.

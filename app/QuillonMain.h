@@ -52,6 +52,7 @@ class TLayersView;
 class TOptDlg;
 class TOutputPage;
 class TOutputView;
+class TWarningBar;
 class TWorkRunner;
 
 class TQuillonMain : public QMainWindow {
@@ -187,6 +188,7 @@ class TQuillonMain : public QMainWindow {
   TLayersView* LayersView;
   TOutputPage* OutputSheet;
   TCheckDifferenceBar* DifferenceBar;  // on the Layers page
+  TWarningBar* RolesWarning;           // above the pages: roles the last conversion lacked
   QPlainTextEdit* PinMemo;
   QPushButton* OEMBtn;
   QPushButton* ANSIBtn;

@@ -193,6 +193,149 @@ Written by the Quillon developers.</source>
     </message>
 </context>
 <context>
+    <name>TItemText</name>
+    <message>
+        <source>Line</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>Filled rectangle</source>
+        <translation>Закрашенный прямоугольник</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Дуга</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Засветка</translation>
+    </message>
+    <message>
+        <source>Polygon</source>
+        <translation>Полигон</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Круг</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Квадрат</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Не задан</translation>
+    </message>
+    <message>
+        <source>start %1, end %2, width %3</source>
+        <translation>начало %1, конец %2, ширина %3</translation>
+    </message>
+    <message>
+        <source>corner %1, opposite corner %2, width %3</source>
+        <translation>угол %1, противоположный угол %2, ширина %3</translation>
+    </message>
+    <message>
+        <source>corner %1, opposite corner %2</source>
+        <translation>угол %1, противоположный угол %2</translation>
+    </message>
+    <message>
+        <source>full circle</source>
+        <translation>полная окружность</translation>
+    </message>
+    <message>
+        <source>counter-clockwise %1 degrees</source>
+        <translation>против часовой стрелки %1 град.</translation>
+    </message>
+    <message>
+        <source>center %1, start %2, end %3, radius %4, %5, width %6</source>
+        <translation>центр %1, начало %2, конец %3, радиус %4, %5, ширина %6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2, size %3, rotation %4, mirrored, justification %5</source>
+        <translation>&quot;%1&quot; в %2, размер %3, поворот %4, зеркально, выравнивание %5</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at %2, size %3, rotation %4, justification %5</source>
+        <translation>&quot;%1&quot; в %2, размер %3, поворот %4, выравнивание %5</translation>
+    </message>
+    <message>
+        <source>pin %1 at %2, rotation %3; no description row for Pin# %4</source>
+        <translation>вывод %1 в %2, поворот %3; в описании нет строки Вывод# %4</translation>
+    </message>
+    <message>
+        <source>pin %1 at %2, rotation %3; Pin# %4: %5 pad %6, hole %7</source>
+        <translation>вывод %1 в %2, поворот %3; Вывод# %4: площадка %5 %6, отверстие %7</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outline</source>
+        <translation>
+            <numerusform>%n контур</numerusform>
+            <numerusform>%n контура</numerusform>
+            <numerusform>%n контуров</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n outlines</source>
+        <translation>
+            <numerusform>%n контур</numerusform>
+            <numerusform>%n контура</numerusform>
+            <numerusform>%n контуров</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point</source>
+        <translation>
+            <numerusform>%n точка</numerusform>
+            <numerusform>%n точки</numerusform>
+            <numerusform>%n точек</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n точка</numerusform>
+            <numerusform>%n точки</numerusform>
+            <numerusform>%n точек</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n void circle</source>
+        <translation>
+            <numerusform>%n пустой круг</numerusform>
+            <numerusform>%n пустых круга</numerusform>
+            <numerusform>%n пустых кругов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n void circles</source>
+        <translation>
+            <numerusform>%n пустой круг</numerusform>
+            <numerusform>%n пустых круга</numerusform>
+            <numerusform>%n пустых кругов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 on layer %3 %4 (mm): %5</source>
+        <translation>%1 %2 на слое %3 %4 (мм): %5</translation>
+    </message>
+</context>
+<context>
     <name>TOptDlg</name>
     <message>
         <source>Options</source>

@@ -12,6 +12,7 @@
 #include "AppTestSupport.h"
 #include "app/FileDialogs.h"
 #include "app/OutputView.h"
+#include "app/WarningBar.h"
 
 namespace quillon::test {
 namespace {
@@ -93,6 +94,10 @@ TEST_F(OutputFilesTest, RolesWithoutAChosenLayerAreNamedInTheNote) {
       Page()->NoteLabel()->text(),
       "No layer is chosen for pads top, pads bottom, mask top, mask bottom, drill (Plt page): "
       "layer 1: TOP was taken.");
+  // The same words above the pages, once, whichever page is open; no box.
+  EXPECT_FALSE(Window->RolesWarning->isHidden());
+  EXPECT_EQ(Window->RolesWarning->Text(), Page()->NoteLabel()->text());
+  EXPECT_EQ(Window->RolesWarning->ShownCount(), 1);
   Window->AperTopCB->setCurrentIndex(0);
   Window->AperBotCB->setCurrentIndex(1);
   Window->AperMskTopCB->setCurrentIndex(0);
@@ -100,6 +105,8 @@ TEST_F(OutputFilesTest, RolesWithoutAChosenLayerAreNamedInTheNote) {
   Window->DrlCB->setCurrentIndex(1);
   Window->ConvertActionExecute();
   EXPECT_TRUE(Page()->NoteLabel()->text().isEmpty());
+  EXPECT_TRUE(Window->RolesWarning->isHidden());
+  EXPECT_EQ(Window->RolesWarning->ShownCount(), 1);
 }
 
 }  // namespace
