@@ -11,6 +11,7 @@
 
 #include "AppTestSupport.h"
 #include "app/AboutBox.h"
+#include "app/LayersView.h"
 #include "app/OptFormUnit.h"
 #include "app/Translation.h"
 
@@ -24,7 +25,7 @@ class ScreenshotTest : public WindowTest {
     const QString Folder = QString(QUILLON_BINARY_DIR) + "/app-screens";
     ASSERT_TRUE(QDir().mkpath(Folder));
     Boxes->Otherwise = YesToAll;
-    Window->resize(860, 620);
+    Window->resize(960, 620);  // every tool bar button in view
     Window->show();
     // Where the work begins: the Plt page's "open a plot" state.
     const QString Start = Folder + "/" + Prefix + "main-start.png";
@@ -36,6 +37,9 @@ class ScreenshotTest : public WindowTest {
     const char* Names[] = {"pins", "plt", "layers", "output"};
     for (int Page = 0; Page < Window->MPageControl->count(); ++Page) {
       Window->MPageControl->setCurrentIndex(Page);
+      // The board itself, not the "Drawing…" sign it shows first.
+      if (Window->MPageControl->currentWidget() == Window->LayersPage())
+        Window->LayersView->WaitForPicture();
       const QString File = Folder + "/" + Prefix + "main-" + Names[Page] + ".png";
       EXPECT_TRUE(Window->grab().save(File)) << File.toStdString();
     }
